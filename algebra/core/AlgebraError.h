@@ -1,0 +1,16 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The one error the algebra raises: arithmetic that cannot be done. The message is the
+// fixed text shown to the user ("Divide by zero", "Power must be Whole", ...).
+class CAlgebraError : public std::runtime_error
+{
+public:
+    explicit CAlgebraError(const std::string& strMessage) : std::runtime_error(strMessage) {}
+};
+
+inline constexpr const char* kDivideByZero = "Divide by zero";
+inline constexpr const char* kPowerMustBeWhole = "Power must be Whole";
+inline constexpr const char* kInvalidEquationCreation = "Invalid Equation Creation";

@@ -1,0 +1,3 @@
+#include "driver/Explanation.h"
+
+std::string g_strIndent;
