@@ -25,5 +25,5 @@ public:
 template <typename... Pieces> void AppendEntry(std::string& strHolder, const Pieces&... pieces)
 {
     strHolder += g_strIndent;
-    (strHolder += ... += pieces);
+    ((strHolder += pieces), ...);
 }
