@@ -1,0 +1,78 @@
+#include "core/Atom.h"
+
+#include "core/SubExpression.h"
+
+std::string CEqElmAtom::GetText(bool) const
+{
+    return {};
+}
+
+std::string CEqElmAtom::GetDisplayText(bool) const
+{
+    return {};
+}
+
+int CEqElmAtom::CompareBase(const CEqElmAtom&) const
+{
+    return -9;
+}
+
+int CEqElmAtom::CompareFull(const CEqElmAtom& other) const
+{
+    const int nGroup = GetSortGroup();
+    const int nOtherGroup = other.GetSortGroup();
+    if (nGroup != nOtherGroup)
+        return nGroup > nOtherGroup ? 1 : -1;
+    if (m_nOrder != other.m_nOrder)
+        return m_nOrder > other.m_nOrder ? 1 : -1;
+    return -9;
+}
+
+void CEqElmAtom::SetPowerFromText(const std::string& strText)
+{
+    m_Power = CScalar(strText.empty() ? std::string() : strText.substr(1));
+}
+
+// Plain multipliers sort first and divisors last; the end of a factor list sits between
+// the two, with multiplying brackets just after it, so that a term with no factors sorts
+// after x and before 1/x and (x+1) whatever else the lists hold.
+int CEqElmAtom::GetSortGroup() const
+{
+    const bool bBracket = m_nOrder == kOrderSubExpression || m_nOrder == kOrderBase;
+    if (IsDivisor())
+        return bBracket ? 6 : (m_nOrder == kOrderVariable ? 4 : 5);
+    if (bBracket)
+        return 3;
+    return m_nOrder == kOrderVariable ? 0 : 1;
+}
+
+std::string CEqElmAtom::OperatorPrefix(bool bWithOperator) const
+{
+    if (!bWithOperator)
+        return {};
+    if (m_nOperation == kExplicitStar)
+        return "*";
+    if (m_nOperation == kDivisor)
+        return "/";
+    return {};
+}
+
+std::string CEqElmAtom::PowerSuffix(bool bDisplay) const
+{
+    if (m_Power.IsOne(true))
+        return {};
+    std::string strPower = bDisplay ? m_Power.ToDisplayText(true) : m_Power.ToText(true);
+    if (!strPower.empty() && strPower[0] == '+')
+        strPower.erase(0, 1);
+    return "^" + strPower + "!";
+}
+
+CSubExpression* CEqElmAtom::AsSubExpression()
+{
+    return dynamic_cast<CSubExpression*>(this);
+}
+
+const CSubExpression* CEqElmAtom::AsSubExpression() const
+{
+    return dynamic_cast<const CSubExpression*>(this);
+}

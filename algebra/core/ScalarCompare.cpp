@@ -1,0 +1,124 @@
+#include "core/Scalar.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+
+namespace
+{
+__extension__ typedef unsigned __int128 UWide;
+
+// An exact magnitude as whole + numerator/denominator with a proper fraction, in integers.
+struct SExactMagnitude
+{
+    std::uint64_t nWhole;
+    std::uint64_t nNumerator;
+    std::uint64_t nDenominator;
+};
+
+std::uint64_t ToInteger(double dValue)
+{
+    return static_cast<std::uint64_t>(std::floor(dValue + 0.5));
+}
+
+SExactMagnitude ExactMagnitude(const CScalar& value)
+{
+    const std::uint64_t nDenominator = std::max<std::uint64_t>(1, ToInteger(value.m_dDenominator));
+    const std::uint64_t nNumerator = ToInteger(value.m_dNumerator);
+    return {ToInteger(value.m_dWhole) + nNumerator / nDenominator, nNumerator % nDenominator,
+            nDenominator};
+}
+
+bool HoldsExactly(const CScalar& value)
+{
+    constexpr double kLimit = 1.8e19; // below 2^64
+    return !value.m_bDecimal && value.m_dWhole < kLimit / 2 && value.m_dNumerator < kLimit / 2 &&
+           value.m_dDenominator < kLimit;
+}
+
+template <typename T> int SignOf(T left, T right)
+{
+    return left < right ? -1 : (right < left ? 1 : 0);
+}
+
+// Two reals compared within the relative tolerance of the larger magnitude.
+int CompareReals(double dLeft, double dRight)
+{
+    const double dLarger = std::max(std::fabs(dLeft), std::fabs(dRight));
+    const double dDifference = dLeft - dRight;
+    if (dLarger == 0.0 || std::fabs(dDifference) < CScalar::RelativeTolerance(dLarger))
+        return 0;
+    return dDifference < 0 ? -1 : 1;
+}
+} // namespace
+
+// |this| against |other| exactly: wholes first, then the proper fractions cross-multiplied in
+// 128 bits, so no two different fractions ever compare equal.
+int CScalar::CompareMagnitude(const CScalar& other) const
+{
+    if (!HoldsExactly(*this) || !HoldsExactly(other))
+        return CompareReals(std::fabs(ToDouble()), std::fabs(other.ToDouble()));
+    const SExactMagnitude left = ExactMagnitude(*this);
+    const SExactMagnitude right = ExactMagnitude(other);
+    if (left.nWhole != right.nWhole)
+        return SignOf(left.nWhole, right.nWhole);
+    return SignOf(static_cast<UWide>(left.nNumerator) * right.nDenominator,
+                  static_cast<UWide>(right.nNumerator) * left.nDenominator);
+}
+
+// Same sign and the same magnitude; decimals within the relative tolerance.
+bool CScalar::Equals(const CScalar& other) const
+{
+    if (m_nSign != other.m_nSign)
+        return false;
+    if (IsUnset())
+        return true;
+    if (m_bDecimal || other.m_bDecimal)
+    {
+        const double dLeft = std::fabs(ToDouble());
+        const double dRight = std::fabs(other.ToDouble());
+        const double dLarger = std::max(dLeft, dRight);
+        return dLarger == 0.0 || std::fabs(dLeft - dRight) <= RelativeTolerance(dLarger);
+    }
+    return CompareMagnitude(other) == 0;
+}
+
+// The sign of this - other.
+int CScalar::Compare(const CScalar& other) const
+{
+    if (IsUnset() || other.IsUnset())
+        return IsUnset() ? other.m_nSign : m_nSign;
+    if (m_nSign != other.m_nSign)
+        return m_nSign;
+    if (m_bDecimal || other.m_bDecimal)
+        return CompareReals(ToDouble(), other.ToDouble());
+    return m_nSign * CompareMagnitude(other);
+}
+
+namespace
+{
+// The size CommonFactor picks by: a decimal's real, a fraction's improper numerator.
+double CommonFactorMeasure(const CScalar& value)
+{
+    if (value.m_bDecimal)
+        return std::fabs(value.m_dWhole);
+    return std::fabs(value.m_dDenominator * value.m_dWhole + value.m_dNumerator);
+}
+
+bool IsTrivialFactor(const CScalar& value)
+{
+    return value.IsUnset() || value.IsZero() || value.IsOne(false);
+}
+} // namespace
+
+// Exact numbers share only ±1; with a decimal the one of smaller measure is the common factor.
+// Equal signs carry over to the result.
+CScalar CScalar::CommonFactor(const CScalar& other) const
+{
+    CScalar result("1");
+    if (!IsTrivialFactor(*this) && !IsTrivialFactor(other) && (m_bDecimal || other.m_bDecimal))
+        result = CommonFactorMeasure(*this) < CommonFactorMeasure(other) ? *this : other;
+    if (m_nSign == other.m_nSign && m_nSign != 0)
+        result.m_nSign = m_nSign;
+    return result;
+}

@@ -1,0 +1,94 @@
+#include "core/Scalar.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace
+{
+template <typename... Args> std::string Format(const char* pFormat, Args... args)
+{
+    const int nLength = std::snprintf(nullptr, 0, pFormat, args...);
+    std::string strText(static_cast<size_t>(nLength) + 1, '\0');
+    std::snprintf(strText.data(), strText.size(), pFormat, args...);
+    strText.resize(static_cast<size_t>(nLength));
+    return strText;
+}
+
+// Fifteen significant digits, trailing zeros dropped; the point stays, so the text reads back
+// as a decimal.
+std::string DecimalDigits(double dMagnitude)
+{
+    int nPrecision = 14;
+    if (dMagnitude >= 1e14)
+        nPrecision = 0;
+    else if (dMagnitude > 0.0)
+        nPrecision = 14 - CScalar::DecimalExponent(dMagnitude);
+    std::string strText = Format("%*.*f", 15, nPrecision, dMagnitude);
+    strText.erase(0, strText.find_first_not_of(' '));
+    if (nPrecision > 0)
+        strText.erase(strText.find_last_not_of('0') + 1);
+    return strText;
+}
+
+std::string FractionDigits(const CScalar& value)
+{
+    std::string strText;
+    if (value.m_dWhole > 0.0)
+        strText = Format("%.0f", value.m_dWhole);
+    if (value.m_dNumerator > 0.0)
+        strText += Format("%%%.0f,%.0f$", value.m_dNumerator, value.m_dDenominator);
+    return strText;
+}
+} // namespace
+
+// Internal text: "+2%1,3$", "-7", "+2.5"; a plain "+" or "-" for one unless digits are asked.
+std::string CScalar::ToText(bool bAlwaysDigits) const
+{
+    if (IsUnset())
+        return bAlwaysDigits ? "+1" : "+";
+    const std::string strSign = m_nSign <= 0 ? "-" : "+";
+    if (!bAlwaysDigits && IsOne(false))
+        return strSign;
+    std::string strDigits = m_bDecimal ? DecimalDigits(m_dWhole) : FractionDigits(*this);
+    return strSign + (strDigits.empty() ? "0" : strDigits);
+}
+
+// Display text: "+2%1,3$" -> "+(2&1/3)", "+%1,2$" -> "+(1/2)".
+std::string CScalar::ToDisplayText(bool bAlwaysDigits) const
+{
+    std::string strText = ToDisplayForm(ToText(bAlwaysDigits));
+    const size_t nSignLength = !strText.empty() && (strText[0] == '+' || strText[0] == '-') ? 1 : 0;
+    const size_t nOpen = strText.find('(');
+    if (nOpen != std::string::npos && nOpen > nSignLength)
+    {
+        strText[nOpen] = '&';
+        strText.insert(nSignLength, "(");
+    }
+    return strText;
+}
+
+std::string ToDisplayForm(std::string strText)
+{
+    std::string strDisplay;
+    strDisplay.reserve(strText.size());
+    for (const char c : strText)
+    {
+        switch (c)
+        {
+        case '!':
+            break;
+        case '%':
+            strDisplay += '(';
+            break;
+        case ',':
+            strDisplay += '/';
+            break;
+        case '$':
+            strDisplay += ')';
+            break;
+        default:
+            strDisplay += c;
+        }
+    }
+    return strDisplay;
+}

@@ -1,0 +1,85 @@
+#include "core/SubExpression.h"
+#include "core/Term.h"
+
+#include <cctype>
+
+namespace
+{
+bool IsNumberChar(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+}
+
+// The coefficient part of a term's text (steps 1 and 2 of the term text forms).
+std::string CoefficientText(const CScalar& coefficient, bool bNoFactors, bool bBracketSign,
+                            bool bDisplay)
+{
+    std::string strText =
+        bDisplay ? coefficient.ToDisplayText(bNoFactors) : coefficient.ToText(bNoFactors);
+    if (!bBracketSign)
+        return strText;
+    if (strText == "-")
+        strText = "(-1)";
+    if (!strText.empty() && strText[0] == '+')
+        strText.erase(0, 1);
+    if (!strText.empty() && strText[0] == '-')
+    {
+        if (strText.size() > 1 && strText[1] == '(')
+            strText = "(-" + strText.substr(2);
+        else
+            strText = "(" + strText + ")";
+    }
+    return strText;
+}
+
+bool IsSignOnly(const std::string& strText)
+{
+    return strText.empty() || strText == "+" || strText == "-";
+}
+} // namespace
+
+// Writes the factors so that the text reads back as what it means: a bracketless
+// wrapper beside anything else gets its brackets, no "*" opens the factors, and a number
+// never runs on into the digits before it (2 times 3 is 2*3, not 23).
+std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
+{
+    const std::string strCoefficient =
+        CoefficientText(m_Coefficient, m_Elements.empty(), bBracketSign, bDisplay);
+    if (m_Elements.empty())
+        return strCoefficient;
+    const bool bAlone = m_Elements.size() == 1 && m_Coefficient.IsOne(true);
+    std::string strResult = strCoefficient;
+    for (size_t i = 0; i < m_Elements.size(); ++i)
+    {
+        const CEqElmAtom& factor = *m_Elements[i];
+        const CSubExpression* pBracket = factor.AsSubExpression();
+        std::string strFactor;
+        if (pBracket && pBracket->m_bNoBrackets && !bAlone)
+            strFactor = bDisplay ? pBracket->GetBracketedDisplayText(true)
+                                 : pBracket->GetBracketedText(true);
+        else
+            strFactor = bDisplay ? factor.GetDisplayText(true) : factor.GetText(true);
+        if (i == 0 && IsSignOnly(strResult) && !strFactor.empty() && strFactor[0] == '*')
+            strFactor.erase(0, 1);
+        const bool bAfterDigit = !strResult.empty() && IsNumberChar(strResult.back());
+        if (bAfterDigit && factor.IsNumber() && !strFactor.empty() &&
+            (IsNumberChar(strFactor[0]) || strFactor[0] == '%'))
+            strFactor.insert(0, "*");
+        strResult += strFactor;
+    }
+    if (bBracketSign && !strResult.empty() && strResult[0] == '+')
+        strResult.erase(0, 1);
+    if (strResult.size() > 1 && (strResult[0] == '+' || strResult[0] == '-') && strResult[1] == '/')
+        strResult.insert(1, "1");
+    return bDisplay ? ToDisplayForm(strResult) : strResult;
+}
+
+std::string CEqElm::GetText(bool bBracketSign) const
+{
+    return TextForm(bBracketSign, false);
+}
+
+std::string CEqElm::GetDisplayText(bool bBracketSign) const
+{
+    return TextForm(bBracketSign, true);
+}

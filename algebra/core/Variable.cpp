@@ -1,0 +1,48 @@
+#include "core/Variable.h"
+
+CEqElmVariable::CEqElmVariable(char cLetter) : m_cLetter(cLetter)
+{
+    m_nOrder = kOrderVariable;
+}
+
+std::string CEqElmVariable::GetText(bool bWithOperator) const
+{
+    return OperatorPrefix(bWithOperator) + std::string(1, m_cLetter) + PowerSuffix(false);
+}
+
+std::string CEqElmVariable::GetDisplayText(bool bWithOperator) const
+{
+    return ToDisplayForm(OperatorPrefix(bWithOperator) + std::string(1, m_cLetter) +
+                         PowerSuffix(true));
+}
+
+namespace
+{
+int CompareLetters(char cThis, char cOther)
+{
+    const int nDifference = static_cast<signed char>(cThis) - static_cast<signed char>(cOther);
+    return (nDifference > 0) - (nDifference < 0);
+}
+} // namespace
+
+int CEqElmVariable::CompareBase(const CEqElmAtom& other) const
+{
+    if (m_nOrder != other.m_nOrder)
+        return m_nOrder > other.m_nOrder ? 1 : -1;
+    return CompareLetters(m_cLetter, other.GetLetter());
+}
+
+// Multipliers before divisors, then by letter, then the higher power first.
+int CEqElmVariable::CompareFull(const CEqElmAtom& other) const
+{
+    if (!other.IsVariable() || GetSortGroup() != other.GetSortGroup())
+        return CEqElmAtom::CompareFull(other);
+    if (const int nLetters = CompareLetters(m_cLetter, other.GetLetter()))
+        return nLetters;
+    return -m_Power.Compare(other.m_Power);
+}
+
+std::unique_ptr<CEqElmAtom> CEqElmVariable::CloneAtom() const
+{
+    return std::make_unique<CEqElmVariable>(*this);
+}

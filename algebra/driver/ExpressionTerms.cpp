@@ -1,0 +1,147 @@
+#include "driver/Explanation.h"
+#include "driver/Expression.h"
+
+void CExpression::AppendTerm(std::unique_ptr<CEqElm> pTerm)
+{
+    m_Terms.push_back(std::move(pTerm));
+}
+
+void CExpression::AppendTerms(const CExpression& other)
+{
+    CopyTermsFrom(other);
+}
+
+void CExpression::AppendNegatedTerms(const CExpression& other)
+{
+    for (const auto& pTerm : other.m_Terms)
+    {
+        auto pNegated = pTerm->Clone();
+        pNegated->NegateCoefficient();
+        m_Terms.push_back(std::move(pNegated));
+    }
+}
+
+void CExpression::InsertTerm(const CEqElm& term)
+{
+    auto it = m_Terms.begin();
+    while (it != m_Terms.end() && (*it)->CompareElements(term) <= 0)
+        ++it;
+    m_Terms.insert(it, term.Clone());
+}
+
+// Bubble sort: each pass carries the greatest term to the end of the unsorted part.
+bool CExpression::SortTerms(TermList& terms)
+{
+    if (terms.size() < 2)
+        return false;
+    bool bAnySwap = false;
+    for (size_t nEnd = terms.size() - 1; nEnd > 0; --nEnd)
+    {
+        bool bSwapped = false;
+        for (size_t j = 0; j < nEnd; ++j)
+        {
+            if (terms[j]->CompareElements(*terms[j + 1]) > 0)
+            {
+                std::swap(terms[j], terms[j + 1]);
+                bSwapped = true;
+            }
+        }
+        bAnySwap = bAnySwap || bSwapped;
+        if (!bSwapped)
+            break;
+    }
+    return bAnySwap;
+}
+
+// 2x, 3x -> 5x; 5x, -5x -> nothing. A run of like terms folds into one.
+bool CExpression::CombineLikeTerms(TermList& terms)
+{
+    if (terms.size() < 2)
+        return false;
+    bool bCombined = false;
+    size_t i = 0;
+    while (i + 1 < terms.size())
+    {
+        if (terms[i]->CompareElements(*terms[i + 1]) != 0)
+        {
+            ++i;
+            continue;
+        }
+        AppendEntry(m_strExplanation, "Combine ", terms[i]->GetDisplayText(false), " with ",
+                    terms[i + 1]->GetDisplayText(false));
+        const bool bZero = terms[i]->CombineLike(*terms[i + 1]);
+        if (bZero)
+            m_strExplanation += " Giving Nothing (they cancel each other out)\r\n";
+        else
+            m_strExplanation += " Giving " + terms[i]->GetDisplayText(false) + "\r\n";
+        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        if (bZero)
+            terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
+        bCombined = true;
+    }
+    if (bCombined)
+        m_strExplanation += "\r\n";
+    return bCombined;
+}
+
+void CExpression::FindMainVariable(char cLetter)
+{
+    m_nHighestPower = 0;
+    m_cMainVariable = 0;
+    for (const auto& pTerm : m_Terms)
+    {
+        int nPower = 0;
+        char cFound = 0;
+        pTerm->HighestPower(cLetter, nPower, cFound);
+        if (nPower > m_nHighestPower)
+        {
+            m_nHighestPower = nPower;
+            m_cMainVariable = cFound;
+        }
+    }
+}
+
+// 1 or 2 when this expression leads (2: the other lacks this one's leading variable),
+// -1 or -2 when the other leads, 0 for the same variable at the same power. The
+// restricted searches are left in place for the division that follows.
+int CExpression::CompareLeadingPower(CExpression& other)
+{
+    FindMainVariable(0);
+    other.FindMainVariable(0);
+    const int nMine = m_nHighestPower;
+    const int nTheirs = other.m_nHighestPower;
+    const char cMine = m_cMainVariable;
+    const char cTheirs = other.m_cMainVariable;
+    if (nMine > nTheirs)
+    {
+        if (cMine == cTheirs)
+            return 1;
+        other.FindMainVariable(cMine);
+        return other.m_nHighestPower <= 0 ? 2 : 1;
+    }
+    if (nMine < nTheirs)
+    {
+        if (cTheirs == cMine)
+            return -1;
+        FindMainVariable(cTheirs);
+        return m_nHighestPower > 0 ? -1 : -2;
+    }
+    if (cMine == cTheirs)
+        return 0;
+    FindMainVariable(cTheirs);
+    other.FindMainVariable(cMine);
+    const int nMineRestricted = m_nHighestPower;
+    const int nTheirsRestricted = other.m_nHighestPower;
+    if (nMineRestricted > nTheirsRestricted)
+    {
+        other.FindMainVariable(0);
+        return -1;
+    }
+    if (nMineRestricted < nTheirsRestricted)
+    {
+        FindMainVariable(0);
+        return 1;
+    }
+    FindMainVariable(0);
+    return nTheirsRestricted > 0 ? 1 : 2;
+}

@@ -1,0 +1,111 @@
+#include "driver/SimplifyRequest.h"
+
+#include "core/AlgebraError.h"
+#include "driver/Construction.h"
+#include "driver/Explanation.h"
+
+#include <new>
+
+namespace
+{
+constexpr const char* kNotEnoughMemory = "Not enough memory";
+constexpr const char* kInternalErrorPrefix = "Internal error: ";
+constexpr const char* kNoFurtherEquation =
+    "The Equation still has divisions, but its left side has more than one term, so they cannot be "
+    "removed by multiplying both sides by the divisors. The Equation is left as it is.\r\n";
+
+// Writes the further result of a result that still has divisions, and its narrative.
+void FurtherSimplify(CExpression& result, CSimplifyOutcome& outcome)
+{
+    const std::unique_ptr<CExpression> pFurther = result.RemoveDivisions();
+    if (pFurther)
+    {
+        outcome.m_strFurther = pFurther->GetText(false);
+        outcome.m_strFurtherDisplay = pFurther->GetDisplayText(false);
+    }
+    else
+        AppendEntry(outcome.m_strExplanation, kNoFurtherEquation);
+    outcome.m_strExplanation += result.m_strExplanation;
+}
+
+void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome)
+{
+    const std::unique_ptr<CExpression> pRoot = ConstructFromText(strText);
+    const std::unique_ptr<CExpression> pResult = pRoot->Simplify();
+    outcome.m_strResult = pResult->GetText(false);
+    outcome.m_strResultDisplay = pResult->GetDisplayText(false);
+    outcome.m_strExplanation = pRoot->m_strExplanation;
+    if (pResult->GetDivisionState() == 2)
+        FurtherSimplify(*pResult, outcome);
+}
+
+// An engine error leaves nothing half-written, and the indentation of any level the error
+// left is dropped so that the next request starts at the margin.
+CSimplifyOutcome Failed(const std::string& strMessage)
+{
+    g_strIndent.clear();
+    CSimplifyOutcome outcome;
+    outcome.m_strError = strMessage;
+    return outcome;
+}
+
+// An output the request has cleared shows one blank, as the editors show nothing.
+constexpr const char* kClearedText = " ";
+
+void ClearOutputs(CSimplifyParties& parties)
+{
+    parties.WriteResultText(kClearedText);
+    parties.WriteFurtherText(kClearedText);
+    parties.SetExplanation("");
+}
+} // namespace
+
+CSimplifyOutcome RunSimplify(const std::string& strText)
+{
+    CSimplifyOutcome outcome;
+    if (strText.empty())
+        return outcome;
+    try
+    {
+        SimplifyInto(strText, outcome);
+    }
+    catch (const CAlgebraError& error)
+    {
+        return Failed(error.what());
+    }
+    catch (const std::bad_alloc&)
+    {
+        return Failed(kNotEnoughMemory);
+    }
+    catch (const std::exception& error)
+    {
+        return Failed(std::string(kInternalErrorPrefix) + error.what());
+    }
+    return outcome;
+}
+
+ESimplifyRequestEnd SimplifyRequest(CSimplifyParties& parties)
+{
+    if (parties.GetInputErrorCount() != 0)
+    {
+        parties.Beep();
+        return ESimplifyRequestEnd::Refused;
+    }
+    ClearOutputs(parties);
+
+    const std::string strText = parties.ReadInputText();
+    if (strText.empty())
+        return ESimplifyRequestEnd::EmptyInput;
+
+    const CSimplifyOutcome outcome = RunSimplify(strText);
+    if (outcome.m_strError)
+    {
+        parties.ShowEngineError(*outcome.m_strError);
+        return ESimplifyRequestEnd::EngineError;
+    }
+    parties.WriteResultText(outcome.m_strResult);
+    if (outcome.m_strFurther)
+        parties.WriteFurtherText(*outcome.m_strFurther);
+    parties.SetExplanation(outcome.m_strExplanation);
+    return ESimplifyRequestEnd::Simplified;
+}

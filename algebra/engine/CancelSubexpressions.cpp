@@ -1,0 +1,306 @@
+#include "core/Number.h"
+#include "core/SubExpression.h"
+#include "driver/Explanation.h"
+#include "driver/Expression.h"
+#include "engine/Engine.h"
+#include "engine/TermWork.h"
+
+#include <cstddef>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+
+namespace
+{
+
+// Phase 2 repeats its walk while it keeps finding something new, at most this often.
+constexpr int kMaxCommonExpressionPasses = 8;
+
+// The working state shared by both phases.
+struct CCancelling
+{
+    SubExpressionList& m_List;
+    CEqElm& m_MultiplierPart;
+    const CEqElm& m_DivisorPart;
+    std::string& m_strExplanation;
+
+    template <typename... Pieces> void Line(const Pieces&... pieces)
+    {
+        AppendEntry(m_strExplanation, pieces...);
+    }
+};
+
+// An entry stands beside other factors here, so it always shows its brackets.
+std::string EntryText(const CSubExpression& entry)
+{
+    return entry.GetBracketedDisplayText(true);
+}
+
+bool IsMixedPair(const CSubExpression& first, const CSubExpression& second)
+{
+    return first.IsDivisor() != second.IsDivisor();
+}
+
+bool HasBothKinds(const SubExpressionList& list)
+{
+    bool bMultiplier = false;
+    bool bDivisor = false;
+    for (const auto& pEntry : list)
+        (pEntry->IsDivisor() ? bDivisor : bMultiplier) = true;
+    return bMultiplier && bDivisor;
+}
+
+void EraseAt(SubExpressionList& list, std::size_t nIndex)
+{
+    list.erase(list.begin() + static_cast<std::ptrdiff_t>(nIndex));
+}
+
+// The entry at nIndex -> the quotient, which keeps the entry's divisor mark.
+void ReplaceByQuotient(SubExpressionList& list, std::size_t nIndex,
+                       std::unique_ptr<CSubExpression> pQuotient)
+{
+    if (list[nIndex]->IsDivisor())
+        pQuotient->SetDivisor();
+    list[nIndex] = std::move(pQuotient);
+}
+
+// The list after a change -> "The subexpression has now become: " with the outside parts.
+void WriteSummary(CCancelling& work)
+{
+    std::string strEntries;
+    for (const auto& pEntry : work.m_List)
+        strEntries += EntryText(*pEntry);
+    work.m_strExplanation += kLineEnd;
+    work.Line("The subexpression has now become: ", work.m_MultiplierPart.GetDisplayText(false),
+              strEntries, DivisorPartDisplay(work.m_DivisorPart), "\r\n\r\n");
+}
+
+// k(p)/(p) -> the number k in the multiplier part; false when the two are not proportional.
+bool CancelProportional(CCancelling& work, std::size_t i, std::size_t j)
+{
+    const CSubExpression& first = *work.m_List[i];
+    const CSubExpression& second = *work.m_List[j];
+    const CSubExpression& multiplier = first.IsDivisor() ? second : first;
+    const CSubExpression& divisor = first.IsDivisor() ? first : second;
+    const CScalar ratio = ProportionalityRatio(multiplier, divisor);
+    if (ratio.IsZero())
+        return false;
+    if (ratio.IsOne(true))
+        work.Line("The subexpression ", EntryText(multiplier),
+                  " occurs both as a multipler and a divisior and so may be cancelled (removed "
+                  "both as a multipler and a divisor subexpression).\r\n");
+    else
+        work.Line("The subexpression ", EntryText(multiplier), " can be divided by ",
+                  EntryText(divisor), " to give the scalar (number) ", ratio.ToDisplayText(true),
+                  " These two subexpressions can thus be canceled out and replaced with the "
+                  "scalar (number).\r\n");
+    work.m_MultiplierPart.AddElement(CEqElmNumber(ratio.ToText(true)));
+    EraseAt(work.m_List, j);
+    EraseAt(work.m_List, i);
+    return true;
+}
+
+// (higher)/(lower) dividing exactly -> the quotient in the higher one's place, the lower gone.
+bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower)
+{
+    CSubExpression& higher = *work.m_List[nHigher];
+    const CSubExpression& lower = *work.m_List[nLower];
+    std::unique_ptr<CSubExpression> pQuotient;
+    std::unique_ptr<CSubExpression> pRemainder;
+    higher.PolynomialDivide(lower, pQuotient, pRemainder);
+    if (!pQuotient || pRemainder)
+        return false;
+    work.Line("The subexpression ", EntryText(higher), " can be divided by ", EntryText(lower),
+              " to give the Subexpression ", pQuotient->GetDisplayText(true),
+              " The lower ranking subexpression can thus be canceled out and the higher ranking "
+              "subexpression is replaced by the result.\r\n");
+    work.m_strExplanation += higher.m_strExplanation;
+    ReplaceByQuotient(work.m_List, nHigher, std::move(pQuotient));
+    EraseAt(work.m_List, nLower);
+    return true;
+}
+
+// One multiplier/divisor pair -> cancelled wholly, up to a number or by exact division.
+// Reports how many of the two entries left the list (0 when nothing changed).
+int CancelPair(CCancelling& work, std::size_t i, std::size_t j)
+{
+    const int nRank = work.m_List[i]->CompareLeadingPower(*work.m_List[j]);
+    if (nRank == 0)
+        return CancelProportional(work, i, j) ? 2 : 0;
+    if (nRank == 1)
+        return CancelByDivision(work, i, j) ? 1 : 0;
+    if (nRank == -1)
+        return CancelByDivision(work, j, i) ? -1 : 0;
+    return 0;
+}
+
+// One walk over the pairs (i before j) in list order; true when anything was cancelled.
+bool CancelOnePass(CCancelling& work)
+{
+    bool bChanged = false;
+    for (std::size_t i = 0; i < work.m_List.size(); ++i)
+    {
+        for (std::size_t j = i + 1; j < work.m_List.size();)
+        {
+            if (!IsMixedPair(*work.m_List[i], *work.m_List[j]))
+            {
+                ++j;
+                continue;
+            }
+            const int nGone = CancelPair(work, i, j);
+            bChanged = bChanged || nGone != 0;
+            if (nGone == 2 || nGone == -1) // entry i left: its place holds the next one
+                j = i + 1;
+            else if (nGone == 0)
+                ++j;
+            if (i >= work.m_List.size())
+                break;
+        }
+    }
+    return bChanged;
+}
+
+// Phase 1: k(p)/(p) -> k, (p q)/(q) -> p; repeated until a walk cancels nothing more.
+bool CancelWholeSubexpressions(CCancelling& work)
+{
+    bool bChanged = false;
+    while (HasBothKinds(work.m_List) && CancelOnePass(work))
+        bChanged = true;
+    return bChanged;
+}
+
+// The common expression of a pair, scaled so its coefficients share no number; none when
+// there is none or it is a bare number.
+std::unique_ptr<CExpression> FindCommonExpression(CSubExpression& first, CSubExpression& second,
+                                                  int nRank)
+{
+    std::unique_ptr<CExpression> pCommon =
+        nRank == -1 ? CommonExpression(second, first) : CommonExpression(first, second);
+    if (!pCommon || pCommon->m_Terms.empty())
+        return nullptr;
+    if (pCommon->m_Terms.size() == 1 && !pCommon->m_Terms.front()->HasFactors())
+        return nullptr;
+    if (CSubExpression* pBracket = pCommon->AsSubExpression())
+    {
+        pBracket->m_nOperation = CEqElmAtom::kJuxtaposed;
+        pBracket->m_Power = CScalar();
+    }
+    const CScalar common = pCommon->CommonCoefficient();
+    if (!common.IsOne(true))
+        pCommon->MultiplyByNumber(common.Reciprocal());
+    return pCommon;
+}
+
+// An entry divided by the common expression -> its quotient; none unless exact.
+std::unique_ptr<CSubExpression> DivideExactly(CSubExpression& entry, const CExpression& common)
+{
+    std::unique_ptr<CSubExpression> pQuotient;
+    std::unique_ptr<CSubExpression> pRemainder;
+    entry.PolynomialDivide(common, pQuotient, pRemainder);
+    if (pRemainder)
+        return nullptr;
+    return pQuotient;
+}
+
+// (g p)/(g q) -> (p)/(q): both entries divided by their common expression g. Only exact
+// divisions are carried out, so the value never changes.
+bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
+{
+    CSubExpression& first = *work.m_List[i];
+    CSubExpression& second = *work.m_List[j];
+    const int nRank = first.CompareLeadingPower(second);
+    if (nRank == 2 || nRank == -2)
+        return false;
+    std::unique_ptr<CExpression> pCommon = FindCommonExpression(first, second, nRank);
+    if (!pCommon)
+        return false;
+    const std::string strFirstText = EntryText(first);
+    const std::string strSecondText = EntryText(second);
+    std::unique_ptr<CSubExpression> pFirstQuotient = DivideExactly(first, *pCommon);
+    std::string strFirstLog = first.m_strExplanation;
+    std::unique_ptr<CSubExpression> pSecondQuotient =
+        pFirstQuotient ? DivideExactly(second, *pCommon) : nullptr;
+    if (!pSecondQuotient)
+        return false;
+    work.Line("Brimlet has found the common expression ", pCommon->GetDisplayText(true),
+              "Between the subexpressions ", strFirstText, " and ", strSecondText, kLineEnd);
+    work.Line("We will divide out the common expression from these two subexpressions\r\n");
+    work.m_strExplanation += strFirstLog;
+    ReplaceByQuotient(work.m_List, i, std::move(pFirstQuotient));
+    work.m_strExplanation += second.m_strExplanation;
+    ReplaceByQuotient(work.m_List, j, std::move(pSecondQuotient));
+    return true;
+}
+
+// Texts of the entries in order, to notice a walk that only comes back to an earlier list.
+std::string ListState(const SubExpressionList& list)
+{
+    std::string strState;
+    for (const auto& pEntry : list)
+        strState += pEntry->GetBracketedText(true);
+    return strState;
+}
+
+bool DivideOutOnePass(CCancelling& work)
+{
+    bool bChanged = false;
+    for (std::size_t i = 0; i < work.m_List.size(); ++i)
+        for (std::size_t j = i + 1; j < work.m_List.size(); ++j)
+            if (IsMixedPair(*work.m_List[i], *work.m_List[j]) &&
+                DivideOutCommonExpression(work, i, j))
+                bChanged = true;
+    return bChanged;
+}
+
+// Phase 2: (g p)/(g q) -> (p)/(q), walked again while the walks find something new.
+bool DivideOutCommonExpressions(CCancelling& work)
+{
+    bool bChanged = false;
+    std::set<std::string> seen{ListState(work.m_List)};
+    for (int nPass = 0; nPass < kMaxCommonExpressionPasses; ++nPass)
+    {
+        if (!DivideOutOnePass(work))
+            break;
+        bChanged = true;
+        if (!seen.insert(ListState(work.m_List)).second)
+            break;
+    }
+    return bChanged;
+}
+
+} // namespace
+
+// multiplier brackets against divisor brackets -> numbers, quotients or smaller brackets
+void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,
+                          const CEqElm& divisorPart, std::string& strExplanation)
+{
+    CCancelling work{list, multiplierPart, divisorPart, strExplanation};
+    if (HasBothKinds(list) && CancelWholeSubexpressions(work))
+        WriteSummary(work);
+    if (list.empty() || !HasBothKinds(list))
+        return;
+    if (DivideOutCommonExpressions(work))
+        WriteSummary(work);
+}
+
+// p against q term by term -> k with p = k q; zero when they are not proportional
+CScalar ProportionalityRatio(const CExpression& p, const CExpression& q)
+{
+    CScalar zero;
+    zero.SetFromParts(0, 0, 1);
+    if (p.m_Terms.size() != q.m_Terms.size())
+        return zero;
+    if (p.m_Terms.empty())
+        return CScalar("1");
+    const CScalar first = p.m_Terms.front()->CoefficientRatio(*q.m_Terms.front());
+    if (first.IsZero())
+        return zero;
+    for (std::size_t i = 1; i < p.m_Terms.size(); ++i)
+    {
+        const CScalar ratio = p.m_Terms[i]->CoefficientRatio(*q.m_Terms[i]);
+        if (ratio.IsZero() || !ratio.Equals(first))
+            return zero;
+    }
+    return first;
+}

@@ -1,0 +1,65 @@
+#include "core/SubExpression.h"
+#include "driver/Explanation.h"
+#include "engine/Engine.h"
+
+namespace
+{
+// Each term of the body simplified again; every term it gives stays in the body, in place.
+void SimplifyEachTermAgain(CExpression& body)
+{
+    CExpression::TermList simplified;
+    for (auto& pTerm : body.m_Terms)
+    {
+        CExpression::TermList output;
+        SimplifyTerm(*pTerm, output);
+        const std::string strNarrative = pTerm->GetExplanation();
+        if (!strNarrative.empty())
+            body.m_strExplanation += strNarrative + "\r\n";
+        for (auto& pOut : output)
+            simplified.push_back(std::move(pOut));
+    }
+    body.m_Terms = std::move(simplified);
+}
+
+// The shared steps: every term t replaced by combine(t), shown, then simplified again.
+template <typename Combine> void RewriteEachTerm(CExpression& body, Combine combine)
+{
+    for (auto& pTerm : body.m_Terms)
+        pTerm = combine(*pTerm);
+    const std::string strDisplay = body.GetDisplayText(true);
+    const std::string strText = body.GetText(true);
+    AppendEntry(body.m_strExplanation, "Becomes ", strDisplay, "\r\n");
+    AppendEntry(body.m_strExplanation, "Make sure each term of this subexpression is simplified",
+                "\r\n");
+    SimplifyEachTermAgain(body);
+    if (body.GetText(true) != strText)
+        AppendEntry(body.m_strExplanation, "Thus ", strDisplay, " has been simplified to ",
+                    body.GetDisplayText(true), "\r\n");
+    body.m_strExplanation += "\r\n";
+}
+} // namespace
+
+// 3x times (x+2) -> (3x^2+6x): the outside term multiplied into every term of the bracket.
+void CExpression::MultiplyEachTerm(const CEqElm& outside)
+{
+    m_strExplanation.clear();
+    if (outside.IsOne())
+        return;
+    AppendEntry(m_strExplanation,
+                "Multiply each element of subexpression by the terms outside the brackets.\r\n");
+    AppendEntry(m_strExplanation, "Thus ", outside.GetDisplayText(false), GetDisplayText(true),
+                "\r\n");
+    RewriteEachTerm(*this, [&outside](const CEqElm& term) { return term.MultiplyTerms(outside); });
+}
+
+// (4x+2) over 2 -> (2x+1): every term of the bracket divided by the divisor term.
+void CExpression::DivideEachTerm(const CEqElm& divisor)
+{
+    m_strExplanation.clear();
+    if (divisor.IsOne())
+        return;
+    AppendEntry(m_strExplanation, "Divide each element of subexpression by the divisor term.\r\n");
+    AppendEntry(m_strExplanation, "That is ", GetDisplayText(true), "/",
+                divisor.GetDisplayText(true), "\r\n");
+    RewriteEachTerm(*this, [&divisor](const CEqElm& term) { return term.DivideTerms(divisor); });
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "core/Scalar.h"
+#include "core/SubExpression.h"
+#include "core/Term.h"
+#include "driver/Expression.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// The simplification of one term: every bracket simplified, cancelled, multiplied out or
+// merged. Replaces the term's explanation and appends the resulting terms to the output.
+void SimplifyTerm(CEqElm& term, CExpression::TermList& output);
+
+// The greatest common expression of two bodies (a ranking higher), or nullptr.
+std::unique_ptr<CExpression> CommonExpression(CExpression& a, CExpression& b);
+
+// The subexpressions of one term cancelled against each other, multiplier against divisor.
+using SubExpressionList = std::vector<std::unique_ptr<CSubExpression>>;
+void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,
+                          const CEqElm& divisorPart, std::string& strExplanation);
+
+// k with p = k x q term by term (both in canonical order); zero when there is none.
+CScalar ProportionalityRatio(const CExpression& p, const CExpression& q);

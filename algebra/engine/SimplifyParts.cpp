@@ -1,0 +1,83 @@
+#include "core/SubExpression.h"
+#include "driver/Explanation.h"
+#include "engine/Engine.h"
+
+#include <algorithm>
+
+namespace
+{
+// The terms' internal texts joined as a sum, without a leading "+".
+std::string SumText(const CExpression::TermList& terms)
+{
+    std::string strText;
+    for (const auto& pTerm : terms)
+        strText += pTerm->GetText(false);
+    if (!strText.empty() && strText[0] == '+')
+        strText.erase(0, 1);
+    return strText;
+}
+
+std::string SumDisplayText(const CExpression::TermList& terms)
+{
+    std::string strText;
+    for (const auto& pTerm : terms)
+        strText += pTerm->GetDisplayText(false);
+    return strText;
+}
+
+// A zero term adds nothing to a sum: x+0 -> x, and a bracket of zeros is empty (zero).
+void DropZeroTerms(CExpression::TermList& terms)
+{
+    std::erase_if(terms, [](const auto& pTerm) { return pTerm->m_Coefficient.IsZero(); });
+}
+} // namespace
+
+// (x+x+3) -> (2x+3): every term simplified, the terms sorted and like terms combined, as a new
+// bracket of the same power and divisor mark.
+std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string& strName)
+{
+    m_strExplanation.clear();
+    const std::string strLabel = m_bNoBrackets ? "Expression " : strName;
+    const std::string strBefore = GetDisplayText(false);
+    const std::string strBeforeText = GetText(true);
+    const std::string strBeforeSum = SumText(m_Terms);
+    if (!m_Terms.empty())
+        AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
+                    "\r\n\r\n");
+    TermList results;
+    for (const auto& pTerm : m_Terms)
+    {
+        SimplifyTerm(*pTerm, results);
+        m_strExplanation += pTerm->GetExplanation();
+    }
+    if (SumText(results) != strBeforeSum)
+        AppendEntry(m_strExplanation, "The parts making up the ", strLabel,
+                    " have now been simplified to:", SumDisplayText(results), "\r\n\r\n");
+    if (SortTerms(results))
+    {
+        AppendEntry(m_strExplanation,
+                    "Brimlet now reorders this expression, this makes the following stage and "
+                    "solution of the equation easier, it is not essential to reorder\r\n");
+        AppendEntry(m_strExplanation, "The order is in alphabetic order of the variables and when "
+                                      "powers are involved in decreasing sequence of power\r\n");
+        AppendEntry(m_strExplanation, "The reordered ", strLabel, "is:", SumDisplayText(results),
+                    "\r\n");
+    }
+    CombineLikeTerms(results);
+    DropZeroTerms(results);
+    std::string strBody;
+    for (auto& pTerm : results)
+        strBody += pTerm->GetText(false);
+    results.clear();
+    auto pResult = std::make_unique<CSubExpression>(strBody);
+    pResult->m_Power = m_Power;
+    pResult->m_nOperation = m_nOperation;
+    pResult->m_bNoBrackets = m_bNoBrackets;
+    AppendEntry(m_strExplanation, "The original ", strLabel, " ", strBefore, "\r\n");
+    if (pResult->GetText(true) == strBeforeText)
+        AppendEntry(m_strExplanation, "Could NOT be simplified.\r\n\r\n");
+    else
+        AppendEntry(m_strExplanation, "Has been simplified to: ", pResult->GetDisplayText(true),
+                    "\r\n\r\n");
+    return pResult;
+}

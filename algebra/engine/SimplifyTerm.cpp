@@ -1,0 +1,85 @@
+#include "engine/TermWork.h"
+
+#include "core/AlgebraError.h"
+#include "driver/Explanation.h"
+
+#include <optional>
+
+namespace
+{
+// How many SimplifyTerm calls are open on the stack; bounds the mutual recursion.
+int g_nSimplifyDepth = 0;
+
+class CSimplifyDepth
+{
+public:
+    CSimplifyDepth()
+    {
+        if (g_nSimplifyDepth >= kMaxSimplifyDepth)
+            throw CAlgebraError(kExpressionTooLarge);
+        ++g_nSimplifyDepth;
+    }
+    ~CSimplifyDepth() { --g_nSimplifyDepth; }
+    CSimplifyDepth(const CSimplifyDepth&) = delete;
+    CSimplifyDepth& operator=(const CSimplifyDepth&) = delete;
+};
+
+// A term without factors, or with a zero coefficient -> that number alone.
+void OutputPlainNumber(CTermWork& work)
+{
+    if (work.m_Term.m_Coefficient.IsZero())
+        work.m_pMultiplier->m_Elements.clear();
+    work.m_Output.push_back(std::move(work.m_pMultiplier));
+    work.Explanation().clear();
+}
+
+// A bracket that came out zero makes the whole term zero -> the term 0.
+void OutputZero(CTermWork& work)
+{
+    work.m_List.clear();
+    work.m_Opaque.clear();
+    auto pZero = std::make_unique<CEqElm>();
+    pZero->m_Coefficient.SetFromParts(0, 0, 1);
+    work.m_Output.push_back(std::move(pZero));
+}
+
+// C and D: brackets above and below the line cancelled against each other.
+void CancelBracketsAgainstEachOther(CTermWork& work)
+{
+    if (work.m_List.size() < 2 || work.CountMultiplierEntries() < 1)
+        return;
+    CancelSubexpressions(work.m_List, *work.m_pMultiplier, *work.m_pDivisor, work.Explanation());
+}
+} // namespace
+
+// One term with its brackets -> the simplified term(s), appended to the output.
+void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
+{
+    CSimplifyDepth depth;
+    CTermWork work(term, output);
+    std::optional<CExplanationLevel> level;
+    term.m_strExplanation.clear();
+    if (!term.m_bQuiet)
+    {
+        work.Line("Simplifying ", work.m_strDisplay, "\r\n\r\n");
+        level.emplace();
+    }
+    if (!term.HasFactors() || term.m_Coefficient.IsZero())
+    {
+        OutputPlainNumber(work);
+        return;
+    }
+    GatherOutsideFactors(work);
+    SimplifyEachBracket(work);
+    if (work.m_pMultiplier->m_Coefficient.IsZero())
+        OutputZero(work);
+    else
+    {
+        CancelBracketsAgainstEachOther(work);
+        if (work.CountMultiplierEntries() > 1)
+            MultiplyBracketsTogether(work);
+        CancelOutsideFactors(work);
+        Recombine(work);
+    }
+    WriteSummary(work);
+}

@@ -1,0 +1,49 @@
+#include "engine/TermWork.h"
+
+#include <algorithm>
+
+CTermWork::CTermWork(CEqElm& term, CExpression::TermList& output)
+    : m_Term(term), m_Output(output), m_nOutputStart(output.size()),
+      m_strText(term.GetText(false)), m_strDisplay(term.GetDisplayText(false)),
+      m_pMultiplier(std::make_unique<CEqElm>()), m_pDivisor(std::make_unique<CEqElm>())
+{
+    if (!m_strText.empty() && (m_strText[0] == '+' || m_strText[0] == '-'))
+        m_strSign = m_strText.substr(0, 1);
+    m_pMultiplier->m_Coefficient = term.m_Coefficient;
+}
+
+bool IsMultiplierEntry(const CSubExpression& entry)
+{
+    return !entry.IsDivisor();
+}
+
+int CTermWork::CountMultiplierEntries() const
+{
+    return static_cast<int>(std::count_if(m_List.begin(), m_List.end(),
+                                          [](const auto& p) { return IsMultiplierEntry(*p); }));
+}
+
+int CTermWork::CountDivisorEntries() const
+{
+    return static_cast<int>(m_List.size()) - CountMultiplierEntries();
+}
+
+std::string DivisorPartDisplay(const CEqElm& divisorPart)
+{
+    if (divisorPart.IsOne())
+        return "";
+    std::string strText;
+    if (!divisorPart.m_Coefficient.IsOne(true))
+    {
+        // A folded divisor number reads as what it divides by: coefficient 1/2 -> "/2".
+        std::string strNumber = divisorPart.m_Coefficient.Reciprocal().ToDisplayText(true);
+        if (!strNumber.empty() && strNumber[0] == '+')
+            strNumber.erase(0, 1);
+        if (!strNumber.empty() && strNumber[0] == '-')
+            strNumber = "(" + strNumber + ")";
+        strText = "/" + strNumber;
+    }
+    for (const auto& pFactor : divisorPart.m_Elements)
+        strText += pFactor->GetDisplayText(true);
+    return strText;
+}

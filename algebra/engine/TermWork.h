@@ -1,0 +1,72 @@
+#pragma once
+
+// The working state of one SimplifyTerm call and the phases that act on it. Internal to the
+// engine: other rules meet SimplifyTerm only through Engine.h.
+
+#include "core/SubExpression.h"
+#include "core/Term.h"
+#include "driver/Expression.h"
+#include "engine/Engine.h"
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+// Writing out and multiplying brackets is bounded by what it produces, so that a huge
+// power ends in CAlgebraError(kExpressionTooLarge) instead of exhausting memory.
+inline constexpr int kMaxTermsInOneProduct = 5000;
+inline constexpr long kMaxProductTermsPerTerm = 100000;
+// Nested SimplifyTerm calls deeper than this raise kExpressionTooLarge.
+inline constexpr int kMaxSimplifyDepth = 400;
+
+struct CTermWork
+{
+    CTermWork(CEqElm& term, CExpression::TermList& output);
+
+    std::string& Explanation() { return m_Term.m_strExplanation; }
+    // Appends one line at the current indentation.
+    template <typename... Pieces> void Line(const Pieces&... pieces);
+
+    int CountMultiplierEntries() const;
+    int CountDivisorEntries() const;
+    bool HasBracketsLeft() const { return !m_List.empty() || !m_Opaque.empty(); }
+
+    CEqElm& m_Term;
+    CExpression::TermList& m_Output;
+    std::size_t m_nOutputStart;
+    std::string m_strText;    // the term's internal text, T
+    std::string m_strDisplay; // its display text, T'
+    std::string m_strSign;    // "+", "-" or empty
+    std::unique_ptr<CEqElm> m_pMultiplier;
+    std::unique_ptr<CEqElm> m_pDivisor;
+    SubExpressionList m_List;
+    // Brackets whose power is not whole: they stay as they stand, beside the others.
+    SubExpressionList m_Opaque;
+    int m_nMultiplierCount = 0;
+    int m_nDivisorCount = 0;
+    int m_nPending = 0;
+    bool m_bNothingOutside = false;
+    long m_nProductTerms = 0;
+};
+
+#include "driver/Explanation.h"
+
+template <typename... Pieces> void CTermWork::Line(const Pieces&... pieces)
+{
+    AppendEntry(Explanation(), pieces...);
+}
+
+bool IsMultiplierEntry(const CSubExpression& entry);
+
+// The phases of SimplifyTerm, in the order it runs them.
+void GatherOutsideFactors(CTermWork& work);                              // A.5 to A.7
+void SimplifyEachBracket(CTermWork& work);                               // B
+void WriteOutPowers(CTermWork& work, std::size_t nFirstNew);             // B.7
+void MultiplyBracketsTogether(CTermWork& work);                          // E
+void CancelOutsideFactors(CTermWork& work);                              // F
+void Recombine(CTermWork& work);                                         // G
+void WriteSummary(CTermWork& work);                                      // H
+
+// The divisor part as it reads after the multiplier part: nothing for a unit part, and a
+// single "/" before each divisor.
+std::string DivisorPartDisplay(const CEqElm& divisorPart);

@@ -1,0 +1,8 @@
+#pragma once
+
+class QAction;
+class QWidget;
+
+// "&About Fennory...": the command that shows the About box modally over the given window.
+QAction* CreateAboutAction(QWidget& owner);
+void ShowAboutBox(QWidget* pParent);

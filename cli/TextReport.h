@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Validation.h"
+#include "driver/SimplifyRequest.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+#include <string>
+
+// Everything fennory-cli says about one input text.
+struct CTextReport
+{
+    std::string m_strInput;
+    CValidationReport m_Validation;
+    bool m_bSimplified = false; // false when validation refused the text
+    CSimplifyOutcome m_Outcome;
+    std::optional<double> m_dMicros; // median time of the request alone
+};
+
+// Validates the text (after turning ordinary power notation into equation text) and, when
+// it passes, simplifies it; with nRepeat > 0 the request runs that many times and is timed.
+CTextReport ReportText(const std::string& strInput, int nRepeat = 0);
+
+// 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
+int ExitStatus(const CTextReport& report);
+
+nlohmann::json ToJson(const CTextReport& report);
+// One line of JSON; bytes that are not UTF-8 are replaced rather than refused.
+std::string ToJsonLine(const CTextReport& report);
+// The human form: result, further result, "How it was done" and the narrative.
+std::string ToPlainText(const CTextReport& report);
+// What goes to standard error: the validation messages or the engine's error, one a line.
+std::string ToDiagnostics(const CTextReport& report);

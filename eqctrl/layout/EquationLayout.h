@@ -1,0 +1,72 @@
+#pragma once
+
+#include "layout/TextMeasurer.h"
+
+#include <string>
+#include <vector>
+
+// Vertical place of a character: on the main line (or raised in an exponent), or stacked.
+enum ELayoutClass
+{
+    kLayoutNumerator = -1,
+    kLayoutMainLine = 0,
+    kLayoutDenominator = 1
+};
+
+// What one layout pass reads: the text as it stands after the marking pass.
+struct CLayoutInput
+{
+    std::string m_strText;
+    std::vector<bool> m_ErrorMarked; // one per character; a missing entry is unmarked
+    int m_nCaret = 0;
+    int m_nWidth = 0; // width of the control's bounds
+    bool m_bReadOnly = false;
+    bool m_bCaretVisible = false;
+};
+
+// One piece of text to draw, its top-left corner at (m_nX, m_nY).
+struct CLayoutText
+{
+    int m_nX = 0;
+    int m_nY = 0;
+    EFontRole m_nFont = EFontRole::Main;
+    bool m_bRed = false;
+    std::string m_strText;
+
+    bool operator==(const CLayoutText&) const = default;
+};
+
+struct CLayoutLine
+{
+    int m_nX1 = 0;
+    int m_nY1 = 0;
+    int m_nX2 = 0;
+    int m_nY2 = 0;
+
+    bool operator==(const CLayoutLine&) const = default;
+};
+
+// Per-character records plus everything the painter draws. One entry per character of the
+// text and one final entry past its end.
+struct CEquationLayout
+{
+    std::vector<int> m_XPositions;
+    std::vector<int> m_Classes;
+    std::vector<int> m_Heights;
+
+    std::vector<CLayoutText> m_Texts;
+    std::vector<CLayoutLine> m_Bars;
+    bool m_bCaret = false;
+    CLayoutLine m_Caret; // vertical, from top down by the caret height
+
+    bool m_bGreyBackground = false;
+    int m_nTextHeight = 0; // H, the main font's height
+    int m_nShift = 0;      // how far the text was moved left to keep the caret in view
+};
+
+// Lays out the whole text, and lays it out again moved left when the caret would leave the
+// visible width.
+CEquationLayout LayoutEquation(const CLayoutInput& input, const CTextMeasurer& measurer);
+
+// The horizontal shift that keeps the caret in view, 0 when none is needed.
+int ComputeScrollShift(const CEquationLayout& layout, int nCaret, int nTextLength, int nWidth);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/EditModel.h"
+
+#include <Qt>
+
+class QKeyEvent;
+
+// What a Qt key event means to the editor: a typed character code, one of the three keys the
+// control handles as key-downs, or nothing it takes.
+struct CZelvixKey
+{
+    enum EKind
+    {
+        kNone,
+        kCharacter,
+        kEditKey
+    };
+
+    EKind m_nKind = kNone;
+    int m_nCode = 0;         // the character code, for kCharacter
+    EEditKey m_nEditKey = EEditKey::Left;
+    short m_nKeyCode = 0;    // the KeyDown event's key code, for kEditKey
+    bool m_bCursorBlock = false; // the cursor-block key without Alt: the only one that acts
+};
+
+CZelvixKey TranslateKey(const QKeyEvent& event);
+
+// The Shift (1), Ctrl (2) and Alt (4) bits of the KeyDown and MouseDown events.
+short GetShiftState(Qt::KeyboardModifiers modifiers);

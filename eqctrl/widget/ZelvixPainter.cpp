@@ -1,0 +1,70 @@
+#include "widget/ZelvixPainter.h"
+
+#include "widget/ZelvixFonts.h"
+
+#include <QPainter>
+#include <QRect>
+
+namespace
+{
+const QColor kWhite(255, 255, 255);
+const QColor kReadOnlyGrey(192, 192, 192);
+const QColor kErrorRed(255, 0, 0);
+const QColor kBlack(0, 0, 0);
+
+// Lines end one pixel short of their end point, as the layout measures them.
+void DrawHorizontal(QPainter& painter, const CLayoutLine& line)
+{
+    if (line.m_nX2 > line.m_nX1)
+        painter.drawLine(line.m_nX1, line.m_nY1, line.m_nX2 - 1, line.m_nY1);
+}
+
+void DrawTexts(QPainter& painter, const CEquationLayout& layout, const CZelvixFonts& fonts)
+{
+    // Text is drawn on cells of the background colour, so overlapping pieces stay legible.
+    painter.setBackgroundMode(Qt::OpaqueMode);
+    for (const CLayoutText& text : layout.m_Texts)
+    {
+        painter.setFont(fonts.GetFont(text.m_nFont));
+        painter.setPen(text.m_bRed ? kErrorRed : kBlack);
+        const int nBaseline = text.m_nY + fonts.GetAscent(text.m_nFont);
+        painter.drawText(text.m_nX, nBaseline, QString::fromLatin1(text.m_strText.c_str()));
+    }
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+// Two bevels: grey above and left, white below and right outside; dark and light inside.
+void DrawSunkenFrame(QPainter& painter, const QRect& bounds)
+{
+    const QRect outer = bounds.adjusted(0, 0, -1, -1);
+    const QRect inner = outer.adjusted(1, 1, -1, -1);
+    const auto bevel = [&painter](const QRect& r, const QColor& topLeft, const QColor& bottomRight)
+    {
+        painter.setPen(topLeft);
+        painter.drawLine(r.topLeft(), r.topRight());
+        painter.drawLine(r.topLeft(), r.bottomLeft());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.bottomLeft(), r.bottomRight());
+        painter.drawLine(r.topRight(), r.bottomRight());
+    };
+    bevel(outer, QColor(128, 128, 128), kWhite);
+    bevel(inner, QColor(64, 64, 64), QColor(212, 208, 200));
+}
+} // namespace
+
+void PaintEquationLayout(QPainter& painter, const CEquationLayout& layout,
+                         const CZelvixFonts& fonts, const QRect& bounds)
+{
+    const QColor background = layout.m_bGreyBackground ? kReadOnlyGrey : kWhite;
+    painter.fillRect(bounds, background);
+    painter.setBackground(background);
+    DrawTexts(painter, layout, fonts);
+
+    painter.setPen(kBlack);
+    for (const CLayoutLine& bar : layout.m_Bars)
+        DrawHorizontal(painter, bar);
+    if (layout.m_bCaret && layout.m_Caret.m_nY2 > layout.m_Caret.m_nY1)
+        painter.drawLine(layout.m_Caret.m_nX1, layout.m_Caret.m_nY1, layout.m_Caret.m_nX1,
+                         layout.m_Caret.m_nY2 - 1);
+    DrawSunkenFrame(painter, bounds);
+}
