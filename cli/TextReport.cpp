@@ -9,7 +9,7 @@
 
 namespace
 {
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 double MedianMicros(std::vector<double> samples)
 {
@@ -80,7 +80,7 @@ int ExitStatus(const CTextReport& report)
     return report.m_Outcome.m_strError ? 2 : 0;
 }
 
-nlohmann::json ToJson(const CTextReport& report)
+nlohmann::ordered_json ToJson(const CTextReport& report)
 {
     const CSimplifyOutcome& outcome = report.m_Outcome;
     const bool bHasResult = report.m_bSimplified && !outcome.m_strError && !report.m_Validation.m_strText.empty();

@@ -25,7 +25,7 @@ CTextReport ReportText(const std::string& strInput, int nRepeat = 0);
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
 int ExitStatus(const CTextReport& report);
 
-nlohmann::json ToJson(const CTextReport& report);
+nlohmann::ordered_json ToJson(const CTextReport& report);
 // One line of JSON; bytes that are not UTF-8 are replaced rather than refused.
 std::string ToJsonLine(const CTextReport& report);
 // The human form: result, further result, "How it was done" and the narrative.

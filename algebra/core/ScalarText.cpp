@@ -7,10 +7,14 @@ namespace
 {
 template <typename... Args> std::string Format(const char* pFormat, Args... args)
 {
-    const int nLength = std::snprintf(nullptr, 0, pFormat, args...);
-    std::string strText(static_cast<size_t>(nLength) + 1, '\0');
-    std::snprintf(strText.data(), strText.size(), pFormat, args...);
-    strText.resize(static_cast<size_t>(nLength));
+    std::string strText(64, '\0');
+    int nLength = std::snprintf(strText.data(), strText.size(), pFormat, args...);
+    if (nLength >= static_cast<int>(strText.size()))
+    {
+        strText.resize(static_cast<size_t>(nLength) + 1);
+        nLength = std::snprintf(strText.data(), strText.size(), pFormat, args...);
+    }
+    strText.resize(nLength > 0 ? static_cast<size_t>(nLength) : 0);
     return strText;
 }
 

@@ -1,3 +1,5 @@
+#include <cstdio>
+#include <cstdlib>
 #include "core/AlgebraError.h"
 #include "core/SubExpression.h"
 #include "core/Variable.h"
@@ -234,6 +236,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     division.Line("We will use the the term with highest power of the common variable from the "
                   "divisor and repeatedly divide the remainder by it, this term is: ",
                   division.m_pLeading->GetDisplayText(false), kLineEnd);
+    if (getenv("ED_TRACE")) fprintf(stderr, "divide %zu terms by %zu terms deg %d hp %d\n", m_Terms.size(), divisor.m_Terms.size(), division.m_pRemainder->m_nHighestPower, division.m_nDegree);
     DivideWhileDegreeFalls(division);
     ReportResult(division);
     pQuotient = std::move(division.m_pQuotient);

@@ -16,31 +16,65 @@ void AddEntry(CTermWork& work, std::unique_ptr<CSubExpression> pEntry)
     work.m_List.push_back(std::move(pEntry));
 }
 
-// (..)^0 -> one; (..)^(1/2) -> left as it stands; (..)^-n -> the other side of the line at
-// power n. Returns true when the bracket needs nothing more.
-bool ApplyBracketPower(CTermWork& work, std::unique_ptr<CSubExpression>& pBracket)
+enum class EPower
 {
-    CScalar& power = pBracket->m_Power;
+    One,        // a power of 0: the bracket is one
+    AsItStands, // a power that is not whole: neither written out nor merged
+    Whole       // a whole power above 0: written out when above 1
+};
+
+// (..)^0 -> one; (..)^(1/2) -> left as it stands; (..)^-n -> the other side of the line at
+// power n.
+EPower ClassifyPower(CSubExpression& bracket)
+{
+    CScalar& power = bracket.m_Power;
     if (power.IsZero())
-    {
-        --work.m_nPending;
-        work.Line("The subexpression is in fact ONE so we do not need to show it.\r\n");
-        return true;
-    }
-    if (!power.IsWhole() && !pBracket->m_Terms.empty())
-    {
-        --work.m_nPending;
-        pBracket->SetExplicitMultiply(false);
-        work.m_Opaque.push_back(std::move(pBracket));
-        return true;
-    }
+        return EPower::One;
+    if (!power.IsWhole() && !bracket.m_Terms.empty())
+        return EPower::AsItStands;
     if (power.Compare(CScalar("0")) < 0)
     {
         power.Negate();
-        pBracket->m_nOperation =
-            pBracket->IsDivisor() ? CEqElmAtom::kJuxtaposed : CEqElmAtom::kDivisor;
+        bracket.m_nOperation = bracket.IsDivisor() ? CEqElmAtom::kJuxtaposed : CEqElmAtom::kDivisor;
     }
-    return false;
+    return EPower::Whole;
+}
+
+void KeepAsItStands(CTermWork& work, std::unique_ptr<CSubExpression> pBracket)
+{
+    if (!pBracket->IsDivisor())
+        pBracket->SetExplicitMultiply(false);
+    work.m_Opaque.push_back(std::move(pBracket));
+}
+
+// A bracket that a division clearing produced joins the list, or stays aside by its power.
+void AdmitBracket(CTermWork& work, std::unique_ptr<CSubExpression> pBracket)
+{
+    switch (ClassifyPower(*pBracket))
+    {
+    case EPower::One:
+        break;
+    case EPower::AsItStands:
+        KeepAsItStands(work, std::move(pBracket));
+        break;
+    case EPower::Whole:
+        AddEntry(work, std::move(pBracket));
+        break;
+    }
+}
+
+// The power rules for a simplified bracket of the term; true when it needs nothing more.
+bool ApplyBracketPower(CTermWork& work, std::unique_ptr<CSubExpression>& pBracket)
+{
+    const EPower power = ClassifyPower(*pBracket);
+    if (power == EPower::Whole)
+        return false;
+    --work.m_nPending;
+    if (power == EPower::One)
+        work.Line("The subexpression is in fact ONE so we do not need to show it.\r\n");
+    else
+        KeepAsItStands(work, std::move(pBracket));
+    return true;
 }
 
 // B.5 state 2: a bracket holding divisions -> its common divisor's factors and brackets.
@@ -60,7 +94,7 @@ void ClearDivisions(CTermWork& work, std::unique_ptr<CSubExpression> pBracket)
     for (auto& pFactor : factors)
     {
         if (pFactor->IsSubExpression())
-            AddEntry(work, ToSubExpression(std::move(pFactor)));
+            AdmitBracket(work, ToSubExpression(std::move(pFactor)));
         else if (pFactor->IsDivisor())
             work.m_pDivisor->AddElement(*pFactor), ++work.m_nDivisorCount;
         else

@@ -12,7 +12,10 @@ bool IsRefusedPunctuation(int nCode)
 }
 
 // Of the codes that reach the last row of the table only "=" and the letters lie here.
-bool IsInsertableOther(int nCode) { return nCode >= 48 && nCode <= 122; }
+bool IsInsertableOther(int nCode)
+{
+    return nCode >= 48 && nCode <= 122;
+}
 
 const CEditOutcome kInvalidate{true, false};
 } // namespace

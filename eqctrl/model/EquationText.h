@@ -36,8 +36,14 @@ inline constexpr std::string_view kFractionTemplate = "%,$";
 
 ECharClass GetCharClass(char c);
 
-inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-inline bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsAsciiDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+inline bool IsAsciiLetter(char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+}
 
 // True for the five markers that build powers and fractions; they are never shown as text.
 bool IsStructureMarker(char c);

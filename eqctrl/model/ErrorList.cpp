@@ -19,8 +19,7 @@ short CEquationValidation::CountMarkedCharacters() const
 {
     const auto nMarked = std::count_if(m_ErrorMarks.begin(), m_ErrorMarks.end(),
                                        [](std::uint32_t nWord) { return nWord != 0; });
-    return static_cast<short>(
-        std::min<std::ptrdiff_t>(nMarked, std::numeric_limits<short>::max()));
+    return static_cast<short>(std::min<std::ptrdiff_t>(nMarked, std::numeric_limits<short>::max()));
 }
 
 std::string CEquationValidation::GetFirstError()
@@ -55,8 +54,7 @@ std::string CEquationValidation::GetNextError()
 std::vector<std::string> CEquationValidation::ListErrors()
 {
     std::vector<std::string> messages;
-    for (std::string strMessage = GetFirstError(); !strMessage.empty();
-         strMessage = GetNextError())
+    for (std::string strMessage = GetFirstError(); !strMessage.empty(); strMessage = GetNextError())
         messages.push_back(strMessage);
     return messages;
 }

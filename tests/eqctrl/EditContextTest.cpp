@@ -11,8 +11,8 @@ struct SContextRow
 {
     std::string strText;
     int nCaret;
-    CEditContext context;   // power, numerator, denominator, after a decimal point
-    bool bPowerEnabled;     // the context menu's two items
+    CEditContext context; // power, numerator, denominator, after a decimal point
+    bool bPowerEnabled;   // the context menu's two items
     bool bFractionEnabled;
 };
 
@@ -56,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Places, EditContextTest, ::testing::Values(
     SContextRow{"%1.5,2$", 4, {false, true, false, true}, false, false}));
 // clang-format on
 
-TEST(EditCommandTest, MenuItemsInsertTemplatesOnlyWhereEnabled)
+TEST(EditCommandTest, MenuItemsInsertTemplatesOnlyWhereEnabledAndNeverWhenReadOnly)
 {
     CBeepCounter beeps;
     CEditModel model;
@@ -67,11 +67,6 @@ TEST(EditCommandTest, MenuItemsInsertTemplatesOnlyWhereEnabled)
     EXPECT_EQ(model.InsertFractionCommand(), CEditOutcome{});
     EXPECT_EQ(model.GetText(), "x^!");
     EXPECT_EQ(beeps.Count(), 1);
-}
-
-TEST(EditCommandTest, ReadOnlyEditorOffersNeitherItem)
-{
-    CEditModel model;
     model.SetEquation("x");
     model.SetReadOnly(true);
     EXPECT_FALSE(model.IsInsertPowerEnabled());

@@ -1,14 +1,13 @@
 #pragma once
 
-// Drives an editor model with a compact key script: plain characters are typed as they stand,
-// and braces name the other keys: {L} {R} {D} Left, Right, Delete; {B} Backspace; {T} Tab;
-// {E} Enter; {X} Esc; {P} Ctrl+P; {F} Ctrl+F; {paint} runs the marking pass as a repaint does.
+// Drives an editor model with a key script: plain characters are typed as they stand; {L} {R}
+// {D} are Left, Right, Delete; {B} Backspace, {T} Tab, {E} Enter, {X} Esc, {P} Ctrl+P,
+// {F} Ctrl+F; {paint} runs the marking pass as a repaint does.
 
 #include "model/Beep.h"
 #include "model/EditModel.h"
 
 #include <map>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -26,21 +25,17 @@ private:
 
 inline void PressNamedKey(CEditModel& model, const std::string& strName)
 {
-    static const std::map<std::string, int> codes = {
-        {"B", kCodeBackspace}, {"T", kCodeTab},   {"E", kCodeEnter},
-        {"X", kCodeEscape},    {"P", kCodeCtrlP}, {"F", kCodeCtrlF}};
-    if (strName == "L")
-        model.PressKey(EEditKey::Left);
-    else if (strName == "R")
-        model.PressKey(EEditKey::Right);
-    else if (strName == "D")
-        model.PressKey(EEditKey::Delete);
-    else if (strName == "paint")
+    static const std::map<std::string, int> codes = {{"B", kCodeBackspace}, {"T", kCodeTab},
+                                                     {"E", kCodeEnter},     {"X", kCodeEscape},
+                                                     {"P", kCodeCtrlP},     {"F", kCodeCtrlF}};
+    static const std::map<std::string, EEditKey> keys = {
+        {"L", EEditKey::Left}, {"R", EEditKey::Right}, {"D", EEditKey::Delete}};
+    if (strName == "paint")
         model.RunMarkingPass();
-    else if (codes.count(strName) != 0)
-        model.TypeCharacter(codes.at(strName));
+    else if (keys.count(strName) != 0)
+        model.PressKey(keys.at(strName));
     else
-        throw std::invalid_argument("unknown key {" + strName + "}");
+        model.TypeCharacter(codes.at(strName));
 }
 
 inline void RunKeys(CEditModel& model, std::string_view script)

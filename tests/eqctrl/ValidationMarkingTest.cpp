@@ -111,22 +111,3 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValidationMarkingTest, ::testing::Values(
     SMarkingRow{"^", 1, "", 0, {}, {}},
     SMarkingRow{"^!^", 1, "", 0, {}, {}}));
 // clang-format on
-
-TEST(ValidationCountTest, HugeCountsSaturateInsteadOfWrappingToValid)
-{
-    // 65536 marked characters would wrap a 16-bit count round to 0, "valid".
-    std::string strText(65536, '(');
-    int nCaret = 0;
-    CEquationValidation validation;
-    EXPECT_EQ(validation.IsEquationOK(strText, nCaret), 32767);
-}
-
-TEST(ValidationCountTest, OutOfRangeCaretIsClampedBeforeTemplatesAreJudged)
-{
-    std::string strText = "x%,$";
-    int nCaret = 99;
-    CEquationValidation validation;
-    EXPECT_EQ(validation.IsEquationOK(strText, nCaret), 0);
-    EXPECT_EQ(strText, "x");
-    EXPECT_EQ(nCaret, 1);
-}

@@ -197,7 +197,7 @@ inline std::optional<long double> EvaluateSide(std::string_view text, const CVal
     return value;
 }
 
-// Left minus right of an equation, or the value of an expression.
+// Left minus right of an equation (right minus left for 0=...), or the value of an expression.
 inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text, const CValues& values)
 {
     const size_t nEquals = text.find('=');
@@ -207,6 +207,9 @@ inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text, 
     std::optional<long double> right = EvaluateSide(text.substr(nEquals + 1), values);
     if (!left || !right)
         return std::nullopt;
+    // An equation written 0=... is read with its sides exchanged.
+    if (text.substr(0, nEquals) == "0")
+        return *right - *left;
     return *left - *right;
 }
 

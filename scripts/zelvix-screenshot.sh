@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Saves docs/zelvix-control.png: the equation editor drawing a sample text, rendered off
+# screen. Usage: scripts/zelvix-screenshot.sh [build folder]   (default: build)
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="${1:-$root/build}"
+cmake --build "$build" --target zelvix-demo
+mkdir -p "$root/docs"
+QT_QPA_PLATFORM=offscreen "$build/bin/zelvix-demo" --screenshot "$root/docs/zelvix-control.png"

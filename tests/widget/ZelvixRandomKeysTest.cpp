@@ -1,0 +1,62 @@
+#include "ZelvixFixture.h"
+
+#include <random>
+
+namespace
+{
+bool IsNumeric(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+// "" when every power and fraction is closed and holds only digits and points; otherwise what
+// is wrong.
+std::string FindStructureProblem(const std::string& strText)
+{
+    enum { kOutside, kPower, kNumerator, kDenominator } nState = kOutside;
+    for (const char c : strText)
+    {
+        if (nState != kOutside && IsNumeric(c))
+            continue;
+        if (nState == kOutside && c == '^')
+            nState = kPower;
+        else if (nState == kOutside && c == '%')
+            nState = kNumerator;
+        else if (nState == kPower && c == '!')
+            nState = kOutside;
+        else if (nState == kNumerator && c == ',')
+            nState = kDenominator;
+        else if (nState == kDenominator && c == '$')
+            nState = kOutside;
+        else if (nState != kOutside || c == '!' || c == ',' || c == '$')
+            return std::string("misplaced '") + c + "'";
+    }
+    return nState == kOutside ? "" : "unclosed structure";
+}
+
+TEST_F(CZelvixFixture, NoKeySequenceCorruptsAPowerOrAFraction)
+{
+    const unsigned nSeed = 4242;
+    std::mt19937 random(nSeed);
+    const std::vector<std::string> keys = {
+        "0", "1", "2", ".", "+", "-", "*", "/", "=", "(", ")", "x", "y", "^", "!", ",",
+        "%", "$", " ", "{L}", "{R}", "{D}", "{B}", "{T}", "{E}", "{X}", "{P}", "{F}", "{paint}"};
+    std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
+    Focus();
+    int nStructures = 0;
+    for (int nRound = 0; nRound < 40; ++nRound)
+    {
+        m_pCtrl->SetEquation(QString());
+        std::string strScript;
+        for (int nKey = 0; nKey < 30; ++nKey)
+        {
+            const std::string& strKey = keys[pick(random)];
+            strScript += strKey;
+            RunKeys(strKey);
+            const std::string strProblem = FindStructureProblem(Text());
+            ASSERT_EQ(strProblem, "") << "seed " << nSeed << " keys \"" << strScript << "\" gave \""
+                                      << Text() << "\"";
+            ASSERT_LE(m_pCtrl->GetCaret(), static_cast<int>(Text().size()));
+            nStructures += Text().find_first_of("^%") != std::string::npos;
+        }
+    }
+    EXPECT_GT(nStructures, 100) << "the keys seldom reached a power or a fraction";
+}
+} // namespace
