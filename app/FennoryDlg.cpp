@@ -13,6 +13,13 @@
 #include <QKeyEvent>
 #include <QPushButton>
 
+// The icon and the help page live in the program's resources, which a static library must
+// register itself.
+static void InitResources()
+{
+    Q_INIT_RESOURCE(fennory);
+}
+
 namespace
 {
 constexpr const char* kHint = "Right Click to insert powers and fractions";
@@ -31,6 +38,7 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       m_pUi(std::make_unique<Ui::CFennoryDlg>())
 {
+    InitResources();
     SubstituteDialogFont();
     m_pUi->setupUi(this);
     ApplyDialogTemplate(*this);

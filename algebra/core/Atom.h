@@ -13,7 +13,7 @@ class CEqElmAtom
 {
 public:
     // How a factor joins its term.
-    static constexpr int kJuxtaposed = 0;   // written next to the previous factor
+    static constexpr int kJuxtaposed = 0;    // written next to the previous factor
     static constexpr int kExplicitStar = -1; // written with "*"
     static constexpr int kDivisor = 1;       // written with "/"
 

@@ -10,7 +10,8 @@ namespace
 // so concurrent readers need no lock; the static's initialisation is itself thread-safe.
 const std::vector<std::uint8_t>& Sieve()
 {
-    static const std::vector<std::uint8_t> table = [] {
+    static const std::vector<std::uint8_t> table = []
+    {
         std::vector<std::uint8_t> entries(CPrimeFactors::kSieveLimit, 0);
         for (int i = 2; i < CPrimeFactors::kSieveLimit; ++i)
         {
@@ -70,7 +71,8 @@ void CPrimeFactors::Factorise()
             return;
         }
         const bool bIntegral = dRest == std::floor(dRest);
-        const int nDivisor = bIntegral ? FindIntegralDivisor(dRest, nFrom) : FindLooseDivisor(dRest);
+        const int nDivisor =
+            bIntegral ? FindIntegralDivisor(dRest, nFrom) : FindLooseDivisor(dRest);
         if (nDivisor == 0)
         {
             Append(dRest);

@@ -40,7 +40,8 @@ bool IsSignOnly(const std::string& strText)
 
 // Writes the factors so that the text reads back as what it means: a bracketless
 // wrapper beside anything else gets its brackets, no "*" opens the factors, and a number
-// never runs on into the digits before it (2 times 3 is 2*3, not 23).
+// never runs on into the digits before it (2 times 3 is 2*3, not 23) nor turns into the
+// coefficient when it was written as a factor of its own.
 std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
 {
     const std::string strCoefficient =
@@ -60,7 +61,13 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
         else
             strFactor = bDisplay ? factor.GetDisplayText(true) : factor.GetText(true);
         if (i == 0 && IsSignOnly(strResult) && !strFactor.empty() && strFactor[0] == '*')
-            strFactor.erase(0, 1);
+        {
+            // A starred number keeps its place as a factor behind a written unit: -1*%2,6$.
+            if (factor.IsNumber())
+                strResult += "1";
+            else
+                strFactor.erase(0, 1);
+        }
         const bool bAfterDigit = !strResult.empty() && IsNumberChar(strResult.back());
         if (bAfterDigit && factor.IsNumber() && !strFactor.empty() &&
             (IsNumberChar(strFactor[0]) || strFactor[0] == '%'))

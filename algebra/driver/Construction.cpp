@@ -95,7 +95,8 @@ private:
         const size_t nEnd = NumberRunEnd(m_strText, m_nPos);
         if (nEnd == m_nPos)
             return;
-        m_Term.m_Coefficient.Multiply(CScalar(std::string(m_strText.substr(m_nPos, nEnd - m_nPos))));
+        m_Term.m_Coefficient.Multiply(
+            CScalar(std::string(m_strText.substr(m_nPos, nEnd - m_nPos))));
         m_nPos = nEnd;
     }
 

@@ -24,6 +24,9 @@ struct CCancelling
     CEqElm& m_MultiplierPart;
     const CEqElm& m_DivisorPart;
     std::string& m_strExplanation;
+    // Pairs already found not to cancel; a power written out repeats the same bracket, and
+    // the walks are repeated, so the same long division would otherwise run again and again.
+    std::set<std::string> m_Failed;
 
     template <typename... Pieces> void Line(const Pieces&... pieces)
     {
@@ -35,6 +38,11 @@ struct CCancelling
 std::string EntryText(const CSubExpression& entry)
 {
     return entry.GetBracketedDisplayText(true);
+}
+
+std::string PairKey(const CSubExpression& first, const CSubExpression& second)
+{
+    return first.GetBracketedText(true) + "|" + second.GetBracketedText(true);
 }
 
 bool IsMixedPair(const CSubExpression& first, const CSubExpression& second)
@@ -125,14 +133,20 @@ bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower
 // Reports how many of the two entries left the list (0 when nothing changed).
 int CancelPair(CCancelling& work, std::size_t i, std::size_t j)
 {
+    const std::string strPair = PairKey(*work.m_List[i], *work.m_List[j]);
+    if (work.m_Failed.count(strPair) != 0)
+        return 0;
     const int nRank = work.m_List[i]->CompareLeadingPower(*work.m_List[j]);
+    int nGone = 0;
     if (nRank == 0)
-        return CancelProportional(work, i, j) ? 2 : 0;
-    if (nRank == 1)
-        return CancelByDivision(work, i, j) ? 1 : 0;
-    if (nRank == -1)
-        return CancelByDivision(work, j, i) ? -1 : 0;
-    return 0;
+        nGone = CancelProportional(work, i, j) ? 2 : 0;
+    else if (nRank == 1)
+        nGone = CancelByDivision(work, i, j) ? 1 : 0;
+    else if (nRank == -1)
+        nGone = CancelByDivision(work, j, i) ? -1 : 0;
+    if (nGone == 0)
+        work.m_Failed.insert(strPair);
+    return nGone;
 }
 
 // One walk over the pairs (i before j) in list order; true when anything was cancelled.
@@ -209,6 +223,9 @@ bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
 {
     CSubExpression& first = *work.m_List[i];
     CSubExpression& second = *work.m_List[j];
+    const std::string strPair = PairKey(first, second);
+    if (!work.m_Failed.insert(strPair).second)
+        return false;
     const int nRank = first.CompareLeadingPower(second);
     if (nRank == 2 || nRank == -2)
         return false;
@@ -275,9 +292,10 @@ bool DivideOutCommonExpressions(CCancelling& work)
 void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,
                           const CEqElm& divisorPart, std::string& strExplanation)
 {
-    CCancelling work{list, multiplierPart, divisorPart, strExplanation};
+    CCancelling work{list, multiplierPart, divisorPart, strExplanation, {}};
     if (HasBothKinds(list) && CancelWholeSubexpressions(work))
         WriteSummary(work);
+    work.m_Failed.clear();
     if (list.empty() || !HasBothKinds(list))
         return;
     if (DivideOutCommonExpressions(work))

@@ -1,5 +1,3 @@
-#include <cstdio>
-#include <cstdlib>
 #include "core/AlgebraError.h"
 #include "core/SubExpression.h"
 #include "core/Variable.h"
@@ -8,6 +6,7 @@
 #include "engine/Engine.h"
 #include "engine/TermWork.h"
 
+#include <cstddef>
 #include <map>
 #include <memory>
 #include <string>
@@ -49,6 +48,17 @@ std::unique_ptr<CSubExpression> CopyOfDividend(const CExpression& dividend)
     pCopy->m_nOperation = CEqElmAtom::kJuxtaposed;
     pCopy->m_Power = CScalar();
     return pCopy;
+}
+
+// Long division reads bracket factors as constants, which cannot make the degree fall
+// reliably; such bodies are refused as too complex.
+bool HoldsBrackets(const CExpression& body)
+{
+    for (const auto& pTerm : body.m_Terms)
+        for (const auto& pFactor : pTerm->m_Elements)
+            if (pFactor->IsSubExpression())
+                return true;
+    return false;
 }
 
 // The divisor -> its one term of highest power in v; false when there is none or several.
@@ -174,18 +184,28 @@ void DivideOnce(CDivision& division)
     division.m_pRemainder = std::move(pSimplified);
 }
 
-// Iterates while the remainder still reaches the divisor's degree. Every step keeps
-// dividend = quotient x divisor + remainder, so a step whose degree does not fall (terms
-// that refuse to cancel) ends the division with that remainder instead of looping.
-void DivideWhileDegreeFalls(CDivision& division)
+// Every step narrates the whole quotient and remainder, so long divisions cost the square
+// of their length; past this many narrated terms the division is refused as too complex.
+constexpr std::size_t kMaxNarratedTerms = 250000;
+
+// Iterates while the remainder still reaches the divisor's degree; false when the division
+// grew too long. Every step keeps dividend = quotient x divisor + remainder, so a step whose
+// degree does not fall (terms that refuse to cancel) ends the division with that remainder
+// instead of looping.
+bool DivideWhileDegreeFalls(CDivision& division)
 {
+    std::size_t nNarrated = 0;
     while (division.m_pRemainder->m_nHighestPower >= division.m_nDegree)
     {
         const int nBefore = division.m_pRemainder->m_nHighestPower;
         DivideOnce(division);
+        nNarrated += division.m_pQuotient->m_Terms.size() + division.m_pRemainder->m_Terms.size();
+        if (nNarrated > kMaxNarratedTerms)
+            return false;
         if (division.m_pRemainder->m_nHighestPower >= nBefore)
             break;
     }
+    return true;
 }
 
 // The finished division -> the closing lines; an empty remainder becomes none.
@@ -225,7 +245,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     division.Line("The Common variable between the two expressions is ",
                   LetterText(division.m_cVariable), " and its highest power in the divisor is ",
                   std::to_string(division.m_nDegree), kLineEnd);
-    if (!FindLeadingTerm(division))
+    if (HoldsBrackets(*this) || HoldsBrackets(divisor) || !FindLeadingTerm(division))
     {
         pRemainder = std::move(division.m_pRemainder);
         return;
@@ -236,8 +256,11 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     division.Line("We will use the the term with highest power of the common variable from the "
                   "divisor and repeatedly divide the remainder by it, this term is: ",
                   division.m_pLeading->GetDisplayText(false), kLineEnd);
-    if (getenv("ED_TRACE")) fprintf(stderr, "divide %zu terms by %zu terms deg %d hp %d\n", m_Terms.size(), divisor.m_Terms.size(), division.m_pRemainder->m_nHighestPower, division.m_nDegree);
-    DivideWhileDegreeFalls(division);
+    if (!DivideWhileDegreeFalls(division))
+    {
+        pRemainder = CopyOfDividend(*this);
+        return;
+    }
     ReportResult(division);
     pQuotient = std::move(division.m_pQuotient);
     pRemainder = std::move(division.m_pRemainder);

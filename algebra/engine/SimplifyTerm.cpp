@@ -9,14 +9,19 @@ namespace
 {
 // How many SimplifyTerm calls are open on the stack; bounds the mutual recursion.
 int g_nSimplifyDepth = 0;
+// The work done since the outermost call began: one unit per term and per factor seen.
+long g_nWorkDone = 0;
 
 class CSimplifyDepth
 {
 public:
-    CSimplifyDepth()
+    explicit CSimplifyDepth(const CEqElm& term)
     {
+        if (g_nSimplifyDepth == 0)
+            g_nWorkDone = 0;
         if (g_nSimplifyDepth >= kMaxSimplifyDepth)
             throw CAlgebraError(kExpressionTooLarge);
+        ChargeEngineWork(1 + static_cast<long>(term.m_Elements.size()));
         ++g_nSimplifyDepth;
     }
     ~CSimplifyDepth() { --g_nSimplifyDepth; }
@@ -52,11 +57,22 @@ void CancelBracketsAgainstEachOther(CTermWork& work)
 }
 } // namespace
 
+long DebugWorkDone() { return g_nWorkDone; }
+
+void ChargeEngineWork(long nUnits)
+{
+    g_nWorkDone += nUnits;
+    if (g_nWorkDone > kMaxSimplifyWork)
+        throw CAlgebraError(kExpressionTooLarge);
+}
+
 // One term with its brackets -> the simplified term(s), appended to the output.
 void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
 {
-    CSimplifyDepth depth;
+    CSimplifyDepth depth(term);
     CTermWork work(term, output);
+    // Long texts (many factors, huge numbers) cost in every line that shows them.
+    ChargeEngineWork(static_cast<long>(work.m_strText.size()) / 8);
     std::optional<CExplanationLevel> level;
     term.m_strExplanation.clear();
     if (!term.m_bQuiet)

@@ -15,9 +15,16 @@
 // Writing out and multiplying brackets is bounded by what it produces, so that a huge
 // power ends in CAlgebraError(kExpressionTooLarge) instead of exhausting memory.
 inline constexpr int kMaxTermsInOneProduct = 5000;
-inline constexpr long kMaxProductTermsPerTerm = 100000;
+inline constexpr long kMaxProductTermsPerTerm = 20000;
 // Nested SimplifyTerm calls deeper than this raise kExpressionTooLarge.
 inline constexpr int kMaxSimplifyDepth = 400;
+// The terms (and their factors) one outermost SimplifyTerm call may simplify in all, nested
+// calls included; past it the call raises kExpressionTooLarge.
+inline constexpr long kMaxSimplifyWork = 150000;
+
+// Charges work against the budget of the outermost SimplifyTerm call under way (reset when
+// one starts); raises kExpressionTooLarge past kMaxSimplifyWork.
+void ChargeEngineWork(long nUnits);
 
 struct CTermWork
 {

@@ -34,18 +34,3 @@ ECharClass GetCharClass(char c)
         return kClassInvalid;
     }
 }
-
-bool IsStructureMarker(char c)
-{
-    switch (c)
-    {
-    case kPowerOpen:
-    case kPowerClose:
-    case kFractionOpen:
-    case kFractionSeparator:
-    case kFractionClose:
-        return true;
-    default:
-        return false;
-    }
-}

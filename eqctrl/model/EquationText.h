@@ -44,6 +44,3 @@ inline bool IsAsciiLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
-
-// True for the five markers that build powers and fractions; they are never shown as text.
-bool IsStructureMarker(char c);

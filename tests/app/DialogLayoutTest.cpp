@@ -93,7 +93,7 @@ TEST(DialogUnits, MapEdgesByTheBaseUnits)
 {
     EXPECT_EQ(MapDialogRect({312, 86, 50, 14}, {6, 13}), QRect(468, 140, 75, 23));
     EXPECT_EQ(MapDialogRect({7, 115, 361, 43}, {6, 13}), QRect(11, 187, 541, 70));
-    EXPECT_EQ(MapDialogRect({12, 16, 286, 20}, {7, 15}), QRect(21, 30, 500, 38));
+    EXPECT_EQ(MapDialogRect({12, 16, 286, 20}, {7, 15}), QRect(21, 30, 501, 38));
 }
 
 struct CIndentCase
@@ -112,6 +112,8 @@ TEST_P(PaneIndentation, LevelsBecomeMarginsCappedAtHalfTheWidth)
     pane.setFrameStyle(QFrame::NoFrame);
     pane.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     pane.resize(GetParam().m_nWidthPixels, 200);
+    pane.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
     ASSERT_EQ(pane.viewport()->width(), GetParam().m_nWidthPixels);
     ShowIndentedExplanation(pane, "Top\r\n        One level\r\n                        Three levels\r\n");
 

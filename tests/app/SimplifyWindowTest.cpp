@@ -60,7 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         CSimplifyCase{"ExpressionWithoutDivisions", "2x+3x-5x+y", EPress::Enter, "y", " ",
                       "Brimlet Works from left to right simplifying each part of Expression in "
                       "turn as it finds it.",
-                      "Combine 5x with -5x Giving Nothing (they cancel each other out)"},
+                      "Combine +5x with -5x Giving Nothing (they cancel each other out)"},
         CSimplifyCase{"Equation", "2x+3=x-1", EPress::Button, "x+4=0", " ",
                       "Brimlet starts by moving the right side of equation to the left, leaving "
                       "zero on the right. The signs of the elements of the right side of "
@@ -86,8 +86,8 @@ TEST_F(WindowCommands, ErrorsAreListedUnderTheHintAndSimplifyIsRefused)
 {
     Type(QStringLiteral("x+x"));
     ClickSimplify();
-    const QString strNarrative = Explanation()->toPlainText();
     Type(QStringLiteral("+*y)"));
+    const std::string strNarrative = Explanation()->toPlainText().toStdString();
 
     EXPECT_EQ(Messages()->toPlainText().toStdString(),
               "Right Click to insert powers and fractions\n"
@@ -95,7 +95,7 @@ TEST_F(WindowCommands, ErrorsAreListedUnderTheHintAndSimplifyIsRefused)
               "Missing opening bracket");
     QTest::keyClick(Input(), Qt::Key_Return);
     EXPECT_EQ(Result()->GetEquation().toStdString(), "2x");
-    EXPECT_EQ(Explanation()->toPlainText(), strNarrative);
+    EXPECT_EQ(Explanation()->toPlainText().toStdString(), strNarrative);
 }
 
 TEST_F(WindowCommands, ClearEmptiesTheEditorsAndKeepsThePanes)

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
+#include <chrono>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -109,5 +111,98 @@ TEST(CommandLine, BytesThatAreNotUtf8StillGiveValidJson)
     const std::vector<json> objects = JsonLines(run.m_strOut);
     ASSERT_EQ(objects.size(), 1u);
     EXPECT_FALSE(objects[0]["errors"].empty());
+}
+
+TEST(CommandLine, SimplifiedTextPrintsResultAndNarrative)
+{
+    const CRun run = RunCli({"x + 1/x"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strOut.rfind("Result: (x^2+1)/x\nFurther result: x+1/x\nHow it was done\nBrimlet Works", 0), 0u)
+        << run.m_strOut;
+    EXPECT_EQ(run.m_strOut.find('\r'), std::string::npos);
+    EXPECT_TRUE(run.m_strErr.empty());
+}
+
+TEST(CommandLine, OrdinaryPowersAreAccepted)
+{
+    const json object = json::parse(RunCli({"--json", "(x+1)^2"}).m_strOut);
+    EXPECT_EQ(object["input"], "(x+1)^2");
+    EXPECT_EQ(object["result"], "x^2!+2x+1");
+    EXPECT_EQ(object["result_display"], "x^2+2x+1");
+}
+
+TEST(CommandLine, EngineErrorExitsTwoWithTheMessage)
+{
+    const CRun run = RunCli({"--json", "x/(y-y)"});
+    EXPECT_EQ(run.m_nStatus, 2);
+    EXPECT_EQ(run.m_strErr, "Divide by zero\n");
+    const json object = json::parse(run.m_strOut);
+    EXPECT_EQ(object["error"], "Divide by zero");
+    EXPECT_TRUE(object["result"].is_null());
+    EXPECT_TRUE(object["errors"].empty());
+}
+
+TEST(CommandLine, JsonKeepsItsKeysInOrderAndTheLineEnds)
+{
+    const CRun run = RunCli({"--json", "3x/(x+1)=0"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    const json object = json::parse(run.m_strOut);
+    std::vector<std::string> keys;
+    for (const auto& [key, value] : nlohmann::ordered_json::parse(run.m_strOut).items())
+        keys.push_back(key);
+    EXPECT_EQ(keys, (std::vector<std::string>{"input", "errors", "result", "result_display", "further",
+                                              "further_display", "explanation", "error"}));
+    EXPECT_EQ(object["result"], "3x/(x+1)=0");
+    EXPECT_EQ(object["further"], "3x=0");
+    EXPECT_NE(object["explanation"].get<std::string>().find("\r\n"), std::string::npos);
+}
+
+TEST(CommandLine, RepeatAddsTheMedianTime)
+{
+    const std::vector<json> objects = JsonLines(RunCli({"--batch", "--repeat", "3"}, "x+x\n*x\n").m_strOut);
+    ASSERT_EQ(objects.size(), 2u);
+    ASSERT_TRUE(objects[0].contains("micros"));
+    EXPECT_GT(objects[0]["micros"].get<double>(), 0.0);
+    EXPECT_FALSE(objects[1].contains("micros")); // refused: nothing was run
+}
+
+// Lines meant to break a parser or exhaust the engine: each still gets its JSON answer.
+std::string HostileLines()
+{
+    std::mt19937 random(99);
+    std::string lines;
+    for (int i = 0; i < 20; ++i)
+    {
+        const int nLength = std::uniform_int_distribution<int>(1, 60)(random);
+        for (int j = 0; j < nLength; ++j)
+        {
+            const char c = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(random));
+            lines += c == '\n' ? 'x' : c;
+        }
+        lines += "\n";
+    }
+    lines += std::string(5000, '(') + "x" + std::string(5000, ')') + "\n";
+    lines += std::string(20, '(') + "x+1" + std::string(20, ')') + "^2!\n";
+    lines += "(x+1)^99999999!\nx^99999999999!\n" + std::string(400, '9') + "x\n";
+    lines += "1/(x-x)\nx/0\nx/(0.0)\n(x-x)^0!\n=====\nx=y=z\nx^2!^3!^4!\n";
+    for (int i = 0; i < 1000; ++i)
+        lines += "x+";
+    lines += "x\n" + std::string(3000, 'x') + "\n";
+    return lines;
+}
+
+TEST(CommandLine, HostileBatchAnswersEveryLine)
+{
+    const std::string strLines = HostileLines();
+    const size_t nLines = static_cast<size_t>(std::count(strLines.begin(), strLines.end(), '\n'));
+    const auto start = std::chrono::steady_clock::now();
+    const CRun run = RunCli({"--batch"}, strLines);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(run.m_nStatus, 0);
+    const std::vector<json> objects = JsonLines(run.m_strOut);
+    ASSERT_EQ(objects.size(), nLines);
+    for (const json& object : objects)
+        EXPECT_TRUE(object["errors"].is_array() && object.contains("result") && object.contains("error"));
+    EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(), 20);
 }
 } // namespace

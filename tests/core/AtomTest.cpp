@@ -14,7 +14,8 @@ std::unique_ptr<CEqElmAtom> Variable(char cLetter, const char* szPower = "1", in
     return pVariable;
 }
 
-std::unique_ptr<CEqElmAtom> Number(const char* szValue, const char* szPower = "1", int nOperation = 0)
+std::unique_ptr<CEqElmAtom> Number(const char* szValue, const char* szPower = "1",
+                                   int nOperation = 0)
 {
     auto pNumber = std::make_unique<CEqElmNumber>(szValue);
     pNumber->m_Power = CScalar(szPower);
@@ -95,7 +96,8 @@ TEST(AtomTest, PowerValueRaisesByWholePowers)
     EXPECT_EQ(static_cast<CEqElmNumber&>(*Number("3", "2")).PowerValue().ToText(true), "+9");
     EXPECT_EQ(static_cast<CEqElmNumber&>(*Number("2", "0")).PowerValue().ToText(true), "+1");
     EXPECT_EQ(static_cast<CEqElmNumber&>(*Number("2", "-2")).PowerValue().ToText(true), "+%1,4$");
-    EXPECT_EQ(static_cast<CEqElmNumber&>(*Number("2", "40")).PowerValue().ToDouble(), 1099511627776.0);
+    EXPECT_EQ(static_cast<CEqElmNumber&>(*Number("2", "40")).PowerValue().ToDouble(),
+              1099511627776.0);
 }
 
 TEST(AtomTest, PowerValueRefusesFractionalPower)

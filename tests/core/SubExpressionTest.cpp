@@ -9,7 +9,8 @@ namespace
 {
 using graph::Describe;
 
-std::unique_ptr<CSubExpression> Bracket(const char* szBody, const char* szPower = "1", bool bDivisor = false)
+std::unique_ptr<CSubExpression> Bracket(const char* szBody, const char* szPower = "1",
+                                        bool bDivisor = false)
 {
     auto pBracket = std::make_unique<CSubExpression>(szBody);
     pBracket->m_Power = CScalar(szPower);
@@ -116,7 +117,8 @@ TEST_P(RatioToTest, GivesTheFactorBetweenProportionalBodies)
 
 INSTANTIATE_TEST_SUITE_P(Bodies, RatioToTest,
                          testing::Values(SRatio{"2x+4", "x+2", "+2"}, SRatio{"2x+4", "x+3", "+0"},
-                                         SRatio{"x+1", "x+1+y", "+0"}, SRatio{"x+1", "2x+2", "+%1,2$"},
+                                         SRatio{"x+1", "x+1+y", "+0"},
+                                         SRatio{"x+1", "2x+2", "+%1,2$"},
                                          SRatio{"x+1", "y+1", "+0"}, SRatio{"", "", "+1"}));
 
 struct SSingle
@@ -134,21 +136,22 @@ class GetSingleTermTest : public testing::TestWithParam<SSingle>
 
 TEST_P(GetSingleTermTest, CarriesPowerAndDivisorMark)
 {
-    const auto pTerm = Bracket(GetParam().szBody, GetParam().szPower, GetParam().bDivisor)->GetSingleTerm();
+    const auto pTerm =
+        Bracket(GetParam().szBody, GetParam().szPower, GetParam().bDivisor)->GetSingleTerm();
     EXPECT_EQ(pTerm ? Describe(*pTerm) : "none", GetParam().szTerm);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Brackets, GetSingleTermTest,
-    testing::Values(SSingle{"Divisor", "2x", "1", true, "+%1,2$[/x]"},
-                    SSingle{"SeveralTerms", "x+1", "1", false, "none"},
-                    SSingle{"Empty", "", "1", false, "none"},
-                    // Regression: (2x)^2! gave 2x.
-                    SSingle{"Squared", "2x", "2", false, "+4[x^+2]"},
-                    SSingle{"SquaredDivisor", "2x/y", "2", true, "+%1,4$[/x^+2 y^+2]"},
-                    SSingle{"PowerZero", "2x", "0", false, "+1[]"},
-                    SSingle{"FractionalPower", "4x", "%1,2$", false, "none"}),
-    [](const auto& info) { return std::string(info.param.szName); });
+INSTANTIATE_TEST_SUITE_P(Brackets, GetSingleTermTest,
+                         testing::Values(SSingle{"Divisor", "2x", "1", true, "+%1,2$[/x]"},
+                                         SSingle{"SeveralTerms", "x+1", "1", false, "none"},
+                                         SSingle{"Empty", "", "1", false, "none"},
+                                         // Regression: (2x)^2! gave 2x.
+                                         SSingle{"Squared", "2x", "2", false, "+4[x^+2]"},
+                                         SSingle{"SquaredDivisor", "2x/y", "2", true,
+                                                 "+%1,4$[/x^+2 y^+2]"},
+                                         SSingle{"PowerZero", "2x", "0", false, "+1[]"},
+                                         SSingle{"FractionalPower", "4x", "%1,2$", false, "none"}),
+                         [](const auto& info) { return std::string(info.param.szName); });
 
 TEST(SubExpressionTest, CommonFactorOfTermsKeepsTheFirstCoefficient)
 {

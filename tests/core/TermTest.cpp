@@ -74,9 +74,11 @@ TEST_P(CanonicalOrderTest, AddElementPutsFactorsInKindThenLetterOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Terms, CanonicalOrderTest,
-    testing::Values(SCanonical{"yx", "+1[x y]"}, SCanonical{"(a+b)/zyx^2!/x", "+1[x^+2 y {+1[a] ; +1[b]} /x /z]"},
-                    SCanonical{"/(a)b/c", "+1[b /c /{+1[a]}]"}, SCanonical{"x^%1,2$!x^%1,2$!", "+1[x]"},
-                    SCanonical{"2/3", "+%2,3$[]"}, SCanonical{"2^%1,2$!x", "+1[#+2^+%1,2$ x]"}));
+    testing::Values(SCanonical{"yx", "+1[x y]"},
+                    SCanonical{"(a+b)/zyx^2!/x", "+1[x^+2 y {+1[a] ; +1[b]} /x /z]"},
+                    SCanonical{"/(a)b/c", "+1[b /c /{+1[a]}]"},
+                    SCanonical{"x^%1,2$!x^%1,2$!", "+1[x]"}, SCanonical{"2/3", "+%2,3$[]"},
+                    SCanonical{"2^%1,2$!x", "+1[#+2^+%1,2$ x]"}));
 
 TEST(TermCompareTest, LikeTermsCompareEqualAndCombine)
 {
@@ -135,15 +137,15 @@ TEST(TermCompareTest, OrderIsConsistentOnRandomTerms)
         for (const auto& b : terms)
         {
             const int nAB = a->CompareElements(*b);
-            ASSERT_EQ(nAB, -b->CompareElements(*a)) << "seed " << nSeed << ": " << a->GetText(false)
-                                                    << " vs " << b->GetText(false);
+            ASSERT_EQ(nAB, -b->CompareElements(*a))
+                << "seed " << nSeed << ": " << a->GetText(false) << " vs " << b->GetText(false);
             if (nAB > 0)
                 continue;
             for (const auto& c : terms)
                 if (b->CompareElements(*c) <= 0)
                     ASSERT_LE(a->CompareElements(*c), 0)
-                        << "seed " << nSeed << ": " << a->GetText(false) << " <= " << b->GetText(false)
-                        << " <= " << c->GetText(false);
+                        << "seed " << nSeed << ": " << a->GetText(false)
+                        << " <= " << b->GetText(false) << " <= " << c->GetText(false);
         }
 }
 
@@ -180,9 +182,11 @@ TEST_P(KeepCommonFactorsTest, KeepsSharedFactorsAtTheSmallerPower)
 }
 
 INSTANTIATE_TEST_SUITE_P(Terms, KeepCommonFactorsTest,
-                         testing::Values(SKeep{"2x^3!y", "4x^2!z", "+2[x^+2]"}, SKeep{"xy", "7", "+1[]"},
-                                         SKeep{"xz", "x/z", "+1[x z]"}, SKeep{"x(a+1)", "x(a+1)y", "+1[x {+1[a] ; +1[]}]"},
-                                         SKeep{"x(a+1)", "(2a+3)", "+1[]"}, SKeep{"x^2!y^2!", "yx^5!", "+1[x^+2 y]"}));
+                         testing::Values(SKeep{"2x^3!y", "4x^2!z", "+2[x^+2]"},
+                                         SKeep{"xy", "7", "+1[]"}, SKeep{"xz", "x/z", "+1[x z]"},
+                                         SKeep{"x(a+1)", "x(a+1)y", "+1[x {+1[a] ; +1[]}]"},
+                                         SKeep{"x(a+1)", "(2a+3)", "+1[]"},
+                                         SKeep{"x^2!y^2!", "yx^5!", "+1[x^+2 y]"}));
 
 TEST(TermTest, HighestPowerTakesTheFirstFactorWithTheLargestWholePower)
 {
@@ -237,7 +241,8 @@ const STermText kTermTexts[] = {
     {"NegativeBracketed", [] { return Canonical("-2x"); }, true, "(-2)x", "(-2)x"},
     {"FractionBracketed", [] { return Canonical("-%1,2$x"); }, true, "(-%1,2$)x", "(-1/2)x"},
     {"DivisorsAlone", [] { return Canonical("1/x"); }, false, "+1/x", "+1/x"},
-    {"DivisorsAloneBracketSign", [] { return Canonical("-1/x^2!"); }, true, "(-1)/x^2!", "(-1)/x^2"},
+    {"DivisorsAloneBracketSign", [] { return Canonical("-1/x^2!"); }, true, "(-1)/x^2!",
+     "(-1)/x^2"},
     {"MixedCoefficient", [] { return Canonical("2%1,3$xy"); }, false, "+2%1,3$xy", "+(2&1/3)xy"},
     // Regression: a term never opens with "*" (2*(x+1) came back as *(...)).
     {"NoStarBeforeFirstFactor", [] { return std::make_unique<CEqElm>("*x"); }, false, "+x", "+x"},
@@ -245,7 +250,8 @@ const STermText kTermTexts[] = {
     // Regression: a number factor after digits ran on into them (2 times 3 read as 23).
     {"NumberAfterDigits", [] { return std::make_unique<CEqElm>("2x3"); }, false, "+2x3", "+2x3"},
     {"NumberAfterCoefficient",
-     [] {
+     []
+     {
          auto pTerm = std::make_unique<CEqElm>("2");
          auto pThree = std::make_unique<CEqElmNumber>("3");
          pThree->m_bKeepApart = true;

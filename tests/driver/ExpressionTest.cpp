@@ -34,7 +34,8 @@ class DivisionStateTest : public testing::TestWithParam<SDivisionState>
 
 TEST_P(DivisionStateTest, ReportsWhetherDivisionsRemain)
 {
-    EXPECT_EQ(CExpression(GetParam().szText).GetDivisionState(), GetParam().nState) << GetParam().szText;
+    EXPECT_EQ(CExpression(GetParam().szText).GetDivisionState(), GetParam().nState)
+        << GetParam().szText;
 }
 
 INSTANTIATE_TEST_SUITE_P(Expressions, DivisionStateTest,
@@ -95,9 +96,10 @@ TEST(ExpressionTest, CombineLikeTermsNarratesEachFold)
     EXPECT_TRUE(expression.CombineLikeTerms(expression.m_Terms));
     g_strIndent.clear();
     EXPECT_EQ(expression.GetText(false), "y");
-    EXPECT_EQ(expression.m_strExplanation, "  Combine +2x with +3x Giving +5x\r\n"
-                                           "  Combine +5x with -5x Giving Nothing (they cancel each other out)\r\n"
-                                           "\r\n");
+    EXPECT_EQ(expression.m_strExplanation,
+              "  Combine +2x with +3x Giving +5x\r\n"
+              "  Combine +5x with -5x Giving Nothing (they cancel each other out)\r\n"
+              "\r\n");
     CExpression unlike("x+y");
     EXPECT_FALSE(unlike.CombineLikeTerms(unlike.m_Terms));
     EXPECT_TRUE(unlike.m_strExplanation.empty());
@@ -134,7 +136,8 @@ TEST_P(CompareLeadingPowerTest, RanksTheLeadingVariables)
 INSTANTIATE_TEST_SUITE_P(Expressions, CompareLeadingPowerTest,
                          testing::Values(SLeading{"x^2!+1", "x+1", 1}, SLeading{"x+1", "y+1", 2},
                                          SLeading{"2", "x+1", -2}, SLeading{"x+1", "x-1", 0},
-                                         SLeading{"x+1", "x^2!-1", -1}, SLeading{"x^2!+y", "y^3!+x", -1},
+                                         SLeading{"x+1", "x^2!-1", -1},
+                                         SLeading{"x^2!+y", "y^3!+x", -1},
                                          SLeading{"x^2!", "y+1", 2}));
 
 TEST(ExpressionTest, FindMainVariableKeepsTheEarlierTermOnTies)

@@ -28,7 +28,7 @@ private:
     std::string Side(int nDepth)
     {
         std::string text = Term(nDepth, true);
-        const int nMore = Below(nDepth == 0 ? 4 : 3);
+        const int nMore = Below(nDepth == 0 ? 3 : 2) + (nDepth == 0 ? 0 : 1);
         for (int i = 0; i < nMore; ++i)
             text += Term(nDepth, false);
         return text;
@@ -45,7 +45,7 @@ private:
             text += Coefficient();
             bAfterNumber = true;
         }
-        const int nFactors = Below(3) + (bAfterNumber ? 0 : 1);
+        const int nFactors = Below(bAfterNumber ? 3 : 2) + (bAfterNumber ? 0 : 1);
         for (int i = 0; i < nFactors; ++i)
         {
             const bool bStartOfTerm = i == 0 && !bAfterNumber;
@@ -53,9 +53,9 @@ private:
             std::string factor;
             bool bNumber = false;
             if (nKind < 5)
-                factor = Letter() + Power();
+                factor = Letter() + Power(4);
             else if (nKind < 7 && nDepth < 2)
-                factor = "(" + Side(nDepth + 1) + ")" + Power();
+                factor = "(" + Side(nDepth + 1) + ")" + Power(2);
             else if (nKind < 9)
             {
                 factor = Chance(3) ? Fraction() : Digit(2, 9);
@@ -97,11 +97,12 @@ private:
 
     std::string Letter() { return std::string(1, "xyzab"[Below(m_nLetters)]); }
 
-    std::string Power()
+    // Powers of brackets stay small: the engine writes them out in full.
+    std::string Power(int nHighest)
     {
         if (!Chance(3))
             return "";
-        return "^" + Digit(0, 4) + "!";
+        return "^" + Digit(0, nHighest) + "!";
     }
 
     std::mt19937 m_Random;

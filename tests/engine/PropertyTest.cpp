@@ -29,6 +29,7 @@ TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
     int nDone = 0;
     int nAlgebraErrors = 0;
     int nFailures = 0;
+    int nUnchecked = 0;
     for (; nDone < kRandomTexts && std::chrono::steady_clock::now() < deadline; ++nDone)
     {
         const std::string strInput = generator.Next();
@@ -39,18 +40,27 @@ TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
         else if (outcome.m_strError && IsInternalFailure(*outcome.m_strError))
             failure = "failed with " + *outcome.m_strError;
         else if (outcome.m_strError)
-            ++nAlgebraErrors;
+        {
+            if (++nAlgebraErrors <= kFailuresShown)
+                std::cout << "[ property ] " << strInput << " raised " << *outcome.m_strError << "\n";
+        }
         else
-            failure = evaluate::CheckSimplification(strInput, outcome.m_strResult, outcome.m_strFurther, kSeed + nDone);
+        {
+            int nChecked = 0;
+            failure = evaluate::CheckSimplification(strInput, outcome.m_strResult, outcome.m_strFurther,
+                                                    kSeed + nDone, &nChecked);
+            nUnchecked += nChecked == 0 ? 1 : 0;
+        }
         g_strIndent.clear();
         if (!failure.empty() && ++nFailures <= kFailuresShown)
             ADD_FAILURE() << "seed " << kSeed << " text " << nDone << ": " << strInput << " -> "
                           << outcome.m_strResult << " | " << outcome.m_strFurther.value_or("-") << ": " << failure;
     }
     std::cout << "[ property ] " << nDone << " random texts, " << nAlgebraErrors << " raised an algebra error, "
-              << nFailures << " wrong\n";
+              << nFailures << " wrong, " << nUnchecked << " undefined at every point tried\n";
     EXPECT_EQ(nFailures, 0);
     EXPECT_GE(nDone, 200) << "too few texts in the time budget";
+    EXPECT_LT(nUnchecked, nDone / 20) << "the check compared too few texts";
 }
 
 // Construction takes any bytes; whatever they build must not crash or escape as another error.

@@ -47,7 +47,10 @@ struct SRecordsCase
     std::vector<int> heights;
 };
 
-std::ostream& operator<<(std::ostream& os, const SRecordsCase& c) { return os << c.strText; }
+std::ostream& operator<<(std::ostream& os, const SRecordsCase& c)
+{
+    return os << c.strText;
+}
 
 class LayoutRecordsTest : public testing::TestWithParam<SRecordsCase>
 {
@@ -70,12 +73,18 @@ INSTANTIATE_TEST_SUITE_P(
         SRecordsCase{"12", {15, 25, 37}, {0, 0, 0}, {20, 20, 20}},
         // The exponent's digits are measured small and the caret there is half height.
         SRecordsCase{"x^2!", {17, 17, 24, 26, 36}, {0, 0, 0, 0, 0}, {20, 10, 10, 20, 20}},
-        SRecordsCase{"3%1,2$", {15, 17, 26, 17, 26, 29, 39}, {0, -1, -1, 1, 1, 0, 0},
+        SRecordsCase{"3%1,2$",
+                     {15, 17, 26, 17, 26, 29, 39},
+                     {0, -1, -1, 1, 1, 0, 0},
                      {20, 15, 15, 15, 15, 20, 20}},
         // The longer denominator decides the width; the numerator is centred over it.
-        SRecordsCase{"%1,23$", {3, 15, 3, 12, 19, 22, 32}, {-1, -1, 1, 1, 1, 0, 0},
+        SRecordsCase{"%1,23$",
+                     {3, 15, 3, 12, 19, 22, 32},
+                     {-1, -1, 1, 1, 1, 0, 0},
                      {15, 15, 15, 15, 15, 20, 20}},
-        SRecordsCase{"%12,3$", {3, 12, 19, 3, 15, 22, 32}, {-1, -1, -1, 1, 1, 0, 0},
+        SRecordsCase{"%12,3$",
+                     {3, 12, 19, 3, 15, 22, 32},
+                     {-1, -1, -1, 1, 1, 0, 0},
                      {15, 15, 15, 15, 15, 20, 20}},
         SRecordsCase{"%,$", {3, 3, 4, 14}, {-1, 1, 0, 0}, {15, 15, 20, 20}},
         // j and f get room before them, f after it too, ")" one pixel before.
@@ -84,8 +93,8 @@ INSTANTIATE_TEST_SUITE_P(
         SRecordsCase{"3.5", {15, 31, 43, 55}, {0, 0, 0, 0}, {20, 20, 20, 20}},
         // Unfinished fraction: the numerator falls back to the main line, the denominator
         // is never placed.
-        SRecordsCase{"%12,3", {3, 15, 25, 3, 0, 37}, {-1, 0, 0, 1, 0, 0},
-                     {15, 15, 15, 15, 0, 15}}));
+        SRecordsCase{
+            "%12,3", {3, 15, 25, 3, 0, 37}, {-1, 0, 0, 1, 0, 0}, {15, 15, 15, 15, 0, 15}}));
 
 TEST(LayoutDrawingTest, MixedNumberStacksItsFractionAfterTheWholePart)
 {
@@ -176,7 +185,10 @@ INSTANTIATE_TEST_SUITE_P(Positions, LayoutCaretTest,
                                          SCaretCase{"3%1,2$", 5, {26, 18, 26, 33}},
                                          SCaretCase{"3%1,2$", 6, {29, 8, 29, 28}}));
 
-TEST(LayoutCaretTest, HiddenCaretIsNotDrawn) { EXPECT_FALSE(Layout("x", 1).m_bCaret); }
+TEST(LayoutCaretTest, HiddenCaretIsNotDrawn)
+{
+    EXPECT_FALSE(Layout("x", 1).m_bCaret);
+}
 
 struct SScrollCase
 {
@@ -246,10 +258,10 @@ TEST_P(LayoutHitTest, PlacesTheCaretBeforeTheFirstQualifyingCharacter)
 INSTANTIATE_TEST_SUITE_P(
     Clicks, LayoutHitTest,
     testing::Values(SHitCase{"x+1", 0, 10, 0}, SHitCase{"x+1", 18, 10, 1},
-                    SHitCase{"x+1", 500, 10, 3}, // past the end: limited to the length
-                    SHitCase{"%1,23$", 10, 10, 1},  // above the line: numerator
-                    SHitCase{"%1,23$", 10, 30, 3},  // below it: denominator
-                    SHitCase{"%1,23$", 10, 25, 5},  // on it: neither part qualifies
+                    SHitCase{"x+1", 500, 10, 3},   // past the end: limited to the length
+                    SHitCase{"%1,23$", 10, 10, 1}, // above the line: numerator
+                    SHitCase{"%1,23$", 10, 30, 3}, // below it: denominator
+                    SHitCase{"%1,23$", 10, 25, 5}, // on it: neither part qualifies
                     SHitCase{"", 10, 10, 0}));
 
 struct SRectCase
@@ -259,7 +271,10 @@ struct SRectCase
     CCaretRect rect;
 };
 
-std::ostream& operator<<(std::ostream& os, const SRectCase& c) { return os << "caret " << c.nCaret; }
+std::ostream& operator<<(std::ostream& os, const SRectCase& c)
+{
+    return os << "caret " << c.nCaret;
+}
 
 class LayoutCaretRectTest : public testing::TestWithParam<SRectCase>
 {
@@ -277,6 +292,7 @@ TEST_P(LayoutCaretRectTest, CoversTheCaretForTheBlink)
 
 INSTANTIATE_TEST_SUITE_P(Cases, LayoutCaretRectTest,
                          testing::Values(SRectCase{{17, 27}, 0, {2, 3, 4, 40}},
-                                         SRectCase{{}, 1, {}}, SRectCase{{17, 27}, 1, {12, 3, 22, 40}},
+                                         SRectCase{{}, 1, {}},
+                                         SRectCase{{17, 27}, 1, {12, 3, 22, 40}},
                                          SRectCase{{10, 20}, 4, {15, 3, 53, 40}}));
 } // namespace

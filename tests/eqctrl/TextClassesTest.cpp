@@ -28,5 +28,5 @@ TEST(TextClassesTest, EveryByteHasTheClassOfItsRow)
     int nClassified = 0;
     for (int n = 0; n < 256; ++n)
         nClassified += GetCharClass(static_cast<char>(n)) != kClassInvalid ? 1 : 0;
-    EXPECT_EQ(nClassified, 52 + 11 + 10);
+    EXPECT_EQ(nClassified, 52 + 11 + 12);
 }

@@ -329,7 +329,8 @@ inline std::string CheckFurtherEquation(std::string_view result, std::string_vie
 // L=0 has L equal to left minus right), and the further result equals the input for an
 // expression, or is L times its divisors up to a constant for an equation.
 inline std::string CheckSimplification(std::string_view input, std::string_view result,
-                                       const std::optional<std::string>& further, unsigned nSeed = 12345)
+                                       const std::optional<std::string>& further, unsigned nSeed = 12345,
+                                       int* pCheckedPoints = nullptr)
 {
     std::set<char> letters = LettersOf(input);
     letters.merge(LettersOf(result));
@@ -338,6 +339,8 @@ inline std::string CheckSimplification(std::string_view input, std::string_view 
     const std::vector<CValues> points = RandomPoints(letters, nSeed, 5);
     int nChecked = 0;
     std::string failure = CheckSameValue(input, result, points, nChecked);
+    if (pCheckedPoints)
+        *pCheckedPoints = nChecked;
     if (!failure.empty() || !further)
         return failure.empty() ? "" : "result: " + failure;
     if (input.find('=') == std::string_view::npos)

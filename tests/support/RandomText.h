@@ -16,19 +16,21 @@ namespace randomtext
 {
 struct CShape
 {
-    int m_nMaxDepth = 2;       // bracket nesting
-    int m_nMaxTerms = 3;       // terms per side
-    int m_nMaxFactors = 3;     // factors per term
-    int m_nMaxPower = 3;       // powers 2..m_nMaxPower
+    int m_nMaxDepth = 2;   // bracket nesting
+    int m_nMaxTerms = 3;   // terms per side
+    int m_nMaxFactors = 3; // factors per term
+    int m_nMaxPower = 3;   // powers 2..m_nMaxPower
     std::string m_strLetters = "xyz";
-    bool m_bDecimals = false;  // numbers such as 2.5
-    bool m_bEquations = true;  // sometimes "side=side"
+    bool m_bDecimals = false; // numbers such as 2.5
+    bool m_bEquations = true; // sometimes "side=side"
 };
 
 class CRandomText
 {
 public:
-    explicit CRandomText(std::uint32_t nSeed, CShape shape = {}) : m_Random(nSeed), m_Shape(shape) {}
+    explicit CRandomText(std::uint32_t nSeed, CShape shape = {}) : m_Random(nSeed), m_Shape(shape)
+    {
+    }
 
     std::string Text()
     {
@@ -66,7 +68,10 @@ public:
         return strSoup;
     }
 
-    int Pick(int nLow, int nHigh) { return std::uniform_int_distribution<int>(nLow, nHigh)(m_Random); }
+    int Pick(int nLow, int nHigh)
+    {
+        return std::uniform_int_distribution<int>(nLow, nHigh)(m_Random);
+    }
     bool Chance(int nOneIn) { return Pick(1, nOneIn) == 1; }
 
 private:
@@ -93,15 +98,19 @@ private:
     std::string Factor(int nKind, int nDepth)
     {
         if (nKind == 0)
-            return Number() + (Chance(4) ? Fraction() : "");
+        {
+            const std::string strNumber = Number();
+            const bool bDecimal = strNumber.find('.') != std::string::npos;
+            return strNumber + (!bDecimal && Chance(4) ? Fraction() : ""); // no 2.5%1,2$
+        }
         if (nKind == 1)
             return Fraction();
         std::string strBase;
         if (nKind < 4 && nDepth < m_Shape.m_nMaxDepth)
             strBase = "(" + Side(nDepth + 1) + ")";
         else
-            strBase = std::string(1, m_Shape.m_strLetters[static_cast<size_t>(
-                                         Pick(0, static_cast<int>(m_Shape.m_strLetters.size()) - 1))]);
+            strBase = std::string(1, m_Shape.m_strLetters[static_cast<size_t>(Pick(
+                                         0, static_cast<int>(m_Shape.m_strLetters.size()) - 1))]);
         if (Chance(4))
             strBase += "^" + std::to_string(Pick(2, m_Shape.m_nMaxPower)) + "!";
         return strBase;
@@ -118,7 +127,8 @@ private:
     std::string Fraction()
     {
         const int nDenominator = Pick(2, 9);
-        return "%" + std::to_string(Pick(1, nDenominator - 1)) + "," + std::to_string(nDenominator) + "$";
+        return "%" + std::to_string(Pick(1, nDenominator - 1)) + "," +
+               std::to_string(nDenominator) + "$";
     }
 
     std::mt19937 m_Random;
