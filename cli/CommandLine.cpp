@@ -30,8 +30,8 @@ constexpr const char* kFooter =
 
 bool IsOptionSpelling(const std::string& arg)
 {
-    return arg == "--json" || arg == "--batch" || arg == "--repeat" || arg == "--help" || arg == "-h" ||
-           arg.rfind("--repeat=", 0) == 0;
+    return arg == "--json" || arg == "--batch" || arg == "--repeat" || arg == "--help" ||
+           arg == "-h" || arg.rfind("--repeat=", 0) == 0;
 }
 
 // A text such as -x+1 is not an option: put "--" before it so the parser takes it as TEXT.
@@ -42,7 +42,8 @@ std::vector<std::string> SeparateNegativeText(std::vector<std::string> args)
         if (args[i] == "--")
             break;
         const bool bValueOfRepeat = i > 0 && args[i - 1] == "--repeat";
-        if (args[i].size() > 1 && args[i][0] == '-' && !IsOptionSpelling(args[i]) && !bValueOfRepeat)
+        if (args[i].size() > 1 && args[i][0] == '-' && !IsOptionSpelling(args[i]) &&
+            !bValueOfRepeat)
         {
             args.insert(args.begin() + static_cast<long>(i), "--");
             break;
@@ -55,10 +56,14 @@ void Describe(CLI::App& app, COptions& options)
 {
     app.description(kDescription);
     app.footer(kFooter);
-    app.add_option("TEXT", options.m_strText, "The text to simplify; with --batch, the file to read (default: standard input)");
+    app.add_option(
+        "TEXT", options.m_strText,
+        "The text to simplify; with --batch, the file to read (default: standard input)");
     app.add_flag("--json", options.m_bJson, "Print one JSON object instead of the plain narrative");
-    app.add_flag("--batch", options.m_bBatch, "Read one text per line and print one JSON object per line");
-    app.add_option("--repeat", options.m_nRepeat, "Run each request N times and add \"micros\", the median time")
+    app.add_flag("--batch", options.m_bBatch,
+                 "Read one text per line and print one JSON object per line");
+    app.add_option("--repeat", options.m_nRepeat,
+                   "Run each request N times and add \"micros\", the median time")
         ->check(CLI::Range(1, 1000000));
 }
 
@@ -97,7 +102,8 @@ int ReportBatch(const COptions& options, std::istream& in, std::ostream& out, st
 }
 } // namespace
 
-int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err)
+int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                   std::ostream& err)
 {
     CLI::App app("fennory-cli", "fennory-cli");
     COptions options;
@@ -115,7 +121,8 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
     }
     catch (const CLI::ParseError& error)
     {
-        err << error.what() << "\n" << "Run with --help for more information.\n";
+        err << error.what() << "\n"
+            << "Run with --help for more information.\n";
         return kExitUsage;
     }
     if (options.m_nRepeat > 0 && !options.m_bJson && !options.m_bBatch)

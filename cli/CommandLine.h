@@ -10,4 +10,5 @@ inline constexpr int kExitNoInput = 66; // the batch file could not be read
 
 // fennory-cli as a function, so that tests can run it in-process. args excludes the
 // program name.
-int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream& out,
+                   std::ostream& err);

@@ -4,9 +4,15 @@
 
 namespace
 {
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool IsBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
-bool IsNumeric(char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }
+bool IsNumeric(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+}
 
 std::string WithoutBlanks(std::string_view typed)
 {

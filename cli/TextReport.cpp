@@ -36,9 +36,15 @@ CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, double& 
     return outcome;
 }
 
-json TextOrNull(const std::optional<std::string>& text) { return text ? json(*text) : json(nullptr); }
+json TextOrNull(const std::optional<std::string>& text)
+{
+    return text ? json(*text) : json(nullptr);
+}
 
-json TextOrNull(const std::string& text, bool bPresent) { return bPresent ? json(text) : json(nullptr); }
+json TextOrNull(const std::string& text, bool bPresent)
+{
+    return bPresent ? json(text) : json(nullptr);
+}
 
 std::string UnixLineEnds(const std::string& text)
 {
@@ -83,7 +89,8 @@ int ExitStatus(const CTextReport& report)
 nlohmann::ordered_json ToJson(const CTextReport& report)
 {
     const CSimplifyOutcome& outcome = report.m_Outcome;
-    const bool bHasResult = report.m_bSimplified && !outcome.m_strError && !report.m_Validation.m_strText.empty();
+    const bool bHasResult =
+        report.m_bSimplified && !outcome.m_strError && !report.m_Validation.m_strText.empty();
     json object = json::object();
     object["input"] = report.m_strInput;
     object["errors"] = report.m_Validation.m_Errors;

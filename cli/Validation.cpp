@@ -14,8 +14,8 @@ CValidationReport ValidateEquationText(const std::string& strText)
     validation.RunMarkingPass(report.m_strText, nCaret);
     // Counted here in full: the editor's 16-bit count could wrap to 0 on a long text.
     const auto& marks = validation.GetMarks();
-    report.m_nMarkedCharacters =
-        static_cast<int>(std::count_if(marks.begin(), marks.end(), [](auto nMark) { return nMark != 0; }));
+    report.m_nMarkedCharacters = static_cast<int>(
+        std::count_if(marks.begin(), marks.end(), [](auto nMark) { return nMark != 0; }));
     report.m_Errors = validation.ListErrors();
     return report;
 }

@@ -5,5 +5,6 @@
 int main(int argc, char** argv)
 {
     std::ios::sync_with_stdio(false);
-    return RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout, std::cerr);
+    return RunCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::cin, std::cout,
+                          std::cerr);
 }

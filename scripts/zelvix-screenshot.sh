@@ -6,4 +6,5 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 cmake --build "$build" --target zelvix-demo
 mkdir -p "$root/docs"
-QT_QPA_PLATFORM=offscreen "$build/bin/zelvix-demo" --screenshot "$root/docs/zelvix-control.png"
+# Twice the pixels, so the small exponent and fraction fonts read well in the README.
+QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=2 "$build/bin/zelvix-demo" --screenshot "$root/docs/zelvix-control.png"

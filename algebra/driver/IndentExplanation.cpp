@@ -41,7 +41,8 @@ std::vector<CIndentedLine> IndentExplanation(const std::string& strExplanation, 
                                              int nDpiX)
 {
     const int nDpi = nDpiX > 0 ? nDpiX : kFallbackDpi;
-    const long long nWidthTwips = static_cast<long long>(std::max(nWidthPixels, 0)) * kTwipsPerInch / nDpi;
+    const long long nWidthTwips =
+        static_cast<long long>(std::max(nWidthPixels, 0)) * kTwipsPerInch / nDpi;
     const int nMaxIndent = static_cast<int>(nWidthTwips / 2);
 
     std::vector<CIndentedLine> lines;

@@ -9,8 +9,8 @@
 // as leading spaces (eight per level).
 struct CSimplifyOutcome
 {
-    std::string m_strResult;        // "" when the input was empty or the engine failed
-    std::string m_strResultDisplay; // the result in display form
+    std::string m_strResult;                 // "" when the input was empty or the engine failed
+    std::string m_strResultDisplay;          // the result in display form
     std::optional<std::string> m_strFurther; // only when the result still had divisions
     std::optional<std::string> m_strFurtherDisplay;
     std::string m_strExplanation;

@@ -72,7 +72,7 @@ void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
     CSimplifyDepth depth(term);
     CTermWork work(term, output);
     // Long texts (many factors, huge numbers) cost in every line that shows them.
-    ChargeEngineWork(static_cast<long>(work.m_strText.size()) / 8);
+    ChargeEngineWork(static_cast<long>(work.m_strText.size()) / 4);
     std::optional<CExplanationLevel> level;
     term.m_strExplanation.clear();
     if (!term.m_bQuiet)

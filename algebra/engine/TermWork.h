@@ -20,7 +20,7 @@ inline constexpr long kMaxProductTermsPerTerm = 20000;
 inline constexpr int kMaxSimplifyDepth = 400;
 // The terms (and their factors) one outermost SimplifyTerm call may simplify in all, nested
 // calls included; past it the call raises kExpressionTooLarge.
-inline constexpr long kMaxSimplifyWork = 150000;
+inline constexpr long kMaxSimplifyWork = 250000;
 
 // Charges work against the budget of the outermost SimplifyTerm call under way (reset when
 // one starts); raises kExpressionTooLarge past kMaxSimplifyWork.

@@ -6,29 +6,56 @@
 
 CZelvixDesignerPlugin::CZelvixDesignerPlugin(QObject* pParent) : QObject(pParent) {}
 
-QString CZelvixDesignerPlugin::name() const { return QStringLiteral("CZelvixCtrl"); }
+QString CZelvixDesignerPlugin::name() const
+{
+    return QStringLiteral("CZelvixCtrl");
+}
 
-QString CZelvixDesignerPlugin::group() const { return QStringLiteral("Input Widgets"); }
+QString CZelvixDesignerPlugin::group() const
+{
+    return QStringLiteral("Input Widgets");
+}
 
-QString CZelvixDesignerPlugin::toolTip() const { return QString::fromLatin1(kZelvixCtrlName); }
+QString CZelvixDesignerPlugin::toolTip() const
+{
+    return QString::fromLatin1(kZelvixCtrlName);
+}
 
 QString CZelvixDesignerPlugin::whatsThis() const
 {
     return QStringLiteral("Equation editor with raised powers and stacked fractions");
 }
 
-QString CZelvixDesignerPlugin::includeFile() const { return QStringLiteral("widget/ZelvixCtrl.h"); }
+QString CZelvixDesignerPlugin::includeFile() const
+{
+    return QStringLiteral("widget/ZelvixCtrl.h");
+}
 
-QIcon CZelvixDesignerPlugin::icon() const { return QIcon(CreateZelvixIcon()); }
+QIcon CZelvixDesignerPlugin::icon() const
+{
+    return QIcon(CreateZelvixIcon());
+}
 
-bool CZelvixDesignerPlugin::isContainer() const { return false; }
+bool CZelvixDesignerPlugin::isContainer() const
+{
+    return false;
+}
 
 // The form owns the editor through its parent.
-QWidget* CZelvixDesignerPlugin::createWidget(QWidget* pParent) { return ZelvixCreateControl(pParent); }
+QWidget* CZelvixDesignerPlugin::createWidget(QWidget* pParent)
+{
+    return ZelvixCreateControl(pParent);
+}
 
-bool CZelvixDesignerPlugin::isInitialized() const { return m_bInitialized; }
+bool CZelvixDesignerPlugin::isInitialized() const
+{
+    return m_bInitialized;
+}
 
-void CZelvixDesignerPlugin::initialize(QDesignerFormEditorInterface*) { m_bInitialized = true; }
+void CZelvixDesignerPlugin::initialize(QDesignerFormEditorInterface*)
+{
+    m_bInitialized = true;
+}
 
 QString CZelvixDesignerPlugin::domXml() const
 {

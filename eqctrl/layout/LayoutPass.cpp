@@ -3,7 +3,10 @@
 namespace
 {
 // Distance from the main line's top to a numerator's top; the bar sits 2v above the line's foot.
-int StackOffset(int nH) { return (nH + 4) / 4; }
+int StackOffset(int nH)
+{
+    return (nH + 4) / 4;
+}
 } // namespace
 
 CLayoutPass::CLayoutPass(const CLayoutInput& input, const CTextMeasurer& measurer, int nStartX)

@@ -37,8 +37,8 @@ CZelvixAboutDialog::CZelvixAboutDialog(QWidget* pParent) : QDialog(pParent)
     pVersion->setObjectName(QStringLiteral("versionText"));
     pVersion->setGeometry(DialogUnitsToPixels(40, 10, 119, 8));
 
-    auto* pNotice =
-        new QLabel(QStringLiteral("Equation editor with raised powers and stacked fractions"), this);
+    auto* pNotice = new QLabel(
+        QStringLiteral("Equation editor with raised powers and stacked fractions"), this);
     pNotice->setObjectName(QStringLiteral("noticeText"));
     pNotice->setGeometry(DialogUnitsToPixels(40, 25, 178, 8));
 

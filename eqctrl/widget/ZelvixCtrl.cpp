@@ -53,9 +53,15 @@ CZelvixCtrl::CZelvixCtrl(QWidget* pParent)
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-CZelvixCtrl::~CZelvixCtrl() { ZelvixObjectDestroyed(); }
+CZelvixCtrl::~CZelvixCtrl()
+{
+    ZelvixObjectDestroyed();
+}
 
-bool CZelvixCtrl::IsReadOnly() const { return m_pModel->IsReadOnly(); }
+bool CZelvixCtrl::IsReadOnly() const
+{
+    return m_pModel->IsReadOnly();
+}
 
 void CZelvixCtrl::SetReadOnly(bool bReadOnly)
 {
@@ -63,7 +69,10 @@ void CZelvixCtrl::SetReadOnly(bool bReadOnly)
     update();
 }
 
-QString CZelvixCtrl::GetEquation() const { return QString::fromStdString(m_pModel->GetText()); }
+QString CZelvixCtrl::GetEquation() const
+{
+    return QString::fromStdString(m_pModel->GetText());
+}
 
 void CZelvixCtrl::SetEquation(const QString& strEquation)
 {
@@ -71,11 +80,20 @@ void CZelvixCtrl::SetEquation(const QString& strEquation)
     update();
 }
 
-short CZelvixCtrl::IsEquationOK() { return m_pModel->IsEquationOK(); }
+short CZelvixCtrl::IsEquationOK()
+{
+    return m_pModel->IsEquationOK();
+}
 
-QString CZelvixCtrl::GetFirstError() { return QString::fromStdString(m_pModel->GetFirstError()); }
+QString CZelvixCtrl::GetFirstError()
+{
+    return QString::fromStdString(m_pModel->GetFirstError());
+}
 
-QString CZelvixCtrl::GetNextError() { return QString::fromStdString(m_pModel->GetNextError()); }
+QString CZelvixCtrl::GetNextError()
+{
+    return QString::fromStdString(m_pModel->GetNextError());
+}
 
 void CZelvixCtrl::AboutBox()
 {
@@ -83,9 +101,15 @@ void CZelvixCtrl::AboutBox()
     dialog.exec();
 }
 
-int CZelvixCtrl::GetCaret() const { return m_pModel->GetCaret(); }
+int CZelvixCtrl::GetCaret() const
+{
+    return m_pModel->GetCaret();
+}
 
-QSize CZelvixCtrl::sizeHint() const { return {240, 2 * m_pFonts->GetHeight(EFontRole::Main)}; }
+QSize CZelvixCtrl::sizeHint() const
+{
+    return {240, 2 * m_pFonts->GetHeight(EFontRole::Main)};
+}
 
 std::unique_ptr<QMenu> CZelvixCtrl::CreateContextMenu()
 {

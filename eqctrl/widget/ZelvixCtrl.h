@@ -21,8 +21,8 @@ struct CEquationLayout;
 class ZELVIX_EXPORT CZelvixCtrl : public QWidget
 {
     Q_OBJECT
-    Q_PROPERTY(bool ReadOnly READ IsReadOnly WRITE SetReadOnly RESET ResetReadOnly DESIGNABLE true
-                   STORED true)
+    Q_PROPERTY(bool ReadOnly READ IsReadOnly WRITE SetReadOnly RESET ResetReadOnly
+                   DESIGNABLE true STORED true)
     // The text is the host's to set after creating the control; forms do not keep it.
     Q_PROPERTY(QString Equation READ GetEquation WRITE SetEquation DESIGNABLE false STORED false)
 

@@ -3,7 +3,10 @@
 #include "model/Beep.h"
 #include "widget/ZelvixLibrary.h"
 
-std::unique_ptr<CZelvixCtrl> CreateZelvixCtrl() { return std::make_unique<CZelvixCtrl>(); }
+std::unique_ptr<CZelvixCtrl> CreateZelvixCtrl()
+{
+    return std::make_unique<CZelvixCtrl>();
+}
 
 std::unique_ptr<CZelvixPropPage> CreateZelvixPropPage(CZelvixCtrl& control)
 {
@@ -15,7 +18,10 @@ std::function<void()> ZelvixSetBeepHandler(std::function<void()> handler)
     return SetBeepHandler(std::move(handler));
 }
 
-QWidget* ZelvixCreateControl(QWidget* pParent) { return new CZelvixCtrl(pParent); }
+QWidget* ZelvixCreateControl(QWidget* pParent)
+{
+    return new CZelvixCtrl(pParent);
+}
 
 QWidget* ZelvixCreatePropPage(QWidget* pControl, QWidget* pParent)
 {
@@ -23,4 +29,7 @@ QWidget* ZelvixCreatePropPage(QWidget* pControl, QWidget* pParent)
     return pCtrl ? new CZelvixPropPage(pCtrl, pParent) : nullptr;
 }
 
-int ZelvixCanUnloadNow(void) { return ZelvixLiveObjects() == 0 ? 1 : 0; }
+int ZelvixCanUnloadNow(void)
+{
+    return ZelvixLiveObjects() == 0 ? 1 : 0;
+}

@@ -55,9 +55,15 @@ int CZelvixFonts::GetTextWidth(EFontRole nFont, std::string_view strText) const
     return GetMetrics(nFont).horizontalAdvance(str);
 }
 
-int CZelvixFonts::GetHeight(EFontRole nFont) const { return GetMetrics(nFont).height(); }
+int CZelvixFonts::GetHeight(EFontRole nFont) const
+{
+    return GetMetrics(nFont).height();
+}
 
-int CZelvixFonts::GetAscent(EFontRole nFont) const { return GetMetrics(nFont).ascent(); }
+int CZelvixFonts::GetAscent(EFontRole nFont) const
+{
+    return GetMetrics(nFont).ascent();
+}
 
 int CZelvixFonts::GetAverageCharWidth(EFontRole nFont) const
 {

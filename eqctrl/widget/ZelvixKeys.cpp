@@ -8,7 +8,10 @@
 
 namespace
 {
-CZelvixKey Character(int nCode) { return {CZelvixKey::kCharacter, nCode, EEditKey::Left, 0, false}; }
+CZelvixKey Character(int nCode)
+{
+    return {CZelvixKey::kCharacter, nCode, EEditKey::Left, 0, false};
+}
 
 CZelvixKey EditKey(const QKeyEvent& event, EEditKey nKey, short nKeyCode)
 {
@@ -20,7 +23,10 @@ CZelvixKey EditKey(const QKeyEvent& event, EEditKey nKey, short nKeyCode)
 }
 
 // Ctrl with a letter types the control character of that letter (Ctrl+P is 16).
-int ControlLetterCode(int nKey) { return nKey - Qt::Key_A + 1; }
+int ControlLetterCode(int nKey)
+{
+    return nKey - Qt::Key_A + 1;
+}
 
 CZelvixKey TextCharacter(const QKeyEvent& event)
 {

@@ -18,9 +18,9 @@ struct CZelvixKey
     };
 
     EKind m_nKind = kNone;
-    int m_nCode = 0;         // the character code, for kCharacter
+    int m_nCode = 0; // the character code, for kCharacter
     EEditKey m_nEditKey = EEditKey::Left;
-    short m_nKeyCode = 0;    // the KeyDown event's key code, for kEditKey
+    short m_nKeyCode = 0;        // the KeyDown event's key code, for kEditKey
     bool m_bCursorBlock = false; // the cursor-block key without Alt: the only one that acts
 };
 

@@ -11,11 +11,20 @@ namespace
 std::atomic<int> g_nLiveObjects{0};
 }
 
-void ZelvixObjectCreated() { ++g_nLiveObjects; }
+void ZelvixObjectCreated()
+{
+    ++g_nLiveObjects;
+}
 
-void ZelvixObjectDestroyed() { --g_nLiveObjects; }
+void ZelvixObjectDestroyed()
+{
+    --g_nLiveObjects;
+}
 
-int ZelvixLiveObjects() { return g_nLiveObjects.load(); }
+int ZelvixLiveObjects()
+{
+    return g_nLiveObjects.load();
+}
 
 void ZelvixInstallDefaultBeep()
 {

@@ -32,7 +32,10 @@ CZelvixPropPage::CZelvixPropPage(CZelvixCtrl* pControl, QWidget* pParent)
     LoadProperties();
 }
 
-CZelvixPropPage::~CZelvixPropPage() { ZelvixObjectDestroyed(); }
+CZelvixPropPage::~CZelvixPropPage()
+{
+    ZelvixObjectDestroyed();
+}
 
 void CZelvixPropPage::showEvent(QShowEvent* pEvent)
 {

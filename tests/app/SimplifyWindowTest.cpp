@@ -7,7 +7,8 @@ namespace
 enum class EPress
 {
     Button,
-    Enter
+    Enter,
+    Command // the text is written whole, as fennory --input does, and Simplify pressed
 };
 
 struct CSimplifyCase
@@ -37,11 +38,18 @@ class SimplifyWindow : public WindowFixture, public ::testing::WithParamInterfac
 TEST_P(SimplifyWindow, FillsTheEditorsAndTheNarrative)
 {
     const CSimplifyCase& c = GetParam();
-    Type(QString::fromLatin1(c.m_szKeys));
-    if (c.m_Press == EPress::Enter)
-        QTest::keyClick(Input(), Qt::Key_Return);
+    if (c.m_Press == EPress::Command)
+    {
+        m_pDlg->SimplifyText(QString::fromLatin1(c.m_szKeys));
+    }
     else
-        ClickSimplify();
+    {
+        Type(QString::fromLatin1(c.m_szKeys));
+        if (c.m_Press == EPress::Enter)
+            QTest::keyClick(Input(), Qt::Key_Return);
+        else
+            ClickSimplify();
+    }
 
     EXPECT_EQ(Result()->GetEquation().toStdString(), c.m_szResult) << "typed " << c.m_szKeys;
     EXPECT_EQ(Further()->GetEquation().toStdString(), c.m_szFurther) << "typed " << c.m_szKeys;
@@ -73,8 +81,9 @@ INSTANTIATE_TEST_SUITE_P(
                       "x-1+2/(x+1)", "Brimlet Works from left to right simplifying each part of "
                       "Expression in turn as it finds it.",
                       "The final Expression: x-1+2/(x+1)"},
-        CSimplifyCase{"EquationWithoutFurtherResult", "x+1/y=0", EPress::Button, "x+1/y=0", " ",
-                      "The Equation is: x+1/y=0",
+        // A power that is not whole keeps its bracket, so the left side stays two terms.
+        CSimplifyCase{"EquationWithoutFurtherResult", "(1/x)^0.5!+1=0", EPress::Command,
+                      "1+(1/x)^0.5!=0", " ", "The Equation is: (1/x)^0.5+1=0",
                       "The Equation still has divisions, but its left side has more than one "
                       "term, so they cannot be removed by multiplying both sides by the "
                       "divisors. The Equation is left as it is."}),

@@ -67,7 +67,8 @@ TEST(CommandLine, RefusedTextExitsOneWithMessagesOnStandardError)
     const CRun run = RunCli({"(x+)"});
     EXPECT_EQ(run.m_nStatus, 1);
     EXPECT_TRUE(run.m_strOut.empty());
-    EXPECT_EQ(run.m_strErr, "Operator Invalid before closing bracket\nOperator Invalid before closing bracket\n");
+    EXPECT_EQ(run.m_strErr,
+              "Operator Invalid before closing bracket\nOperator Invalid before closing bracket\n");
 }
 
 TEST(CommandLine, RefusedTextAsJsonListsErrorsInOrder)
@@ -76,8 +77,9 @@ TEST(CommandLine, RefusedTextAsJsonListsErrorsInOrder)
     EXPECT_EQ(run.m_nStatus, 1);
     const json object = json::parse(run.m_strOut);
     EXPECT_EQ(object["input"], "(x=");
-    EXPECT_EQ(object["errors"], json({"Missing closing bracket", "All brackets must be closed before equal sign",
-                                      "Invalid Last Character"}));
+    EXPECT_EQ(object["errors"],
+              json({"Missing closing bracket", "All brackets must be closed before equal sign",
+                    "Invalid Last Character"}));
     for (const char* szKey : {"result", "result_display", "further", "further_display", "error"})
         EXPECT_TRUE(object[szKey].is_null()) << szKey;
     EXPECT_EQ(object["explanation"], "");
@@ -117,7 +119,9 @@ TEST(CommandLine, SimplifiedTextPrintsResultAndNarrative)
 {
     const CRun run = RunCli({"x + 1/x"});
     EXPECT_EQ(run.m_nStatus, 0);
-    EXPECT_EQ(run.m_strOut.rfind("Result: (x^2+1)/x\nFurther result: x+1/x\nHow it was done\nBrimlet Works", 0), 0u)
+    EXPECT_EQ(run.m_strOut.rfind(
+                  "Result: (x^2+1)/x\nFurther result: x+1/x\nHow it was done\nBrimlet Works", 0),
+              0u)
         << run.m_strOut;
     EXPECT_EQ(run.m_strOut.find('\r'), std::string::npos);
     EXPECT_TRUE(run.m_strErr.empty());
@@ -147,11 +151,13 @@ TEST(CommandLine, JsonKeepsItsKeysInOrderAndTheLineEnds)
     const CRun run = RunCli({"--json", "3x/(x+1)=0"});
     EXPECT_EQ(run.m_nStatus, 0);
     const json object = json::parse(run.m_strOut);
+    const nlohmann::ordered_json ordered = nlohmann::ordered_json::parse(run.m_strOut);
     std::vector<std::string> keys;
-    for (const auto& [key, value] : nlohmann::ordered_json::parse(run.m_strOut).items())
+    for (const auto& [key, value] : ordered.items())
         keys.push_back(key);
-    EXPECT_EQ(keys, (std::vector<std::string>{"input", "errors", "result", "result_display", "further",
-                                              "further_display", "explanation", "error"}));
+    EXPECT_EQ(keys,
+              (std::vector<std::string>{"input", "errors", "result", "result_display", "further",
+                                        "further_display", "explanation", "error"}));
     EXPECT_EQ(object["result"], "3x/(x+1)=0");
     EXPECT_EQ(object["further"], "3x=0");
     EXPECT_NE(object["explanation"].get<std::string>().find("\r\n"), std::string::npos);
@@ -159,7 +165,8 @@ TEST(CommandLine, JsonKeepsItsKeysInOrderAndTheLineEnds)
 
 TEST(CommandLine, RepeatAddsTheMedianTime)
 {
-    const std::vector<json> objects = JsonLines(RunCli({"--batch", "--repeat", "3"}, "x+x\n*x\n").m_strOut);
+    const std::vector<json> objects =
+        JsonLines(RunCli({"--batch", "--repeat", "3"}, "x+x\n*x\n").m_strOut);
     ASSERT_EQ(objects.size(), 2u);
     ASSERT_TRUE(objects[0].contains("micros"));
     EXPECT_GT(objects[0]["micros"].get<double>(), 0.0);
@@ -202,7 +209,8 @@ TEST(CommandLine, HostileBatchAnswersEveryLine)
     const std::vector<json> objects = JsonLines(run.m_strOut);
     ASSERT_EQ(objects.size(), nLines);
     for (const json& object : objects)
-        EXPECT_TRUE(object["errors"].is_array() && object.contains("result") && object.contains("error"));
+        EXPECT_TRUE(object["errors"].is_array() && object.contains("result") &&
+                    object.contains("error"));
     EXPECT_LT(std::chrono::duration_cast<std::chrono::seconds>(elapsed).count(), 20);
 }
 } // namespace

@@ -117,7 +117,7 @@ TEST(ConstructionPropertyTest, RandomBytesNeverFail)
 {
     const std::uint32_t nSeed = 977;
     randomtext::CRandomText random(nSeed);
-    for (int i = 0; i < 6000; ++i)
+    for (int i = 0; i < 4000; ++i)
     {
         const std::string strText = i % 2 ? random.Bytes(40) : random.FormatSoup(40);
         try
@@ -144,7 +144,7 @@ TEST(ConstructionPropertyTest, RandomTextsRoundTrip)
     randomtext::CShape shape;
     shape.m_bDecimals = true;
     randomtext::CRandomText random(nSeed, shape);
-    for (int i = 0; i < 3000; ++i)
+    for (int i = 0; i < 1500; ++i)
     {
         const std::string strText = random.Text();
         const std::string strOnce = ConstructFromText(strText)->GetText(false);

@@ -32,18 +32,19 @@ TEST_P(IndentOneLine, GivesTextWithoutSpacesAndCappedIndent)
 // 400 px at 96 dpi is 6000 twips wide, so indents stop at 3000.
 INSTANTIATE_TEST_SUITE_P(
     Rows, IndentOneLine,
-    ::testing::Values(CIndentCase{"NoSpaces", "Combine x with x", 400, 96, "Combine x with x", 0},
-                      CIndentCase{"OneLevel", std::string(8, ' ') + "step", 400, 96, "step", 320},
-                      CIndentCase{"TwoLevels", std::string(16, ' ') + "step", 400, 96, "step", 640},
-                      CIndentCase{"ThreeLevelsWide", std::string(24, ' ') + "step", 128, 96, "step", 960},
-                      // 127 px at 96 dpi: 1905 twips, half of it 952.
-                      CIndentCase{"ThreeLevelsNarrow", std::string(24, ' ') + "step", 127, 96, "step", 952},
-                      CIndentCase{"OddSpaces", "   x", 400, 96, "x", 120},
-                      CIndentCase{"InnerSpacesKept", "  a  b", 400, 96, "a  b", 80},
-                      CIndentCase{"AllSpaces", "     ", 400, 96, "", 200},
-                      CIndentCase{"HighDpi", std::string(80, ' ') + "deep", 200, 192, "deep", 750},
-                      CIndentCase{"NoDpiTakenAs96", std::string(8, ' ') + "x", 400, 0, "x", 320},
-                      CIndentCase{"NegativeWidth", std::string(8, ' ') + "x", -5, 96, "x", 0}),
+    ::testing::Values(
+        CIndentCase{"NoSpaces", "Combine x with x", 400, 96, "Combine x with x", 0},
+        CIndentCase{"OneLevel", std::string(8, ' ') + "step", 400, 96, "step", 320},
+        CIndentCase{"TwoLevels", std::string(16, ' ') + "step", 400, 96, "step", 640},
+        CIndentCase{"ThreeLevelsWide", std::string(24, ' ') + "step", 128, 96, "step", 960},
+        // 127 px at 96 dpi: 1905 twips, half of it 952.
+        CIndentCase{"ThreeLevelsNarrow", std::string(24, ' ') + "step", 127, 96, "step", 952},
+        CIndentCase{"OddSpaces", "   x", 400, 96, "x", 120},
+        CIndentCase{"InnerSpacesKept", "  a  b", 400, 96, "a  b", 80},
+        CIndentCase{"AllSpaces", "     ", 400, 96, "", 200},
+        CIndentCase{"HighDpi", std::string(80, ' ') + "deep", 200, 192, "deep", 750},
+        CIndentCase{"NoDpiTakenAs96", std::string(8, ' ') + "x", 400, 0, "x", 320},
+        CIndentCase{"NegativeWidth", std::string(8, ' ') + "x", -5, 96, "x", 0}),
     [](const auto& info) { return std::string(info.param.m_szName); });
 
 TEST(IndentExplanation, SplitsAtLineEndsKeepingEmptyLines)
@@ -53,5 +54,8 @@ TEST(IndentExplanation, SplitsAtLineEndsKeepingEmptyLines)
     EXPECT_EQ(lines, expected);
 }
 
-TEST(IndentExplanation, EmptyTextHasNoLines) { EXPECT_TRUE(IndentExplanation("", 400, 96).empty()); }
+TEST(IndentExplanation, EmptyTextHasNoLines)
+{
+    EXPECT_TRUE(IndentExplanation("", 400, 96).empty());
+}
 } // namespace

@@ -1,5 +1,5 @@
-#include "driver/Explanation.h"
 #include "driver/SimplifyRequest.h"
+#include "driver/Explanation.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +12,27 @@ namespace
 class CRecordingParties : public CSimplifyParties
 {
 public:
-    CRecordingParties(int nErrors, std::string strInput) : m_nErrors(nErrors), m_strInput(std::move(strInput)) {}
+    CRecordingParties(int nErrors, std::string strInput)
+        : m_nErrors(nErrors), m_strInput(std::move(strInput))
+    {
+    }
 
     int GetInputErrorCount() override { return m_nErrors; }
     std::string ReadInputText() override { return m_strInput; }
-    void WriteResultText(const std::string& strText) override { m_Calls.push_back("Result(" + strText + ")"); }
-    void WriteFurtherText(const std::string& strText) override { m_Calls.push_back("Further(" + strText + ")"); }
+    void WriteResultText(const std::string& strText) override
+    {
+        m_Calls.push_back("Result(" + strText + ")");
+    }
+    void WriteFurtherText(const std::string& strText) override
+    {
+        m_Calls.push_back("Further(" + strText + ")");
+    }
     void SetExplanation(const std::string& strText) override { m_strExplanation = strText; }
     void Beep() override { m_Calls.push_back("Beep()"); }
-    void ShowEngineError(const std::string& strMessage) override { m_Calls.push_back("Error(" + strMessage + ")"); }
+    void ShowEngineError(const std::string& strMessage) override
+    {
+        m_Calls.push_back("Error(" + strMessage + ")");
+    }
 
     int m_nErrors;
     std::string m_strInput;
@@ -54,15 +66,18 @@ TEST(SimplifyRequest, ExpressionWithoutDivisionsLeavesTheFurtherEditorBlank)
     CRecordingParties parties(0, "x+x");
     EXPECT_EQ(SimplifyRequest(parties), ESimplifyRequestEnd::Simplified);
     EXPECT_EQ(parties.m_Calls, (Calls{"Result( )", "Further( )", "Result(2x)"}));
-    EXPECT_EQ(parties.m_strExplanation.rfind("Brimlet Works from left to right", 0), 0u) << parties.m_strExplanation;
+    EXPECT_EQ(parties.m_strExplanation.rfind("Brimlet Works from left to right", 0), 0u)
+        << parties.m_strExplanation;
 }
 
 TEST(SimplifyRequest, EquationWithADivisorFillsAllThreeOutputs)
 {
     CRecordingParties parties(0, "3x/(x+1)=0");
     EXPECT_EQ(SimplifyRequest(parties), ESimplifyRequestEnd::Simplified);
-    EXPECT_EQ(parties.m_Calls, (Calls{"Result( )", "Further( )", "Result(3x/(x+1)=0)", "Further(3x=0)"}));
-    EXPECT_NE(parties.m_strExplanation.find("The Equation finally becomes: 3x=0\r\n"), std::string::npos)
+    EXPECT_EQ(parties.m_Calls,
+              (Calls{"Result( )", "Further( )", "Result(3x/(x+1)=0)", "Further(3x=0)"}));
+    EXPECT_NE(parties.m_strExplanation.find("The Equation finally becomes: 3x=0\r\n"),
+              std::string::npos)
         << parties.m_strExplanation;
 }
 

@@ -39,14 +39,19 @@ TEST_P(CorpusExample, SimplifiesToTheSameValue)
     const std::string& strInput = GetParam();
     const CSimplifyOutcome outcome = RunSimplify(strInput);
     ASSERT_FALSE(outcome.m_strError) << strInput << " raised " << *outcome.m_strError;
-    EXPECT_TRUE(g_strIndent.empty()) << strInput << " left the indentation at " << g_strIndent.size();
+    EXPECT_TRUE(g_strIndent.empty())
+        << strInput << " left the indentation at " << g_strIndent.size();
     EXPECT_FALSE(outcome.m_strExplanation.empty()) << strInput;
-    EXPECT_EQ(evaluate::CheckSimplification(strInput, outcome.m_strResult, outcome.m_strFurther), "")
+    EXPECT_EQ(evaluate::CheckSimplification(strInput, outcome.m_strResult, outcome.m_strFurther),
+              "")
         << strInput << " gave " << outcome.m_strResult << " and "
         << outcome.m_strFurther.value_or("no further result");
 }
 
-TEST(Corpus, HasTheExamples) { EXPECT_GE(ReadExamples().size(), 60u) << ExamplesPath(); }
+TEST(Corpus, HasTheExamples)
+{
+    EXPECT_GE(ReadExamples().size(), 60u) << ExamplesPath();
+}
 
 INSTANTIATE_TEST_SUITE_P(Examples, CorpusExample, ::testing::ValuesIn(ReadExamples()),
                          [](const auto& info) { return "Line" + std::to_string(info.index); });

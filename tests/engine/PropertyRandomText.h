@@ -23,7 +23,10 @@ public:
 private:
     bool Chance(int nOneIn) { return Below(nOneIn) == 0; }
     int Below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(m_Random); }
-    std::string Digit(int nLow, int nHigh) { return std::to_string(nLow + Below(nHigh - nLow + 1)); }
+    std::string Digit(int nLow, int nHigh)
+    {
+        return std::to_string(nLow + Below(nHigh - nLow + 1));
+    }
 
     std::string Side(int nDepth)
     {

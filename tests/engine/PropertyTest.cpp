@@ -42,22 +42,25 @@ TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
         else if (outcome.m_strError)
         {
             if (++nAlgebraErrors <= kFailuresShown)
-                std::cout << "[ property ] " << strInput << " raised " << *outcome.m_strError << "\n";
+                std::cout << "[ property ] " << strInput << " raised " << *outcome.m_strError
+                          << "\n";
         }
         else
         {
             int nChecked = 0;
-            failure = evaluate::CheckSimplification(strInput, outcome.m_strResult, outcome.m_strFurther,
-                                                    kSeed + nDone, &nChecked);
+            failure = evaluate::CheckSimplification(strInput, outcome.m_strResult,
+                                                    outcome.m_strFurther, kSeed + nDone, &nChecked);
             nUnchecked += nChecked == 0 ? 1 : 0;
         }
         g_strIndent.clear();
         if (!failure.empty() && ++nFailures <= kFailuresShown)
             ADD_FAILURE() << "seed " << kSeed << " text " << nDone << ": " << strInput << " -> "
-                          << outcome.m_strResult << " | " << outcome.m_strFurther.value_or("-") << ": " << failure;
+                          << outcome.m_strResult << " | " << outcome.m_strFurther.value_or("-")
+                          << ": " << failure;
     }
-    std::cout << "[ property ] " << nDone << " random texts, " << nAlgebraErrors << " raised an algebra error, "
-              << nFailures << " wrong, " << nUnchecked << " undefined at every point tried\n";
+    std::cout << "[ property ] " << nDone << " random texts, " << nAlgebraErrors
+              << " raised an algebra error, " << nFailures << " wrong, " << nUnchecked
+              << " undefined at every point tried\n";
     EXPECT_EQ(nFailures, 0);
     EXPECT_GE(nDone, 200) << "too few texts in the time budget";
     EXPECT_LT(nUnchecked, nDone / 20) << "the check compared too few texts";
@@ -73,7 +76,8 @@ TEST(Property, RandomBytesNeverCrash)
         std::string strInput;
         const int nLength = std::uniform_int_distribution<int>(1, 24)(random);
         for (int j = 0; j < nLength; ++j)
-            strInput += alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
+            strInput +=
+                alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
         const CSimplifyOutcome outcome = RunSimplify(strInput);
         EXPECT_FALSE(outcome.m_strError && IsInternalFailure(*outcome.m_strError))
             << strInput << ": " << *outcome.m_strError;

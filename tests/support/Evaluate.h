@@ -14,11 +14,11 @@
 #include <map>
 #include <optional>
 #include <random>
-#include <sstream>
-#include <vector>
 #include <set>
+#include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace evaluate
 {
@@ -198,7 +198,8 @@ inline std::optional<long double> EvaluateSide(std::string_view text, const CVal
 }
 
 // Left minus right of an equation (right minus left for 0=...), or the value of an expression.
-inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text, const CValues& values)
+inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text,
+                                                         const CValues& values)
 {
     const size_t nEquals = text.find('=');
     if (nEquals == std::string_view::npos)
@@ -270,8 +271,8 @@ inline bool Usable(const std::optional<long double>& value)
 
 // "" when out (an expression, or an equation read as left minus right) equals in at every
 // usable point; otherwise what went wrong. nChecked counts the points that could be used.
-inline std::string CheckSameValue(std::string_view in, std::string_view out, const std::vector<CValues>& points,
-                                  int& nChecked)
+inline std::string CheckSameValue(std::string_view in, std::string_view out,
+                                  const std::vector<CValues>& points, int& nChecked)
 {
     nChecked = 0;
     for (const CValues& point : points)
@@ -286,8 +287,8 @@ inline std::string CheckSameValue(std::string_view in, std::string_view out, con
         {
             std::ostringstream text;
             text.precision(12);
-            text << "at " << DescribePoint(point) << "expected " << static_cast<double>(*expected) << " but \""
-                 << out << "\" gives " << static_cast<double>(*actual);
+            text << "at " << DescribePoint(point) << "expected " << static_cast<double>(*expected)
+                 << " but \"" << out << "\" gives " << static_cast<double>(*actual);
             return text.str();
         }
         ++nChecked;
@@ -315,12 +316,13 @@ inline std::string CheckFurtherEquation(std::string_view result, std::string_vie
             return "\"" + std::string(further) + "\" is not equation text";
         const long double dRatio = *cleared / (*value * *divisors);
         if (std::fabs(dRatio) < 1e-9L)
-            return "\"" + std::string(further) + "\" vanishes where the result does not, at " + DescribePoint(point);
+            return "\"" + std::string(further) + "\" vanishes where the result does not, at " +
+                   DescribePoint(point);
         if (!ratio)
             ratio = dRatio;
         else if (!NearlyEqual(*ratio, dRatio))
-            return "\"" + std::string(further) + "\" is not a constant multiple of \"" + std::string(left) +
-                   "\" times its divisors (at " + DescribePoint(point) + ")";
+            return "\"" + std::string(further) + "\" is not a constant multiple of \"" +
+                   std::string(left) + "\" times its divisors (at " + DescribePoint(point) + ")";
     }
     return "";
 }
@@ -329,8 +331,8 @@ inline std::string CheckFurtherEquation(std::string_view result, std::string_vie
 // L=0 has L equal to left minus right), and the further result equals the input for an
 // expression, or is L times its divisors up to a constant for an equation.
 inline std::string CheckSimplification(std::string_view input, std::string_view result,
-                                       const std::optional<std::string>& further, unsigned nSeed = 12345,
-                                       int* pCheckedPoints = nullptr)
+                                       const std::optional<std::string>& further,
+                                       unsigned nSeed = 12345, int* pCheckedPoints = nullptr)
 {
     std::set<char> letters = LettersOf(input);
     letters.merge(LettersOf(result));

@@ -134,7 +134,8 @@ TEST_F(CZelvixFixture, ContextMenuRequestOpensTheMenuWithoutClearingTheMessage)
     QTimer::singleShot(0,
                        [&]
                        {
-                           if (auto* pMenu = qobject_cast<QMenu*>(QApplication::activePopupWidget()))
+                           if (auto* pMenu =
+                                   qobject_cast<QMenu*>(QApplication::activePopupWidget()))
                            {
                                for (QAction* pAction : pMenu->actions())
                                    strItems += pAction->text() + QLatin1Char(';');

@@ -42,8 +42,10 @@ protected:
         CZelvixCtrl* p = m_pCtrl;
         QObject::connect(p, &CZelvixCtrl::ShowMessage, [this] { Log("ShowMessage"); });
         QObject::connect(p, &CZelvixCtrl::ClearMessage, [this] { Log("ClearMessage"); });
-        QObject::connect(p, &CZelvixCtrl::KeyDown, [this](short& nCode, short nShift)
-                         { Log("KeyDown " + std::to_string(nCode) + " " + std::to_string(nShift)); });
+        QObject::connect(p, &CZelvixCtrl::KeyDown,
+                         [this](short& nCode, short nShift) {
+                             Log("KeyDown " + std::to_string(nCode) + " " + std::to_string(nShift));
+                         });
         QObject::connect(p, &CZelvixCtrl::KeyPress,
                          [this](short& nAscii) { Log("KeyPress " + std::to_string(nAscii)); });
         QObject::connect(p, &CZelvixCtrl::MouseDown,
@@ -67,10 +69,10 @@ protected:
     void PressNamedKey(const std::string& strName)
     {
         static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
-            {"L", {Qt::Key_Left, Qt::NoModifier}},      {"R", {Qt::Key_Right, Qt::NoModifier}},
-            {"D", {Qt::Key_Delete, Qt::NoModifier}},    {"B", {Qt::Key_Backspace, Qt::NoModifier}},
-            {"T", {Qt::Key_Tab, Qt::NoModifier}},       {"E", {Qt::Key_Return, Qt::NoModifier}},
-            {"X", {Qt::Key_Escape, Qt::NoModifier}},    {"P", {Qt::Key_P, Qt::ControlModifier}},
+            {"L", {Qt::Key_Left, Qt::NoModifier}},   {"R", {Qt::Key_Right, Qt::NoModifier}},
+            {"D", {Qt::Key_Delete, Qt::NoModifier}}, {"B", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"T", {Qt::Key_Tab, Qt::NoModifier}},    {"E", {Qt::Key_Return, Qt::NoModifier}},
+            {"X", {Qt::Key_Escape, Qt::NoModifier}}, {"P", {Qt::Key_P, Qt::ControlModifier}},
             {"F", {Qt::Key_F, Qt::ControlModifier}}};
         if (strName == "paint")
         {

@@ -18,7 +18,10 @@
 namespace
 {
 // The build folder: bin/ holds this test, lib/ the library and its Designer plugin.
-QString BinaryDir() { return QCoreApplication::applicationDirPath() + QStringLiteral("/.."); }
+QString BinaryDir()
+{
+    return QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+}
 
 TEST(ZelvixLibraryTest, CreationFunctionsBuildTheControlAndItsPage)
 {
@@ -107,7 +110,8 @@ TEST(ZelvixLibraryTest, AboutBoxShowsTheVersionModally)
                            if (!pModal)
                                return;
                            strTitle = pModal->windowTitle();
-                           if (auto* pLabel = pModal->findChild<QLabel*>(QStringLiteral("versionText")))
+                           if (auto* pLabel =
+                                   pModal->findChild<QLabel*>(QStringLiteral("versionText")))
                                strVersion = pLabel->text();
                            QTest::keyClick(pModal, Qt::Key_Return); // the default button
                        });

@@ -4,13 +4,22 @@
 
 namespace
 {
-bool IsNumeric(char c) { return (c >= '0' && c <= '9') || c == '.'; }
+bool IsNumeric(char c)
+{
+    return (c >= '0' && c <= '9') || c == '.';
+}
 
 // "" when every power and fraction is closed and holds only digits and points; otherwise what
 // is wrong.
 std::string FindStructureProblem(const std::string& strText)
 {
-    enum { kOutside, kPower, kNumerator, kDenominator } nState = kOutside;
+    enum
+    {
+        kOutside,
+        kPower,
+        kNumerator,
+        kDenominator
+    } nState = kOutside;
     for (const char c : strText)
     {
         if (nState != kOutside && IsNumeric(c))
@@ -36,8 +45,9 @@ TEST_F(CZelvixFixture, NoKeySequenceCorruptsAPowerOrAFraction)
     const unsigned nSeed = 4242;
     std::mt19937 random(nSeed);
     const std::vector<std::string> keys = {
-        "0", "1", "2", ".", "+", "-", "*", "/", "=", "(", ")", "x", "y", "^", "!", ",",
-        "%", "$", " ", "{L}", "{R}", "{D}", "{B}", "{T}", "{E}", "{X}", "{P}", "{F}", "{paint}"};
+        "0",   "1",   "2",   ".",   "+",   "-",   "*",   "/",   "=",      "(",
+        ")",   "x",   "y",   "^",   "!",   ",",   "%",   "$",   " ",      "{L}",
+        "{R}", "{D}", "{B}", "{T}", "{E}", "{X}", "{P}", "{F}", "{paint}"};
     std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
     Focus();
     int nStructures = 0;
@@ -51,8 +61,8 @@ TEST_F(CZelvixFixture, NoKeySequenceCorruptsAPowerOrAFraction)
             strScript += strKey;
             RunKeys(strKey);
             const std::string strProblem = FindStructureProblem(Text());
-            ASSERT_EQ(strProblem, "") << "seed " << nSeed << " keys \"" << strScript << "\" gave \""
-                                      << Text() << "\"";
+            ASSERT_EQ(strProblem, "")
+                << "seed " << nSeed << " keys \"" << strScript << "\" gave \"" << Text() << "\"";
             ASSERT_LE(m_pCtrl->GetCaret(), static_cast<int>(Text().size()));
             nStructures += Text().find_first_of("^%") != std::string::npos;
         }
