@@ -28,9 +28,9 @@ CStartupOptions ParseStartupOptions(const QStringList& arguments)
     parser.setApplicationDescription(
         QStringLiteral("Fennory simplifies equations and expressions step by step."));
     parser.addHelpOption();
-    const QCommandLineOption input(QStringLiteral("input"),
-                                   QStringLiteral("Start with TEXT (equation text) and simplify it."),
-                                   QStringLiteral("TEXT"));
+    const QCommandLineOption input(
+        QStringLiteral("input"), QStringLiteral("Start with TEXT (equation text) and simplify it."),
+        QStringLiteral("TEXT"));
     const QCommandLineOption screenshot(
         QStringLiteral("screenshot"),
         QStringLiteral("Save the window as a PNG to FILE once it shows, then quit."),
@@ -51,12 +51,15 @@ int RunMainWindow(CFennoryDlg& dialog, const CStartupOptions& options)
 {
     int nStatus = 0;
     if (options.m_strInput)
-        QTimer::singleShot(0, &dialog, [&dialog, &options] { dialog.SimplifyText(*options.m_strInput); });
+        QTimer::singleShot(0, &dialog,
+                           [&dialog, &options] { dialog.SimplifyText(*options.m_strInput); });
     if (options.m_strScreenshot)
-        QTimer::singleShot(kScreenshotDelayMs, &dialog, [&dialog, &options, &nStatus] {
-            nStatus = SaveWindow(dialog, *options.m_strScreenshot) ? 0 : 1;
-            dialog.done(QDialog::Accepted);
-        });
+        QTimer::singleShot(kScreenshotDelayMs, &dialog,
+                           [&dialog, &options, &nStatus]
+                           {
+                               nStatus = SaveWindow(dialog, *options.m_strScreenshot) ? 0 : 1;
+                               dialog.done(QDialog::Accepted);
+                           });
     dialog.exec();
     return nStatus;
 }

@@ -1,8 +1,8 @@
 #include "core/Scalar.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <utility>
 
 namespace
 {

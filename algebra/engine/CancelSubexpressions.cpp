@@ -130,7 +130,7 @@ bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower
 }
 
 // One multiplier/divisor pair -> cancelled wholly, up to a number or by exact division.
-// Reports how many of the two entries left the list (0 when nothing changed).
+// Reports what left the list: 2 both entries, 1 entry j, -1 entry i, 0 nothing.
 int CancelPair(CCancelling& work, std::size_t i, std::size_t j)
 {
     const std::string strPair = PairKey(*work.m_List[i], *work.m_List[j]);

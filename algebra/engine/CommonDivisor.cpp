@@ -88,8 +88,9 @@ void BuildFromSeveralTerms(CSubExpression& bracket, FactorOut& out, const std::s
     std::unique_ptr<CSubExpression> pWidened = bracket.Clone();
     for (auto& pTerm : pWidened->m_Terms)
         pTerm->MultiplyBy(multiplier);
-    AppendEntry(strLog, "Brimlet now multiplies this subexpression by: ",
-                multiplier.GetDisplayText(false), common.GetDisplayText(true), kLineEnd);
+    AppendEntry(strLog,
+                "Brimlet now multiplies this subexpression by: ", multiplier.GetDisplayText(false),
+                common.GetDisplayText(true), kLineEnd);
     AppendEntry(strLog, "In affect we are multiplying by 1.\r\n");
     AppendEntry(strLog,
                 "Leave the divisor part outside the subexpression and Multipy each part of the "

@@ -3,6 +3,7 @@
 #include "driver/Expression.h"
 #include "engine/Engine.h"
 
+#include <cstddef>
 #include <memory>
 #include <utility>
 
@@ -63,6 +64,5 @@ void CExpression::MultiplyByNumber(const CScalar& n)
                 n.ToDisplayText(true), kLineEnd);
     for (auto& pTerm : m_Terms)
         pTerm->MultiplyCoefficient(n);
-    AppendEntry(m_strExplanation, "The subexpression has become ", GetDisplayText(true),
-                kLineEnd);
+    AppendEntry(m_strExplanation, "The subexpression has become ", GetDisplayText(true), kLineEnd);
 }

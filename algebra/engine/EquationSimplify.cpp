@@ -21,8 +21,8 @@ void MoveRightSideOver(CEquation& equation)
                 "reversed.\r\n");
     equation.AppendNegatedTerms(*equation.m_pRightSide);
     equation.m_pRightSide = std::make_unique<CExpression>("0");
-    AppendEntry(equation.m_strExplanation, "The Equation has now become: ",
-                equation.GetDisplayText(false), "\r\n\r\n");
+    AppendEntry(equation.m_strExplanation,
+                "The Equation has now become: ", equation.GetDisplayText(false), "\r\n\r\n");
 }
 
 // The numerator of the single left term -> the new left side. A lone bracket gives its terms,

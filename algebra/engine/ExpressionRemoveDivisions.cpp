@@ -14,9 +14,9 @@ namespace
 // The single term split apart: its numerator and its divisors.
 struct CFraction
 {
-    CSubExpression m_Numerator;    // N
-    CSubExpression m_Denominator;  // D
-    CEqElm m_Divisors;             // w: the divisors, still marked as divisors
+    CSubExpression m_Numerator;      // N
+    CSubExpression m_Denominator;    // D
+    CEqElm m_Divisors;               // w: the divisors, still marked as divisors
     std::string m_strDenominatorLog; // E
 };
 
@@ -41,9 +41,9 @@ void SplitTerm(CEqElm& term, CFraction& fraction, CEqElm& plainDivisors)
             pFirstMultiplier = std::move(pFactor);
     }
     // A lone bracket at power one gives its terms, each keeping the term's coefficient.
-    const CSubExpression* pBracket =
-        nMultipliers == 1 && pFirstMultiplier->HasUnitPower() ? pFirstMultiplier->AsSubExpression()
-                                                              : nullptr;
+    const CSubExpression* pBracket = nMultipliers == 1 && pFirstMultiplier->HasUnitPower()
+                                         ? pFirstMultiplier->AsSubExpression()
+                                         : nullptr;
     if (!pBracket)
     {
         fraction.m_Numerator.AppendTerm(numerator.Clone());

@@ -66,7 +66,8 @@ bool ResimplifyProducts(CExpression& receiver)
         const std::size_t nProduced = output.size();
         terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
         terms.insert(terms.begin() + static_cast<std::ptrdiff_t>(i),
-                     std::make_move_iterator(output.begin()), std::make_move_iterator(output.end()));
+                     std::make_move_iterator(output.begin()),
+                     std::make_move_iterator(output.end()));
         i += nProduced;
     }
     return bChanged;

@@ -186,7 +186,7 @@ void DivideOnce(CDivision& division)
 
 // Every step narrates the whole quotient and remainder, so long divisions cost the square
 // of their length; past this many narrated terms the division is refused as too complex.
-constexpr std::size_t kMaxNarratedTerms = 250000;
+constexpr std::size_t kMaxNarratedTerms = 100000;
 
 // Iterates while the remainder still reaches the divisor's degree; false when the division
 // grew too long. Every step keeps dividend = quotient x divisor + remainder, so a step whose
@@ -235,8 +235,8 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     pQuotient.reset();
     pRemainder.reset();
     m_strExplanation.clear();
-    CDivision division{*this, divisor, divisor.m_cMainVariable, divisor.m_nHighestPower,
-                       nullptr, nullptr, nullptr};
+    CDivision division{*this,   divisor, divisor.m_cMainVariable, divisor.m_nHighestPower, nullptr,
+                       nullptr, nullptr};
     division.Line("Dividing ", GetDisplayText(true), " by ", divisor.GetDisplayText(true),
                   kLineEnd);
     CExplanationLevel level;

@@ -57,8 +57,6 @@ void CancelBracketsAgainstEachOther(CTermWork& work)
 }
 } // namespace
 
-long DebugWorkDone() { return g_nWorkDone; }
-
 void ChargeEngineWork(long nUnits)
 {
     g_nWorkDone += nUnits;

@@ -44,8 +44,8 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
         return false;
     work.Line("Brimlet has noticed that all the terms of the subexpression ",
               bracket.GetDisplayText(true), " and the divisor outside of expression ",
-              divisorPart.GetDisplayText(false), " have the common factor of: ",
-              pCommon->GetDisplayText(false),
+              divisorPart.GetDisplayText(false),
+              " have the common factor of: ", pCommon->GetDisplayText(false),
               " Brimlet now cancels the common factor out of the subexpression and divisor.\r\n");
     {
         CExplanationLevel level;

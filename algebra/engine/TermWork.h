@@ -14,7 +14,7 @@
 
 // Writing out and multiplying brackets is bounded by what it produces, so that a huge
 // power ends in CAlgebraError(kExpressionTooLarge) instead of exhausting memory.
-inline constexpr int kMaxTermsInOneProduct = 5000;
+inline constexpr int kMaxTermsInOneProduct = 2000;
 inline constexpr long kMaxProductTermsPerTerm = 20000;
 // Nested SimplifyTerm calls deeper than this raise kExpressionTooLarge.
 inline constexpr int kMaxSimplifyDepth = 400;
@@ -66,13 +66,13 @@ template <typename... Pieces> void CTermWork::Line(const Pieces&... pieces)
 bool IsMultiplierEntry(const CSubExpression& entry);
 
 // The phases of SimplifyTerm, in the order it runs them.
-void GatherOutsideFactors(CTermWork& work);                              // A.5 to A.7
-void SimplifyEachBracket(CTermWork& work);                               // B
-void WriteOutPowers(CTermWork& work, std::size_t nFirstNew);             // B.7
-void MultiplyBracketsTogether(CTermWork& work);                          // E
-void CancelOutsideFactors(CTermWork& work);                              // F
-void Recombine(CTermWork& work);                                         // G
-void WriteSummary(CTermWork& work);                                      // H
+void GatherOutsideFactors(CTermWork& work);                  // A.5 to A.7
+void SimplifyEachBracket(CTermWork& work);                   // B
+void WriteOutPowers(CTermWork& work, std::size_t nFirstNew); // B.7
+void MultiplyBracketsTogether(CTermWork& work);              // E
+void CancelOutsideFactors(CTermWork& work);                  // F
+void Recombine(CTermWork& work);                             // G
+void WriteSummary(CTermWork& work);                          // H
 
 // The divisor part as it reads after the multiplier part: nothing for a unit part, and a
 // single "/" before each divisor.

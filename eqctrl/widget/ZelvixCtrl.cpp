@@ -36,6 +36,18 @@ short ButtonCode(Qt::MouseButton button)
     }
 }
 
+// Typing, the cursor keys and our two Ctrl commands; other Ctrl letters stay the host's
+// shortcuts (when the host has none they still reach the editor, which refuses them).
+bool IsEditingKey(const CZelvixKey& key)
+{
+    if (key.m_nKind == CZelvixKey::kNone)
+        return false;
+    const bool bControlLetter = key.m_nKind == CZelvixKey::kCharacter && key.m_nCode >= 1 &&
+                                key.m_nCode <= 26 && key.m_nCode != kCodeBackspace &&
+                                key.m_nCode != kCodeTab && key.m_nCode != kCodeEnter;
+    return !bControlLetter || key.m_nCode == kCodeCtrlF || key.m_nCode == kCodeCtrlP;
+}
+
 bool IsTabKey(const QEvent& event)
 {
     const auto& keyEvent = static_cast<const QKeyEvent&>(event);
@@ -130,7 +142,7 @@ bool CZelvixCtrl::event(QEvent* pEvent)
 {
     // Claim the keys we edit with before a host's shortcuts see them.
     if (pEvent->type() == QEvent::ShortcutOverride &&
-        TranslateKey(static_cast<const QKeyEvent&>(*pEvent)).m_nKind != CZelvixKey::kNone)
+        IsEditingKey(TranslateKey(static_cast<const QKeyEvent&>(*pEvent))))
     {
         pEvent->accept();
         return true;

@@ -76,7 +76,8 @@ TEST_F(DialogTemplate, StoredReadOnlyStatesTabOrderAndStartingFocus)
     EXPECT_EQ(Explanation()->lineWrapMode(), QTextEdit::WidgetWidth);
     EXPECT_EQ(QApplication::focusWidget(), Input());
 
-    const QStringList expected = {"1", "1000", "1002", "1003", "1004", "1009", "1010", "1012", "1013"};
+    const QStringList expected = {"1",    "1000", "1002", "1003", "1004",
+                                  "1009", "1010", "1012", "1013"};
     QStringList order;
     QWidget* pWidget = Button(1);
     do
@@ -114,7 +115,8 @@ TEST_P(PaneIndentation, LevelsBecomeMarginsCappedAtHalfTheWidth)
     pane.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&pane));
     ASSERT_EQ(pane.viewport()->width(), GetParam().m_nWidthPixels);
-    ShowIndentedExplanation(pane, "Top\r\n        One level\r\n                        Three levels\r\n");
+    ShowIndentedExplanation(pane,
+                            "Top\r\n        One level\r\n                        Three levels\r\n");
 
     const int nDpi = pane.logicalDpiX();
     std::vector<int> twips;
@@ -125,7 +127,8 @@ TEST_P(PaneIndentation, LevelsBecomeMarginsCappedAtHalfTheWidth)
         EXPECT_EQ(block.blockFormat().textIndent(), 0);
         texts << block.text();
     }
-    EXPECT_EQ(twips, GetParam().m_nTwips) << "pane " << GetParam().m_nWidthPixels << " px at " << nDpi;
+    EXPECT_EQ(twips, GetParam().m_nTwips)
+        << "pane " << GetParam().m_nWidthPixels << " px at " << nDpi;
     EXPECT_EQ(texts, QStringList({"Top", "One level", "Three levels"}));
 }
 
@@ -139,13 +142,15 @@ INSTANTIATE_TEST_SUITE_P(Widths, PaneIndentation,
 // Closes the modal window that the next step opens, noting its caption.
 void CloseModalWhenShown(QString& strTitle)
 {
-    QTimer::singleShot(0, [&strTitle] {
-        QWidget* pBox = QApplication::activeModalWidget();
-        if (pBox == nullptr)
-            return;
-        strTitle = pBox->windowTitle();
-        pBox->close();
-    });
+    QTimer::singleShot(0,
+                       [&strTitle]
+                       {
+                           QWidget* pBox = QApplication::activeModalWidget();
+                           if (pBox == nullptr)
+                               return;
+                           strTitle = pBox->windowTitle();
+                           pBox->close();
+                       });
 }
 
 using HelpAndAbout = WindowFixture;

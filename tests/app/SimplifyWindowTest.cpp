@@ -57,7 +57,8 @@ TEST_P(SimplifyWindow, FillsTheEditorsAndTheNarrative)
     ASSERT_FALSE(lines.isEmpty());
     EXPECT_EQ(lines.front().toStdString(), c.m_szFirstLine);
     EXPECT_TRUE(lines.contains(QString::fromLatin1(c.m_szAlsoSays)))
-        << "narrative:\n" << Explanation()->toPlainText().toStdString();
+        << "narrative:\n"
+        << Explanation()->toPlainText().toStdString();
     EXPECT_EQ(Explanation()->textCursor().position(), 0);
     EXPECT_TRUE(Explanation()->isReadOnly());
 }
@@ -74,11 +75,11 @@ INSTANTIATE_TEST_SUITE_P(
                       "zero on the right. The signs of the elements of the right side of "
                       "equation are reversed.",
                       "Making the Equation: x+4=0"},
-        CSimplifyCase{"EquationClearedOfItsDivisor", "3x/(x+1)=0", EPress::Button,
-                      "3x/(x+1)=0", "3x=0", "The Equation is: 3x/(x+1)=0",
-                      "The Equation finally becomes: 3x=0"},
+        CSimplifyCase{"EquationClearedOfItsDivisor", "3x/(x+1)=0", EPress::Button, "3x/(x+1)=0",
+                      "3x=0", "The Equation is: 3x/(x+1)=0", "The Equation finally becomes: 3x=0"},
         CSimplifyCase{"ExpressionDividedOut", "(x^2+1)/(x+1)", EPress::Button, "(x^2!+1)/(x+1)",
-                      "x-1+2/(x+1)", "Brimlet Works from left to right simplifying each part of "
+                      "x-1+2/(x+1)",
+                      "Brimlet Works from left to right simplifying each part of "
                       "Expression in turn as it finds it.",
                       "The final Expression: x-1+2/(x+1)"},
         // A power that is not whole keeps its bracket, so the left side stays two terms.

@@ -36,26 +36,8 @@ protected:
     QTextEdit* Explanation() const { return Control<QTextEdit>(1010); }
     QPushButton* Button(int nId) const { return Control<QPushButton>(nId); }
 
-    // Types into the input editor; "{F}" is Ctrl+F, "{P}" Ctrl+P, "{Tab}" Tab.
-    void Type(const QString& strKeys) const
-    {
-        for (qsizetype i = 0; i < strKeys.size(); ++i)
-        {
-            if (strKeys.mid(i, 3) == QLatin1String("{F}") || strKeys.mid(i, 3) == QLatin1String("{P}"))
-            {
-                const auto key = strKeys[i + 1] == QLatin1Char('F') ? Qt::Key_F : Qt::Key_P;
-                QTest::keyClick(Input(), key, Qt::ControlModifier);
-                i += 2;
-            }
-            else if (strKeys.mid(i, 5) == QLatin1String("{Tab}"))
-            {
-                QTest::keyClick(Input(), Qt::Key_Tab);
-                i += 4;
-            }
-            else
-                QTest::keyClicks(Input(), QString(strKeys[i]));
-        }
-    }
+    // Types into the input editor, key by key.
+    void Type(const QString& strKeys) const { QTest::keyClicks(Input(), strKeys); }
 
     void ClickSimplify() const { QTest::mouseClick(Button(1009), Qt::LeftButton); }
 

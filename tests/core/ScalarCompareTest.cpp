@@ -69,39 +69,30 @@ INSTANTIATE_TEST_SUITE_P(Cases, ScalarPredicates,
                                          PredicateRow{"0.05", "...."}, PredicateRow{"3.0", "...W"},
                                          PredicateRow{"3.05", "...."}));
 
-// Left, right, their common factor.
-using CommonRow = std::tuple<std::string, std::string, std::string>;
-
-class ScalarCommonFactor : public testing::TestWithParam<CommonRow>
+// Exact numbers share only one (signed when both signs agree); with a decimal, the smaller.
+TEST(ScalarCommonFactor, IsOneForExactNumbersAndTheSmallerDecimalOtherwise)
 {
-};
-
-TEST_P(ScalarCommonFactor, IsOneForExactNumbersAndTheSmallerDecimalOtherwise)
-{
-    const auto& [strLeft, strRight, strExpected] = GetParam();
-    EXPECT_EQ(CScalar(strLeft).CommonFactor(CScalar(strRight)).ToText(true), strExpected);
+    const auto Common = [](const char* pLeft, const char* pRight)
+    { return CScalar(pLeft).CommonFactor(CScalar(pRight)).ToText(true); };
+    EXPECT_EQ(Common("%2,3$", "%4,9$"), "+1");
+    EXPECT_EQ(Common("-%2,3$", "-%4,9$"), "-1");
+    EXPECT_EQ(Common("2.5", "10"), "+2.5");
+    EXPECT_EQ(Common("-2.5", "10"), "-2.5");
+    EXPECT_EQ(Common("0", "2.5"), "+1");
 }
-
-INSTANTIATE_TEST_SUITE_P(Cases, ScalarCommonFactor,
-                         testing::Values(CommonRow{"%2,3$", "%4,9$", "+1"},
-                                         CommonRow{"-%2,3$", "-%4,9$", "-1"},
-                                         CommonRow{"2.5", "10", "+2.5"},
-                                         CommonRow{"-2.5", "10", "-2.5"},
-                                         CommonRow{"0", "2.5", "+1"}));
 
 TEST(ScalarFromParts, NormalisesSignAndFields)
 {
-    const auto Parts = [](double dWhole, double dNumerator, double dDenominator)
+    CScalar value;
+    for (const auto& [dWhole, dNumerator, dDenominator, pExpected] :
+         {std::tuple{-2.0, 1.0, 3.0, "-2%1,3$"}, std::tuple{0.0, -1.0, 2.0, "-%1,2$"},
+          std::tuple{3.0, 2.7, -4.2, "+3%2,4$"}, std::tuple{-0.25, 1.0, 3.0, "-0.25"}})
     {
-        CScalar value;
         value.SetFromParts(dWhole, dNumerator, dDenominator);
-        return value;
-    };
-    EXPECT_EQ(Parts(-2, 1, 3).ToText(true), "-2%1,3$");
-    EXPECT_EQ(Parts(0, -1, 2).ToText(true), "-%1,2$");
-    EXPECT_EQ(Parts(3, 2.7, -4.2).ToText(true), "+3%2,4$");
-    EXPECT_EQ(Parts(-0.25, 1, 3).ToText(true), "-0.25");
-    EXPECT_TRUE(Parts(1e20, 0, 1).m_bDecimal);
+        EXPECT_EQ(value.ToText(true), pExpected) << dWhole << ", " << dNumerator;
+    }
+    value.SetFromParts(1e20, 0, 1);
+    EXPECT_TRUE(value.m_bDecimal);
 }
 
 // Zero keeps the sign +1; SetUnit leaving the fraction would make 1/2 into -1 1/2.

@@ -45,10 +45,11 @@ TEST(CancelSubexpressions, EqualBracketsLeaveTheirRatio)
     CancelSubexpressions(list, multiplierPart, divisorPart, strLog);
     EXPECT_TRUE(list.empty());
     EXPECT_EQ(multiplierPart.GetText(false), "+2");
-    EXPECT_EQ(strLog, "The subexpression (x+1) occurs both as a multipler and a divisior and so may "
-                      "be cancelled (removed both as a multipler and a divisor subexpression).\r\n"
-                      "\r\n"
-                      "The subexpression has now become: +2\r\n\r\n");
+    EXPECT_EQ(strLog,
+              "The subexpression (x+1) occurs both as a multipler and a divisior and so may "
+              "be cancelled (removed both as a multipler and a divisor subexpression).\r\n"
+              "\r\n"
+              "The subexpression has now become: +2\r\n\r\n");
 }
 
 TEST(CancelSubexpressions, ProportionalBracketsBecomeTheirNumber)
@@ -111,7 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ProportionalityRatio, PairsTermsByPosition)
 {
-    EXPECT_EQ(ProportionalityRatio(CSubExpression("2x+4"), CSubExpression("x+2")).ToText(true), "+2");
+    EXPECT_EQ(ProportionalityRatio(CSubExpression("2x+4"), CSubExpression("x+2")).ToText(true),
+              "+2");
     EXPECT_TRUE(ProportionalityRatio(CSubExpression("2x+4"), CSubExpression("x+3")).IsZero());
     EXPECT_TRUE(ProportionalityRatio(CSubExpression("x+1"), CSubExpression("x+1+y")).IsZero());
     EXPECT_TRUE(ProportionalityRatio(CSubExpression(), CSubExpression()).IsOne(true));
@@ -126,7 +128,8 @@ TEST_P(CancelInRequest, KeepsTheValue)
 {
     const CSimplifyOutcome outcome = RunSimplify(GetParam());
     ASSERT_FALSE(outcome.m_strError) << *outcome.m_strError;
-    EXPECT_EQ(evaluate::CheckSimplification(GetParam(), outcome.m_strResult, outcome.m_strFurther), "")
+    EXPECT_EQ(evaluate::CheckSimplification(GetParam(), outcome.m_strResult, outcome.m_strFurther),
+              "")
         << GetParam() << " gave " << outcome.m_strResult;
     EXPECT_TRUE(g_strIndent.empty());
 }

@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
                       CDivisorRow{"1/x+2/x", false, "1", "[(3)][/x]"},
                       CDivisorRow{"1/x+1/y", true, "1", "[/(x+y)][x][y]"},
                       CDivisorRow{"1/x+1/y", false, "2", "[(x+y)^2!][/x^2!][/y^2!]"},
-                      CDivisorRow{"3x", false, "1", "[3][x]"},
-                      CDivisorRow{"x", false, "1", "[x]"},
+                      CDivisorRow{"3x", false, "1", "[3][x]"}, CDivisorRow{"x", false, "1", "[x]"},
                       // one term keeps the bracket's power and divisor mark
                       CDivisorRow{"2x/y", false, "2", "[2^2!][x^2!][/y^2!]"},
                       CDivisorRow{"x/y", true, "1", "[/x][y]"},

@@ -32,15 +32,14 @@ TEST_P(CommonExpressionOf, FindsTheLastExactDivisor)
     EXPECT_TRUE(g_strIndent.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, CommonExpressionOf,
-    ::testing::Values(CCommonRow{"x^2!-1", "x+1", "(x+1)"},
-                      CCommonRow{"x^2!+2x+1", "x^2!-1", "(2x+2)"},
-                      CCommonRow{"x^2!+1", "x+1", nullptr},
-                      CCommonRow{"x^2!-x", "x^2!+x", "(-2x)"},
-                      CCommonRow{"x^3!-x", "x^2!+2x+1", "(2x+2)"},
-                      // a refused division gives no common expression
-                      CCommonRow{"x^3!+1", "x^2!+x^2!y", nullptr}));
+INSTANTIATE_TEST_SUITE_P(Rows, CommonExpressionOf,
+                         ::testing::Values(CCommonRow{"x^2!-1", "x+1", "(x+1)"},
+                                           CCommonRow{"x^2!+2x+1", "x^2!-1", "(2x+2)"},
+                                           CCommonRow{"x^2!+1", "x+1", nullptr},
+                                           CCommonRow{"x^2!-x", "x^2!+x", "(-2x)"},
+                                           CCommonRow{"x^3!-x", "x^2!+2x+1", "(2x+2)"},
+                                           // a refused division gives no common expression
+                                           CCommonRow{"x^3!+1", "x^2!+x^2!y", nullptr}));
 
 struct CCoefficientRow
 {
@@ -61,8 +60,7 @@ TEST_P(CommonCoefficientOf, FoldsEveryCoefficient)
 INSTANTIATE_TEST_SUITE_P(Rows, CommonCoefficientOf,
                          ::testing::Values(CCoefficientRow{"4x+6", "+1"},
                                            CCoefficientRow{"2x", "+2"},
-                                           CCoefficientRow{"-2x", "-2"},
-                                           CCoefficientRow{"", "+1"},
+                                           CCoefficientRow{"-2x", "-2"}, CCoefficientRow{"", "+1"},
                                            CCoefficientRow{"2.5x+10", "+2.5"}));
 
 TEST(MultiplyByNumber, ScalesEveryTermAndSaysSo)

@@ -36,7 +36,8 @@ TEST_P(BracketProduct, MultipliesEveryTermByEveryTerm)
     const CSubExpression argument(row.m_szArgument);
     const std::string strArgumentBefore = argument.GetText(true);
     receiver.Multiply(argument);
-    EXPECT_EQ(receiver.GetText(true), row.m_szProduct) << row.m_szReceiver << " x " << row.m_szArgument;
+    EXPECT_EQ(receiver.GetText(true), row.m_szProduct)
+        << row.m_szReceiver << " x " << row.m_szArgument;
     EXPECT_EQ(receiver.m_strExplanation.find("This now gives: ") != std::string::npos,
               row.m_bResimplified)
         << receiver.m_strExplanation;
@@ -52,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         // x times 1/x cancels when the product is simplified again
         CProductRow{"x+1", "1/x+1", "(1+x+1/x+1)", true},
         CProductRow{"a+b", "c+d+e", "(ac+ad+ae+bc+bd+be)", false},
-        CProductRow{"x+1", "x+1", "(x^2!+x+x+1)", false},
-        CProductRow{"2x", "3y", "(6xy)", false},
+        CProductRow{"x+1", "x+1", "(x^2!+x+x+1)", false}, CProductRow{"2x", "3y", "(6xy)", false},
         // a product whose coefficient alone changes does not count as changed
         CProductRow{"2", "%1,2$x", "(x)", false}));
 
@@ -62,8 +62,7 @@ TEST(BracketProduct, NarratesTheProductAtOneLevelIn)
     CSubExpression receiver("x+1");
     receiver.Multiply(CSubExpression("x-1"));
     EXPECT_EQ(receiver.m_strExplanation, std::string("We multiply (x+1) By (x-1)\r\n") +
-                                             kMethodLine +
-                                             "        This gives: (x^2-x+x-1)\r\n");
+                                             kMethodLine + "        This gives: (x^2-x+x-1)\r\n");
 }
 
 TEST(BracketProduct, ByAnEmptyBracketLosesEveryTerm)

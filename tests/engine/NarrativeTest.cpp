@@ -12,7 +12,7 @@ struct CNarrativeCase
 {
     const char* m_pszInput;
     const char* m_pszResult;
-    const char* m_pszFurther; // an equation's further result; "" when there is none
+    const char* m_pszFurther;   // an equation's further result; "" when there is none
     const char* m_pszNarrative; // lines end in "\n" here; the engine writes "\r\n"
 };
 

@@ -120,6 +120,22 @@ TEST(PolynomialDivide, NarratesEachStepAtItsLevel)
         EXPECT_NE(strLog.find(szLine), std::string::npos) << szLine << "\nin\n" << strLog;
 }
 
+// An error raised mid-division leaves the indentation as it was (and, under the sanitizers,
+// no object behind).
+TEST(PolynomialDivide, ZeroLeadingTermRaisesDivideByZeroAndRestoresIndentation)
+{
+    try
+    {
+        Divide("x^2!+1", "0x+1");
+        FAIL() << "no error for a leading term of 0x";
+    }
+    catch (const CAlgebraError& error)
+    {
+        EXPECT_STREQ(error.what(), kDivideByZero);
+    }
+    EXPECT_TRUE(g_strIndent.empty());
+}
+
 // x^n/(x-1) narrates its whole quotient at every step; a huge n used to run for minutes.
 TEST(PolynomialDivide, HugeDegreeIsRefusedInsteadOfRunningOn)
 {

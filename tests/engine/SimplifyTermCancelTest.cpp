@@ -53,7 +53,7 @@ const CCancelCase kCancels[] = {
      "Have found the multiplier x and the divisor /x^3 These may be combined to leave the "
      "divisor /x^2.\r\n"},
     // The divisor part's coefficient moves over; unlike letters stay.
-    {"3y", "1/2/x", "+%3,2$y", "+1/x", ""},
+    {"3y", "1/2/x", "+1%1,2$y", "+1/x", ""},
     // Two divisors never cancel each other.
     {"1/x", "1/x", "+1/x", "+1/x", ""},
 };

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ostream>
-
 namespace
 {
 // Every character 10 px wide on the main line, 5 in exponents, 7 in fractions; H = 20, so
@@ -47,14 +45,7 @@ struct SRecordsCase
     std::vector<int> heights;
 };
 
-std::ostream& operator<<(std::ostream& os, const SRecordsCase& c)
-{
-    return os << c.strText;
-}
-
-class LayoutRecordsTest : public testing::TestWithParam<SRecordsCase>
-{
-};
+using LayoutRecordsTest = testing::TestWithParam<SRecordsCase>;
 
 TEST_P(LayoutRecordsTest, GivesPositionClassAndHeightPerCharacter)
 {
@@ -146,14 +137,6 @@ TEST(LayoutDrawingTest, MarkedCharactersAreRedAndRunsTakeTheColourBeforeTheirFlu
     EXPECT_TRUE(sum.m_Texts[1].m_bRed);
 }
 
-TEST(LayoutDrawingTest, ReadOnlyAsksForTheGreyBackground)
-{
-    CLayoutInput input;
-    input.m_bReadOnly = true;
-    EXPECT_TRUE(LayoutEquation(input, CFixedMeasurer()).m_bGreyBackground);
-    EXPECT_FALSE(Layout("x").m_bGreyBackground);
-}
-
 struct SCaretCase
 {
     std::string strText;
@@ -161,21 +144,14 @@ struct SCaretCase
     CLayoutLine line;
 };
 
-std::ostream& operator<<(std::ostream& os, const SCaretCase& c)
-{
-    return os << c.strText << " caret " << c.nCaret;
-}
-
-class LayoutCaretTest : public testing::TestWithParam<SCaretCase>
-{
-};
+using LayoutCaretTest = testing::TestWithParam<SCaretCase>;
 
 TEST_P(LayoutCaretTest, StandsAfterTheCharacterBeforeIt)
 {
     const SCaretCase& c = GetParam();
     const CEquationLayout layout = Layout(c.strText, c.nCaret, 1000, {}, true);
-    ASSERT_TRUE(layout.m_bCaret);
-    EXPECT_EQ(layout.m_Caret, c.line);
+    ASSERT_TRUE(layout.m_bCaret) << c.strText;
+    EXPECT_EQ(layout.m_Caret, c.line) << c.strText << " caret " << c.nCaret;
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, LayoutCaretTest,
@@ -197,14 +173,7 @@ struct SScrollCase
     int nShift;
 };
 
-std::ostream& operator<<(std::ostream& os, const SScrollCase& c)
-{
-    return os << "caret " << c.nCaret << " width " << c.nWidth;
-}
-
-class LayoutScrollTest : public testing::TestWithParam<SScrollCase>
-{
-};
+using LayoutScrollTest = testing::TestWithParam<SScrollCase>;
 
 // Ten letters: the last one ends at 143; a shifted pass starts at minus the shift, not at 3.
 TEST_P(LayoutScrollTest, ShiftsOnlyWhenTheCaretIsPastTheMiddleOfATooWideText)
@@ -212,7 +181,7 @@ TEST_P(LayoutScrollTest, ShiftsOnlyWhenTheCaretIsPastTheMiddleOfATooWideText)
     const SScrollCase& c = GetParam();
     const std::string strText(10, 'x');
     const CEquationLayout layout = Layout(strText, c.nCaret, c.nWidth);
-    EXPECT_EQ(layout.m_nShift, c.nShift);
+    EXPECT_EQ(layout.m_nShift, c.nShift) << "caret " << c.nCaret << " width " << c.nWidth;
     EXPECT_EQ(layout.m_XPositions[9], c.nShift == 0 ? 143 : 140 - c.nShift);
 }
 
@@ -239,20 +208,14 @@ struct SHitCase
     int nCaret;
 };
 
-std::ostream& operator<<(std::ostream& os, const SHitCase& c)
-{
-    return os << c.strText << " at " << c.nX << "," << c.nY;
-}
-
-class LayoutHitTest : public testing::TestWithParam<SHitCase>
-{
-};
+using LayoutHitTest = testing::TestWithParam<SHitCase>;
 
 TEST_P(LayoutHitTest, PlacesTheCaretBeforeTheFirstQualifyingCharacter)
 {
     const SHitCase& c = GetParam();
     const CEquationLayout layout = Layout(c.strText);
-    EXPECT_EQ(HitTestCaret(layout, c.nX, c.nY, static_cast<int>(c.strText.size())), c.nCaret);
+    EXPECT_EQ(HitTestCaret(layout, c.nX, c.nY, static_cast<int>(c.strText.size())), c.nCaret)
+        << c.strText << " at " << c.nX << "," << c.nY;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -271,14 +234,7 @@ struct SRectCase
     CCaretRect rect;
 };
 
-std::ostream& operator<<(std::ostream& os, const SRectCase& c)
-{
-    return os << "caret " << c.nCaret;
-}
-
-class LayoutCaretRectTest : public testing::TestWithParam<SRectCase>
-{
-};
+using LayoutCaretRectTest = testing::TestWithParam<SRectCase>;
 
 TEST_P(LayoutCaretRectTest, CoversTheCaretForTheBlink)
 {
@@ -287,7 +243,7 @@ TEST_P(LayoutCaretRectTest, CoversTheCaretForTheBlink)
     layout.m_XPositions = c.x;
     layout.m_Classes.assign(c.x.size(), 0);
     layout.m_Heights.assign(c.x.size(), 20);
-    EXPECT_EQ(GetCaretRect(layout, c.nCaret, 20), c.rect);
+    EXPECT_EQ(GetCaretRect(layout, c.nCaret, 20), c.rect) << "caret " << c.nCaret;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, LayoutCaretRectTest,

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QShortcut>
 #include <QTimer>
 
 namespace
@@ -55,6 +56,22 @@ TEST_F(CZelvixFixture, KeypadAndAltCursorKeysDoNotEditButFireKeyDown)
     QTest::keyClick(m_pCtrl, Qt::Key_Delete, Qt::KeypadModifier);
     EXPECT_EQ(Text(), "x+1");
     EXPECT_EQ(m_Events, (Events{"KeyDown 37 0", "KeyDown 37 4", "KeyDown 37 0", "KeyDown 46 0"}));
+}
+
+TEST_F(CZelvixFixture, EditorKeepsCtrlPFromTheHostsShortcutsButNotCtrlQ)
+{
+    int nPower = 0;
+    int nQuit = 0;
+    QShortcut power(QKeySequence(QStringLiteral("Ctrl+P")), &m_Window);
+    QShortcut quit(QKeySequence(QStringLiteral("Ctrl+Q")), &m_Window);
+    QObject::connect(&power, &QShortcut::activated, [&nPower] { ++nPower; });
+    QObject::connect(&quit, &QShortcut::activated, [&nQuit] { ++nQuit; });
+    Focus();
+    RunKeys("x{P}");
+    QTest::keyClick(m_pCtrl, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_EQ(Text(), "x^!");
+    EXPECT_EQ(nPower, 0);
+    EXPECT_EQ(nQuit, 1);
 }
 
 TEST_F(CZelvixFixture, FocusShowsAndClearsTheMessageAndTheCaret)
