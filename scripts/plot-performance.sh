@@ -13,10 +13,10 @@ import json, sys
 series = ["PowerOfSum", "PowerOfTrinomial", "GeometricQuotient"]
 times = {}
 for run in json.load(open(sys.argv[1]))["benchmarks"]:
-    name, _, n = run["name"].partition("/")
-    if run.get("run_type") == "iteration" and name in series and n.isdigit():
+    name, _, n = run.get("run_name", run["name"]).partition("/")
+    if run.get("aggregate_name", "median") == "median" and name in series and n.isdigit():
         scale = {"ns": 1e-3, "us": 1.0, "ms": 1e3, "s": 1e6}[run["time_unit"]]
-        times[(name, int(n))] = run["real_time"] * scale
+        times[(name, int(n))] = run["cpu_time"] * scale
 for n in sorted({n for _, n in times}):
     print(n, *(times.get((name, n), "NaN") for name in series))
 PY
@@ -24,9 +24,9 @@ PY
 gnuplot <<GP
 set terminal pngcairo size 800,500 font "Liberation Sans,11"
 set output "$output"
-set title "Simplify request time against n (median of repetitions)"
+set title "Simplify request CPU time against n (median of repetitions)"
 set xlabel "n"
-set ylabel "time per request (microseconds)"
+set ylabel "CPU time per request (microseconds)"
 set logscale y
 set grid
 set key top left

@@ -19,7 +19,9 @@ struct CSimplifyOutcome
 
 // Simplifies one text (assumed to have passed validation) from construction to the further
 // result. Never throws: an engine error is caught, the objects built so far are freed, the
-// narrative indentation is reset, and the outcome carries the message and no result.
+// narrative indentation is reset, and the outcome carries the message and no result. The
+// message is the algebra's own ("Divide by zero", ...), "Not enough memory", or, for any
+// other failure, "Internal error: " and what it said.
 CSimplifyOutcome RunSimplify(const std::string& strText);
 
 // The outputs and inputs a Simplify request drives, as the window (or a test) provides them.

@@ -102,6 +102,11 @@ struct CIndentCase
     std::vector<int> m_nTwips; // for lines indented by 0, 1 and 3 levels
 };
 
+void PrintTo(const CIndentCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_nWidthPixels << " px";
+}
+
 class PaneIndentation : public ::testing::TestWithParam<CIndentCase>
 {
 };
@@ -133,11 +138,11 @@ TEST_P(PaneIndentation, LevelsBecomeMarginsCappedAtHalfTheWidth)
 }
 
 // 1920 twips is 128 pixels at 96 per inch; the cap is half the pane's width in twips.
-INSTANTIATE_TEST_SUITE_P(Widths, PaneIndentation,
-                         ::testing::Values(CIndentCase{400, {0, 320, 960}},
-                                           CIndentCase{128, {0, 320, 960}},
-                                           CIndentCase{96, {0, 320, 720}},
-                                           CIndentCase{30, {0, 225, 225}}));
+INSTANTIATE_TEST_SUITE_P(
+    Widths, PaneIndentation,
+    ::testing::Values(CIndentCase{400, {0, 320, 960}}, CIndentCase{128, {0, 320, 960}},
+                      CIndentCase{96, {0, 320, 720}}, CIndentCase{30, {0, 225, 225}}),
+    [](const auto& info) { return "Pane" + std::to_string(info.param.m_nWidthPixels) + "px"; });
 
 // Closes the modal window that the next step opens, noting its caption.
 void CloseModalWhenShown(QString& strTitle)

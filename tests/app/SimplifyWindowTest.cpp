@@ -22,6 +22,11 @@ struct CSimplifyCase
     const char* m_szAlsoSays; // a later line of the narrative, in full
 };
 
+void PrintTo(const CSimplifyCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szKeys;
+}
+
 // The narrative's lines as the pane holds them, indents already turned into margins.
 QStringList PaneLines(const QTextEdit& pane)
 {
