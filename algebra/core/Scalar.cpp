@@ -75,7 +75,8 @@ CScalar::CScalar(const std::string& strText) : m_dWhole(0.0)
     SettleExact();
 }
 
-// "1,3$" -> numerator 1, denominator 3; a missing or zero denominator is 1.
+// "1,3$" -> numerator 1, denominator 3; a missing denominator is 1, but a written zero
+// (1/0) is a division by zero rather than silently one.
 void CScalar::ReadFraction(const std::string& strFraction)
 {
     const size_t nComma = strFraction.find(',');
@@ -83,7 +84,11 @@ void CScalar::ReadFraction(const std::string& strFraction)
     if (m_dNumerator < kThreshold || nComma == std::string::npos)
         return;
     const std::string_view strRest = std::string_view(strFraction).substr(nComma + 1);
-    const double dDenominator = ReadMagnitude(strRest.substr(0, strRest.find('$')));
+    const std::string_view strDenominator = strRest.substr(0, strRest.find('$'));
+    const double dDenominator = ReadMagnitude(strDenominator);
+    if (dDenominator < kThreshold &&
+        strDenominator.find_first_of("0123456789") != std::string_view::npos)
+        throw CAlgebraError(kDivideByZero);
     m_dDenominator = dDenominator < kThreshold ? 1.0 : dDenominator;
 }
 

@@ -18,8 +18,8 @@ template <typename... Args> std::string Format(const char* pFormat, Args... args
     return strText;
 }
 
-// Fifteen significant digits, trailing zeros dropped; the point stays, so the text reads back
-// as a decimal.
+// Fifteen significant digits, trailing zeros dropped, and the point too when nothing follows
+// it: 2.0 writes "2", which reads back as the same value (2.x would read badly).
 std::string DecimalDigits(double dMagnitude)
 {
     int nPrecision = 14;
@@ -31,6 +31,8 @@ std::string DecimalDigits(double dMagnitude)
     strText.erase(0, strText.find_first_not_of(' '));
     if (nPrecision > 0)
         strText.erase(strText.find_last_not_of('0') + 1);
+    if (!strText.empty() && strText.back() == '.')
+        strText.pop_back();
     return strText;
 }
 

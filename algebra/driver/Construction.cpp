@@ -186,8 +186,11 @@ private:
             NumberFromCoefficient();
         const size_t nClose = m_strText.find('!', m_nPos + 1);
         const size_t nEnd = nClose == std::string_view::npos ? m_strText.size() : nClose;
-        m_Term.m_Elements.back()->m_Power =
-            CScalar(std::string(m_strText.substr(m_nPos + 1, nEnd - m_nPos - 1)));
+        // A power of a power multiplies (x^2!^3! is x^6); an unfilled template (x^!) is no
+        // power at all rather than a power of zero.
+        const std::string_view strPower = m_strText.substr(m_nPos + 1, nEnd - m_nPos - 1);
+        if (!strPower.empty())
+            m_Term.m_Elements.back()->m_Power.Multiply(CScalar(std::string(strPower)));
         m_nPos = nClose == std::string_view::npos ? nEnd : nEnd + 1;
     }
 

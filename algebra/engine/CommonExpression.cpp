@@ -3,6 +3,7 @@
 #include "driver/Expression.h"
 #include "engine/Engine.h"
 
+#include <cmath>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -12,6 +13,27 @@ namespace
 
 // Euclid's steps fall in degree every time; this only guards against stale leading state.
 constexpr int kMaxEuclidSteps = 64;
+
+// Greatest common divisor of two whole numbers held in doubles (exact below 2^53).
+double WholeGcd(double dFirst, double dSecond)
+{
+    while (dSecond >= CScalar::kThreshold)
+    {
+        const double dRest = std::fmod(dFirst, dSecond);
+        dFirst = dSecond;
+        dSecond = dRest;
+    }
+    return dFirst;
+}
+
+// The decimal way: folded pairwise, a decimal among them picks the smaller one.
+CScalar FoldCommonFactors(const CExpression::TermList& terms)
+{
+    CScalar common = terms.front()->m_Coefficient;
+    for (std::size_t i = 1; i < terms.size(); ++i)
+        common = common.CommonFactor(terms[i]->m_Coefficient);
+    return common;
+}
 
 } // namespace
 
@@ -44,15 +66,36 @@ std::unique_ptr<CExpression> CommonExpression(CExpression& a, CExpression& b)
     return nullptr;
 }
 
-// the coefficients of all the terms -> their common factor (one for no terms)
+// the coefficients of all the terms -> their common factor (one for no terms): for exact
+// numbers the gcd of the numerators over the lcm of the denominators, so 2x+2 gives 2 and
+// (1/2)x+(1/3) gives 1/6; negative when every coefficient is
 CScalar CExpression::CommonCoefficient() const
 {
-    CScalar common("1");
     if (m_Terms.empty())
+        return CScalar("1");
+    double dNumerators = 0.0;
+    double dDenominators = 1.0;
+    bool bAllNegative = true;
+    for (const auto& pTerm : m_Terms)
+    {
+        const CScalar& coefficient = pTerm->m_Coefficient;
+        if (coefficient.m_bDecimal || coefficient.IsUnset())
+            return FoldCommonFactors(m_Terms);
+        const double dDenominator = coefficient.m_dDenominator;
+        dNumerators =
+            WholeGcd(dNumerators, dDenominator * coefficient.m_dWhole + coefficient.m_dNumerator);
+        dDenominators *= dDenominator / WholeGcd(dDenominators, dDenominator);
+        if (dDenominators > CScalar::kMaxDenominator)
+            return FoldCommonFactors(m_Terms);
+        bAllNegative = bAllNegative && coefficient.m_nSign < 0;
+    }
+    CScalar common("1");
+    if (dNumerators < CScalar::kThreshold)
         return common;
-    common = m_Terms.front()->m_Coefficient;
-    for (std::size_t i = 1; i < m_Terms.size(); ++i)
-        common = common.CommonFactor(m_Terms[i]->m_Coefficient);
+    const double dWhole = std::floor(dNumerators / dDenominators);
+    common.SetFromParts(dWhole, dNumerators - dWhole * dDenominators, dDenominators);
+    if (bAllNegative)
+        common.Negate();
     return common;
 }
 

@@ -154,6 +154,23 @@ TEST(ScalarErrors, DividingByZeroRaisesDivideByZero)
     }
 }
 
+// A written zero denominator used to read as one, so %1,0$ was 1.
+TEST(ScalarErrors, AWrittenZeroDenominatorRaisesDivideByZero)
+{
+    for (const char* pText : {"%1,0$", "2%3,0$", "-%1,00$"})
+    {
+        try
+        {
+            CScalar scalar(pText);
+            ADD_FAILURE() << pText << " read as " << scalar.ToText(true);
+        }
+        catch (const CAlgebraError& error)
+        {
+            EXPECT_STREQ(error.what(), "Divide by zero") << pText;
+        }
+    }
+}
+
 TEST(ScalarErrors, ResultsPastTheRangeOfADoubleRaiseNumberTooLarge)
 {
     const std::string strNines(300, '9');

@@ -31,7 +31,7 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"+2%1,3$", "+2%1,3$", "+(2&1/3)", false},
         TextRow{"-%1,2$", "-%1,2$", "-(1/2)", false}, TextRow{"%1,3", "+%1,3$", "+(1/3)", false},
         TextRow{"-7", "-7", "-7", false}, TextRow{"", "+0", "+0", false},
-        TextRow{"-", "+0", "+0", false}, TextRow{"%3,0$", "+%3,1$", "+(3/1)", false},
+        TextRow{"-", "+0", "+0", false}, TextRow{"%3,$", "+%3,1$", "+(3/1)", false},
         TextRow{"%0,5$", "+0", "+0", false}, TextRow{"12abc", "+12", "+12", false},
         TextRow{"0x1A", "+0", "+0", false}, TextRow{"nan", "+0", "+0", false},
         TextRow{"2.5", "+2.5", "+2.5", true}, TextRow{"-0.125", "-0.125", "-0.125", true},

@@ -142,10 +142,14 @@ TEST(TermCompareTest, OrderIsConsistentOnRandomTerms)
             if (nAB > 0)
                 continue;
             for (const auto& c : terms)
+            {
                 if (b->CompareElements(*c) <= 0)
+                {
                     ASSERT_LE(a->CompareElements(*c), 0)
                         << "seed " << nSeed << ": " << a->GetText(false)
                         << " <= " << b->GetText(false) << " <= " << c->GetText(false);
+                }
+            }
         }
 }
 

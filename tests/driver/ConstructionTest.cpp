@@ -57,6 +57,9 @@ INSTANTIATE_TEST_SUITE_P(
         // A trailing operator adds nothing.
         SConstruction{"x+", 1, "+1[x]"}, SConstruction{"x-", 1, "+1[x]"}, SConstruction{"-", 1, ""},
         SConstruction{"x*", 1, "+1[x]"},
+        // A power of a power multiplies (it was overwritten: x^2!^3! read as x^3); an
+        // unfilled power template is no power.
+        SConstruction{"x^2!^3!", 1, "+1[x^+6]"}, SConstruction{"x^!", 1, "+1[x]"},
         // Texts the editor would refuse still build something.
         SConstruction{"(x+1", 1, "+1[{+1[x] ; +1[]}]"}, SConstruction{"x)+1", 1, "+1[x )] ; +1[]"},
         SConstruction{"x^2", 1, "+1[x^+2]"}, SConstruction{"x=y=z", 2, "+1[x] = +1[y = z]"}));
