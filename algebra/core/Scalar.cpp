@@ -71,8 +71,37 @@ CScalar::CScalar(const std::string& strText) : m_dWhole(0.0)
     }
     m_dWhole = std::floor(dWhole);
     if (nPercent != std::string::npos)
+    {
         ReadFraction(strText.substr(nPercent + 1));
+        ReduceFraction();
+    }
     SettleExact();
+}
+
+// A fraction as written (2%4,2$, %3,6$) -> lowest terms with a proper fraction (4, 1/2), as
+// arithmetic would leave it; a number that is never combined would otherwise print as typed.
+void CScalar::ReduceFraction()
+{
+    if (m_dNumerator < kThreshold || m_dNumerator >= kMaxExact || m_dDenominator >= kMaxExact)
+        return;
+    const double dCarry = std::floor(m_dNumerator / m_dDenominator);
+    m_dWhole += dCarry;
+    m_dNumerator -= dCarry * m_dDenominator;
+    double dCommon = m_dDenominator;
+    for (double dRest = m_dNumerator; dRest >= kThreshold;)
+    {
+        const double dNext = std::fmod(dCommon, dRest);
+        dCommon = dRest;
+        dRest = dNext;
+    }
+    if (m_dNumerator < kThreshold)
+    {
+        m_dNumerator = 0.0;
+        m_dDenominator = 1.0;
+        return;
+    }
+    m_dNumerator /= dCommon;
+    m_dDenominator /= dCommon;
 }
 
 // "1,3$" -> numerator 1, denominator 3; a missing denominator is 1, but a written zero

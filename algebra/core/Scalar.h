@@ -61,6 +61,7 @@ public:
 
 private:
     void ReadFraction(const std::string& strFraction);
+    void ReduceFraction();
     void SettleExact();
     void SetMixed(double dNumerator, double dDenominator);
     void SetDecimalFallback(double dExact, double dReal);

@@ -77,6 +77,8 @@ void CEqElm::InsertVariable(const CEqElmAtom& variable)
         if (existing.GetLetter() == cLetter)
         {
             static_cast<CEqElmVariable&>(existing).AddPower(variable);
+            if (existing.m_Power.IsZero()) // x^2 times x^-2 is one
+                m_Elements.erase(it);
             return;
         }
         if (static_cast<signed char>(existing.GetLetter()) > static_cast<signed char>(cLetter))
@@ -85,8 +87,11 @@ void CEqElm::InsertVariable(const CEqElmAtom& variable)
     m_Elements.insert(it, variable.Clone());
 }
 
+// x^0 and 2^0 are one: such a factor leaves the term as it is.
 void CEqElm::AddElement(const CEqElmAtom& factor)
 {
+    if ((factor.IsNumber() || factor.IsVariable()) && factor.m_Power.IsZero())
+        return;
     if (factor.IsNumber() && static_cast<const CEqElmNumber&>(factor).IsSimpleNumber())
         FoldIntoCoefficient(factor);
     else if (factor.IsVariable())

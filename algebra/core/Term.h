@@ -71,6 +71,8 @@ public:
     // divisor part's coefficient into this one and cancels like factors, narrating into
     // this term's own explanation.
     void CancelCommonFactors(CEqElm& divisorPart);
+    // The same within this one term: its multipliers against its own divisors (y/x/y -> 1/x).
+    void CancelOwnFactors();
 
     int GetLastElement() const { return static_cast<int>(m_Elements.size()) - 1; }
     bool HasFactors() const { return !m_Elements.empty(); }

@@ -32,6 +32,21 @@ std::string CoefficientText(const CScalar& coefficient, bool bNoFactors, bool bB
     return strText;
 }
 
+// A negative number opening a term of unit coefficient needs no brackets: the term -3/x
+// holds the number -3 and reads back from "-3/x" as the same, where "(-3)/x" reads badly.
+// A power keeps them, since -3^2! would be -(3^2).
+std::string LeadingNumberText(const CEqElmAtom& factor, const std::string& strFactor,
+                              std::string& strResult)
+{
+    const bool bBracketed = strFactor.size() > 3 && strFactor.compare(0, 2, "(-") == 0 &&
+                            strFactor.back() == ')';
+    if (!factor.IsNumber() || factor.m_nOperation != CEqElmAtom::kJuxtaposed ||
+        !factor.HasUnitPower() || !bBracketed)
+        return strFactor;
+    strResult.clear();
+    return strFactor.substr(1, strFactor.size() - 2);
+}
+
 bool IsSignOnly(const std::string& strText)
 {
     return strText.empty() || strText == "+" || strText == "-";
@@ -68,6 +83,8 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
             else
                 strFactor.erase(0, 1);
         }
+        if (i == 0 && !bBracketSign && (strResult.empty() || strResult == "+"))
+            strFactor = LeadingNumberText(factor, strFactor, strResult);
         const bool bAfterDigit = !strResult.empty() && IsNumberChar(strResult.back());
         if (bAfterDigit && factor.IsNumber() && !strFactor.empty() &&
             (IsNumberChar(strFactor[0]) || strFactor[0] == '%'))

@@ -77,6 +77,7 @@ void AddRemainderOverDivisors(CSubExpression& quotient, const CSubExpression& re
         pTerm->AddElement(remainder);
     }
     pTerm->MultiplyBy(divisors);
+    pTerm->CancelOwnFactors();
     quotient.InsertTerm(*pTerm);
 }
 

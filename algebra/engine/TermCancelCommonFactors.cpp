@@ -2,6 +2,8 @@
 #include "core/Term.h"
 #include "driver/Explanation.h"
 
+#include <utility>
+
 namespace
 {
 // A multiplier factor and a divisor factor of one base (x and /x, or the same bracket) can
@@ -71,4 +73,20 @@ void CEqElm::CancelCommonFactors(CEqElm& divisorPart)
         if (bAdvance)
             ++i;
     }
+}
+
+// y/x/y -> 1/x: this term's multipliers cancelled against its own divisors, quietly.
+void CEqElm::CancelOwnFactors()
+{
+    CEqElm multiplierPart;
+    CEqElm divisorPart;
+    multiplierPart.m_Coefficient = m_Coefficient;
+    for (auto& pFactor : m_Elements)
+        (pFactor->IsDivisor() ? divisorPart : multiplierPart)
+            .m_Elements.push_back(std::move(pFactor));
+    multiplierPart.CancelCommonFactors(divisorPart);
+    m_Coefficient = multiplierPart.m_Coefficient;
+    m_Elements = std::move(multiplierPart.m_Elements);
+    for (auto& pFactor : divisorPart.m_Elements)
+        m_Elements.push_back(std::move(pFactor));
 }

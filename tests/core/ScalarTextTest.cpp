@@ -31,11 +31,15 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"+2%1,3$", "+2%1,3$", "+(2&1/3)", false},
         TextRow{"-%1,2$", "-%1,2$", "-(1/2)", false}, TextRow{"%1,3", "+%1,3$", "+(1/3)", false},
         TextRow{"-7", "-7", "-7", false}, TextRow{"", "+0", "+0", false},
-        TextRow{"-", "+0", "+0", false}, TextRow{"%3,$", "+%3,1$", "+(3/1)", false},
+        TextRow{"-", "+0", "+0", false}, TextRow{"%3,$", "+3", "+3", false},
+        // a fraction as written is kept in lowest terms, so it never prints as (2&4/2)
+        TextRow{"%2,4$", "+%1,2$", "+(1/2)", false}, TextRow{"2%4,2$", "+4", "+4", false},
+        TextRow{"1%4,3$", "+2%1,3$", "+(2&1/3)", false},
+        TextRow{"-%6,4$", "-1%1,2$", "-(1&1/2)", false},
         TextRow{"%0,5$", "+0", "+0", false}, TextRow{"12abc", "+12", "+12", false},
         TextRow{"0x1A", "+0", "+0", false}, TextRow{"nan", "+0", "+0", false},
         TextRow{"2.5", "+2.5", "+2.5", true}, TextRow{"-0.125", "-0.125", "-0.125", true},
-        TextRow{"3.0", "+3.", "+3.", true}, TextRow{"0.00001", "+0.00001", "+0.00001", true},
+        TextRow{"3.0", "+3", "+3", true}, TextRow{"0.00001", "+0.00001", "+0.00001", true},
         TextRow{"0.1234567890123456789", "+0.123456789012346", "+0.123456789012346", true},
         TextRow{"99999999999999.9", "+99999999999999.9", "+99999999999999.9", true},
         TextRow{"9007199254740991", "+9007199254740991", "+9007199254740991", false},
@@ -68,7 +72,21 @@ TEST(ScalarText, ARunOfDigitsPastTheRangeOfADoubleRaisesNumberTooLarge)
             EXPECT_STREQ(error.what(), kNumberTooLarge);
         }
     }
-    EXPECT_EQ(CScalar("0." + std::string(400, '0') + "1").ToText(true), "+0.");
+    EXPECT_EQ(CScalar("0." + std::string(400, '0') + "1").ToText(true), "+0");
+}
+
+// A whole decimal wrote "2." and so results read (2.x^2+1)/x; the point goes, the value stays.
+TEST(ScalarText, WholeDecimalDropsItsTrailingPoint)
+{
+    for (const char* szText : {"2.0", "-100.", "0.0", "1e15."})
+    {
+        const CScalar value(szText);
+        const std::string strText = value.ToText(true);
+        EXPECT_NE(strText.back(), '.') << szText;
+        EXPECT_TRUE(value.Equals(CScalar(strText))) << szText << " wrote " << strText;
+    }
+    EXPECT_EQ(CScalar("2.0").ToText(true), "+2");
+    EXPECT_EQ(CScalar("2.50").ToDisplayText(true), "+2.5");
 }
 
 TEST(ScalarText, DisplayFormReplacesTheMarkers)

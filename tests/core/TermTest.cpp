@@ -57,6 +57,21 @@ TEST(TermAddElementTest, DivisorNumberDividesTheCoefficient)
     EXPECT_EQ(Describe(term), "+%1,2$[x]");
 }
 
+// x^0! used to stay in results as a factor; a power of 0 makes the factor one.
+TEST(TermAddElementTest, ZeroPowerFactorLeavesTheTerm)
+{
+    CEqElm term;
+    term.AddElement(*Number("3"));
+    term.AddElement(*Variable('x', "0"));
+    term.AddElement(*Variable('y', "2"));
+    term.AddElement(*Variable('y', "-2"));
+    auto pKeptApart = std::make_unique<CEqElmNumber>("5");
+    pKeptApart->m_bKeepApart = true;
+    pKeptApart->m_Power = CScalar("0");
+    term.AddElement(*pKeptApart);
+    EXPECT_EQ(Describe(term), "+3[]");
+}
+
 struct SCanonical
 {
     const char* szText;
@@ -263,6 +278,21 @@ const STermText kTermTexts[] = {
          return pTerm;
      },
      false, "+2*3", "+2*3"},
+    // Regression: -3/x (the number -3 over x) read (-3)/x; its brackets go, unless powered.
+    {"NegativeNumberOverDivisors", [] { return std::make_unique<CEqElm>("-3/x"); }, false,
+     "-3/x", "-3/x"},
+    {"NegativeFractionOverDivisors", [] { return std::make_unique<CEqElm>("-%1,2$/x"); }, false,
+     "-%1,2$/x", "-(1/2)/x"},
+    {"NegativeNumberOverDivisorsBracketSign", [] { return std::make_unique<CEqElm>("-3/x"); },
+     true, "(-3)/x", "(-3)/x"},
+    {"NegativePoweredNumberKeepsBrackets",
+     []
+     {
+         auto pTerm = std::make_unique<CEqElm>("-3/x");
+         pTerm->m_Elements.front()->m_Power = CScalar("2");
+         return pTerm;
+     },
+     false, "+(-3)^2!/x", "+(-3)^2/x"},
 };
 
 class TermTextTest : public testing::TestWithParam<STermText>
