@@ -67,12 +67,14 @@ std::string CEqElmAtom::PowerSuffix(bool bDisplay) const
     return "^" + strPower + "!";
 }
 
+// Only CSubExpression says it is one, so the cheap static cast stands in for a dynamic one,
+// which text writing would otherwise pay for every factor it meets.
 CSubExpression* CEqElmAtom::AsSubExpression()
 {
-    return dynamic_cast<CSubExpression*>(this);
+    return IsSubExpression() ? static_cast<CSubExpression*>(this) : nullptr;
 }
 
 const CSubExpression* CEqElmAtom::AsSubExpression() const
 {
-    return dynamic_cast<const CSubExpression*>(this);
+    return IsSubExpression() ? static_cast<const CSubExpression*>(this) : nullptr;
 }

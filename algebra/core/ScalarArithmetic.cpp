@@ -2,6 +2,7 @@
 #include "core/PrimeFactors.h"
 #include "core/Scalar.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace
@@ -26,6 +27,15 @@ double ImproperNumerator(const CScalar& value)
 CScalar SumOperand(const CScalar& value)
 {
     return value.IsOne(true) ? CScalar() : value;
+}
+
+// A decimal sum of two nearly opposite operands that is only rounding left over (below a
+// 1e-12 part of the larger, as 4e-13 from 123.4 - 123.4 computed two ways, or the error a long
+// division gathers): it cancels to zero instead of printing as a stray term.
+bool IsRoundingResidue(double dSum, const CScalar& left, const CScalar& right)
+{
+    const double dLarger = std::max(std::fabs(left.ToDouble()), std::fabs(right.ToDouble()));
+    return dSum != 0.0 && std::fabs(dSum) <= CScalar::RelativeTolerance(dLarger) * 100.0;
 }
 
 // The greatest common divisor of two denominators, from the first one's prime factors.
@@ -89,7 +99,7 @@ void CScalar::Add(const CScalar& other)
     const double dReal = left.ToDouble() + right.ToDouble();
     if (left.m_bDecimal || right.m_bDecimal)
     {
-        SetDecimal(dReal);
+        SetDecimal(IsRoundingResidue(dReal, left, right) ? 0.0 : dReal);
         return;
     }
     const double d = left.m_dDenominator;

@@ -38,8 +38,8 @@ std::string CoefficientText(const CScalar& coefficient, bool bNoFactors, bool bB
 std::string LeadingNumberText(const CEqElmAtom& factor, const std::string& strFactor,
                               std::string& strResult)
 {
-    const bool bBracketed = strFactor.size() > 3 && strFactor.compare(0, 2, "(-") == 0 &&
-                            strFactor.back() == ')';
+    const bool bBracketed =
+        strFactor.size() > 3 && strFactor.compare(0, 2, "(-") == 0 && strFactor.back() == ')';
     if (!factor.IsNumber() || factor.m_nOperation != CEqElmAtom::kJuxtaposed ||
         !factor.HasUnitPower() || !bBracketed)
         return strFactor;

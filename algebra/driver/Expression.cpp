@@ -72,12 +72,13 @@ bool CExpression::IsZero() const
     return m_Terms.empty() || (m_Terms.size() == 1 && m_Terms.front()->IsZero());
 }
 
+// Only CSubExpression reports this kind; the static cast spares a dynamic one per call.
 CSubExpression* CExpression::AsSubExpression()
 {
-    return dynamic_cast<CSubExpression*>(this);
+    return GetKind() == kKindSubExpression ? static_cast<CSubExpression*>(this) : nullptr;
 }
 
 const CSubExpression* CExpression::AsSubExpression() const
 {
-    return dynamic_cast<const CSubExpression*>(this);
+    return GetKind() == kKindSubExpression ? static_cast<const CSubExpression*>(this) : nullptr;
 }

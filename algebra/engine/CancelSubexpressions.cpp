@@ -6,6 +6,7 @@
 #include "engine/TermWork.h"
 
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -17,6 +18,75 @@ namespace
 // Phase 2 repeats its walk while it keeps finding something new, at most this often.
 constexpr int kMaxCommonExpressionPasses = 8;
 
+// A long division that did not come out exactly: what it left, and the log it wrote into the
+// dividend, so that the search for a common expression can carry on from it.
+struct CInexactDivision
+{
+    std::unique_ptr<CSubExpression> m_pQuotient;
+    std::unique_ptr<CSubExpression> m_pRemainder;
+    std::string m_strLog;
+};
+
+// Keyed by (dividend, divisor) entries of the list.
+using DivisionKey = std::pair<const CSubExpression*, const CSubExpression*>;
+
+CInexactDivision CopyOf(const CInexactDivision& division)
+{
+    return {division.m_pQuotient ? division.m_pQuotient->Clone() : nullptr,
+            division.m_pRemainder ? division.m_pRemainder->Clone() : nullptr,
+            division.m_strLog};
+}
+
+// Inexact divisions met lately, by the texts of the pair and the divisor's variable and
+// degree, which is all a long division reads. One request simplifies a term more than once
+// (inside its bracket, then again once the bracket is merged), and each time tries the same
+// division. Pairs holding decimals are not kept, since their text is rounded. The engine runs
+// on one thread at a time (its narrative indentation is shared too).
+class CInexactMemo
+{
+public:
+    static std::string KeyOf(const CSubExpression& higher, const CSubExpression& lower)
+    {
+        std::string strKey = higher.GetText(true) + "|" + lower.GetText(true) + "|" +
+                             LetterOf(lower) + std::to_string(lower.m_nHighestPower);
+        if (strKey.find('.') != std::string::npos)
+            strKey.clear();
+        return strKey;
+    }
+
+    const CInexactDivision* Find(const std::string& strKey) const
+    {
+        const auto it = strKey.empty() ? m_Known.end() : m_Known.find(strKey);
+        return it == m_Known.end() ? nullptr : &it->second;
+    }
+
+    void Remember(const std::string& strKey, const CInexactDivision& division)
+    {
+        if (strKey.empty())
+            return;
+        if (m_Known.size() >= kMaxKnown)
+            m_Known.clear();
+        m_Known[strKey] = CopyOf(division);
+    }
+
+private:
+    static constexpr std::size_t kMaxKnown = 16;
+
+    static std::string LetterOf(const CSubExpression& divisor)
+    {
+        return divisor.m_cMainVariable == 0 ? std::string("0")
+                                            : std::string(1, divisor.m_cMainVariable);
+    }
+
+    std::map<std::string, CInexactDivision> m_Known;
+};
+
+CInexactMemo& InexactMemo()
+{
+    static CInexactMemo memo;
+    return memo;
+}
+
 // The working state shared by both phases.
 struct CCancelling
 {
@@ -27,6 +97,9 @@ struct CCancelling
     // Pairs already found not to cancel; a power written out repeats the same bracket, and
     // the walks are repeated, so the same long division would otherwise run again and again.
     std::set<std::string> m_Failed;
+    // Phase 1's inexact divisions, which are the first step of phase 2's search for a common
+    // expression of the same pair; the dearest part of the whole request when kept apart.
+    std::map<DivisionKey, CInexactDivision> m_Inexact;
 
     template <typename... Pieces> void Line(const Pieces&... pieces)
     {
@@ -59,18 +132,27 @@ bool HasBothKinds(const SubExpressionList& list)
     return bMultiplier && bDivisor;
 }
 
-void EraseAt(SubExpressionList& list, std::size_t nIndex)
+// Drops the kept divisions of an entry about to leave the list; its address may be reused.
+void ForgetDivisions(CCancelling& work, const CSubExpression* pEntry)
 {
-    list.erase(list.begin() + static_cast<std::ptrdiff_t>(nIndex));
+    std::erase_if(work.m_Inexact, [pEntry](const auto& item)
+                  { return item.first.first == pEntry || item.first.second == pEntry; });
+}
+
+void EraseAt(CCancelling& work, std::size_t nIndex)
+{
+    ForgetDivisions(work, work.m_List[nIndex].get());
+    work.m_List.erase(work.m_List.begin() + static_cast<std::ptrdiff_t>(nIndex));
 }
 
 // The entry at nIndex -> the quotient, which keeps the entry's divisor mark.
-void ReplaceByQuotient(SubExpressionList& list, std::size_t nIndex,
+void ReplaceByQuotient(CCancelling& work, std::size_t nIndex,
                        std::unique_ptr<CSubExpression> pQuotient)
 {
-    if (list[nIndex]->IsDivisor())
+    ForgetDivisions(work, work.m_List[nIndex].get());
+    if (work.m_List[nIndex]->IsDivisor())
         pQuotient->SetDivisor();
-    list[nIndex] = std::move(pQuotient);
+    work.m_List[nIndex] = std::move(pQuotient);
 }
 
 // The list after a change -> "The subexpression has now become: " with the outside parts.
@@ -104,8 +186,8 @@ bool CancelProportional(CCancelling& work, std::size_t i, std::size_t j)
                   " These two subexpressions can thus be canceled out and replaced with the "
                   "scalar (number).\r\n");
     work.m_MultiplierPart.AddElement(CEqElmNumber(ratio.ToText(true)));
-    EraseAt(work.m_List, j);
-    EraseAt(work.m_List, i);
+    EraseAt(work, j);
+    EraseAt(work, i);
     return true;
 }
 
@@ -114,18 +196,31 @@ bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower
 {
     CSubExpression& higher = *work.m_List[nHigher];
     const CSubExpression& lower = *work.m_List[nLower];
+    const std::string strKey = CInexactMemo::KeyOf(higher, lower);
+    if (const CInexactDivision* pKnown = InexactMemo().Find(strKey))
+    {
+        higher.m_strExplanation = pKnown->m_strLog;
+        work.m_Inexact[{&higher, &lower}] = CopyOf(*pKnown);
+        return false;
+    }
     std::unique_ptr<CSubExpression> pQuotient;
     std::unique_ptr<CSubExpression> pRemainder;
     higher.PolynomialDivide(lower, pQuotient, pRemainder);
     if (!pQuotient || pRemainder)
+    {
+        CInexactDivision inexact{std::move(pQuotient), std::move(pRemainder),
+                                 higher.m_strExplanation};
+        InexactMemo().Remember(strKey, inexact);
+        work.m_Inexact[{&higher, &lower}] = std::move(inexact);
         return false;
+    }
     work.Line("The subexpression ", EntryText(higher), " can be divided by ", EntryText(lower),
               " to give the Subexpression ", pQuotient->GetDisplayText(true),
               " The lower ranking subexpression can thus be canceled out and the higher ranking "
               "subexpression is replaced by the result.\r\n");
     work.m_strExplanation += higher.m_strExplanation;
-    ReplaceByQuotient(work.m_List, nHigher, std::move(pQuotient));
-    EraseAt(work.m_List, nLower);
+    ReplaceByQuotient(work, nHigher, std::move(pQuotient));
+    EraseAt(work, nLower);
     return true;
 }
 
@@ -184,13 +279,36 @@ bool CancelWholeSubexpressions(CCancelling& work)
     return bChanged;
 }
 
+// The common expression of higher and lower, as CommonExpression finds it, taking its first
+// division from phase 1 when that pair was divided there. The dividend's log is put back as
+// that division left it.
+std::unique_ptr<CExpression> CommonExpressionOf(CCancelling& work, CSubExpression& higher,
+                                                CSubExpression& lower)
+{
+    const auto itKept = work.m_Inexact.find({&higher, &lower});
+    if (itKept == work.m_Inexact.end())
+        return CommonExpression(higher, lower);
+    CInexactDivision kept = std::move(itKept->second);
+    work.m_Inexact.erase(itKept);
+    higher.m_strExplanation = std::move(kept.m_strLog);
+    if (!kept.m_pQuotient)
+        return nullptr;
+    if (!kept.m_pRemainder)
+        return lower.Clone();
+    CSubExpression& remainder = *kept.m_pRemainder;
+    remainder.FindMainVariable(lower.m_cMainVariable);
+    if (remainder.m_nHighestPower <= 0 || remainder.m_nHighestPower >= lower.m_nHighestPower)
+        return nullptr;
+    return CommonExpression(lower, remainder);
+}
+
 // The common expression of a pair, scaled so its coefficients share no number; none when
 // there is none or it is a bare number.
-std::unique_ptr<CExpression> FindCommonExpression(CSubExpression& first, CSubExpression& second,
-                                                  int nRank)
+std::unique_ptr<CExpression> FindCommonExpression(CCancelling& work, CSubExpression& first,
+                                                  CSubExpression& second, int nRank)
 {
-    std::unique_ptr<CExpression> pCommon =
-        nRank == -1 ? CommonExpression(second, first) : CommonExpression(first, second);
+    std::unique_ptr<CExpression> pCommon = nRank == -1 ? CommonExpressionOf(work, second, first)
+                                                       : CommonExpressionOf(work, first, second);
     if (!pCommon || pCommon->m_Terms.empty())
         return nullptr;
     if (pCommon->m_Terms.size() == 1 && !pCommon->m_Terms.front()->HasFactors())
@@ -229,7 +347,7 @@ bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
     const int nRank = first.CompareLeadingPower(second);
     if (nRank == 2 || nRank == -2)
         return false;
-    std::unique_ptr<CExpression> pCommon = FindCommonExpression(first, second, nRank);
+    std::unique_ptr<CExpression> pCommon = FindCommonExpression(work, first, second, nRank);
     if (!pCommon)
         return false;
     const std::string strFirstText = EntryText(first);
@@ -244,9 +362,9 @@ bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
               "Between the subexpressions ", strFirstText, " and ", strSecondText, kLineEnd);
     work.Line("We will divide out the common expression from these two subexpressions\r\n");
     work.m_strExplanation += strFirstLog;
-    ReplaceByQuotient(work.m_List, i, std::move(pFirstQuotient));
+    ReplaceByQuotient(work, i, std::move(pFirstQuotient));
     work.m_strExplanation += second.m_strExplanation;
-    ReplaceByQuotient(work.m_List, j, std::move(pSecondQuotient));
+    ReplaceByQuotient(work, j, std::move(pSecondQuotient));
     return true;
 }
 
@@ -292,7 +410,7 @@ bool DivideOutCommonExpressions(CCancelling& work)
 void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,
                           const CEqElm& divisorPart, std::string& strExplanation)
 {
-    CCancelling work{list, multiplierPart, divisorPart, strExplanation, {}};
+    CCancelling work{list, multiplierPart, divisorPart, strExplanation, {}, {}};
     if (HasBothKinds(list) && CancelWholeSubexpressions(work))
         WriteSummary(work);
     work.m_Failed.clear();

@@ -3,6 +3,7 @@
 #include "driver/Explanation.h"
 #include "engine/Engine.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <utility>
@@ -13,17 +14,31 @@ namespace
 
 using FactorOut = std::vector<std::unique_ptr<CEqElmAtom>>;
 
+// How many factors of the list are the same as this one, power and divisor mark included.
+std::size_t CountLike(const CEqElm::FactorList& factors, const CEqElmAtom& factor)
+{
+    std::size_t nCount = 0;
+    for (const auto& pFactor : factors)
+        if (pFactor->GetKindCode() == factor.GetKindCode() && pFactor->CompareFull(factor) == 0)
+            ++nCount;
+    return nCount;
+}
+
 // Every distinct divisor of the terms -> the common divisor C (as divisors) and the
-// multiplier M (the same factors as multipliers).
+// multiplier M (the same factors as multipliers). A divisor that one term holds twice, as a
+// written-out power does (1/(y+1)/(y+1)), goes into C twice, or a fraction stays inside.
 void GatherDivisors(CSubExpression& bracket, CEqElm& common, CEqElm& multiplier)
 {
     for (auto& pTerm : bracket.m_Terms)
     {
         if (pTerm->NeedsFurtherSimplification() != 2)
             continue;
+        CEqElm::FactorList seenInTerm;
         for (auto pDivisor = pTerm->FirstDivisor(); pDivisor; pDivisor = pTerm->NextDivisor())
         {
-            if (common.HasLikeElement(*pDivisor))
+            const std::size_t nSeen = CountLike(seenInTerm, *pDivisor);
+            seenInTerm.push_back(pDivisor->Clone());
+            if (CountLike(common.m_Elements, *pDivisor) > nSeen)
             {
                 AppendEntry(bracket.m_strExplanation, "The division ",
                             pDivisor->GetDisplayText(true),

@@ -41,6 +41,26 @@ INSTANTIATE_TEST_SUITE_P(
                     FactorRow{6.0 * 3162283 * 3162317, {1, 2, 3, 3162283.0 * 3162317}},
                     FactorRow{INFINITY, {1, INFINITY}}, FactorRow{NAN, {1}}));
 
+// Every number below 40000 against plain trial division: catches a sieve that marks or
+// misses a single number, such as the odd numbers at the edges of its words.
+TEST(PrimeFactorList, MatchesTrialDivisionForSmallNumbers)
+{
+    for (int n = 2; n < 40000; ++n)
+    {
+        std::vector<double> expected{1};
+        int nRest = n;
+        for (int d = 2; d * d <= nRest; ++d)
+            for (; nRest % d == 0; nRest /= d)
+                expected.push_back(d);
+        if (nRest > 1)
+            expected.push_back(nRest);
+        ASSERT_EQ(Entries(n), expected) << n;
+        // A prime p plus a half is taken apart by p itself, found among the sieve's primes.
+        if (n >= 5 && n < 5000 && expected.size() == 2)
+            ASSERT_EQ(Entries(n + 0.5), std::vector<double>({1, static_cast<double>(n)})) << n;
+    }
+}
+
 TEST(PrimeFactorWalk, EndsAfterTheLastEntryAndRestartsWithFirst)
 {
     CPrimeFactors factors(2);

@@ -131,6 +131,18 @@ TEST(ScalarLimits, ProductsPastTwoToThe53AreDecimals)
     EXPECT_FALSE(exact.m_bDecimal);
 }
 
+// 0.1 + 0.2 - 0.3 left 5.6e-17 behind, which printed as a stray term in results.
+TEST(ScalarDecimalSum, RoundingLeftOverCancelsToZero)
+{
+    CScalar sum("0.1");
+    sum.Add(CScalar("0.2"));
+    sum.Add(CScalar("-0.3"));
+    EXPECT_TRUE(sum.IsZero()) << sum.ToText(true);
+    CScalar small("1.00000000001");
+    small.Add(CScalar("-1"));
+    EXPECT_FALSE(small.IsZero()) << "a real difference in the eleventh place stays";
+}
+
 TEST(ScalarReciprocal, TurnsAMixedNumberOver)
 {
     EXPECT_EQ(CScalar("2%1,3$").Reciprocal().ToText(true), "+%3,7$");

@@ -279,12 +279,12 @@ const STermText kTermTexts[] = {
      },
      false, "+2*3", "+2*3"},
     // Regression: -3/x (the number -3 over x) read (-3)/x; its brackets go, unless powered.
-    {"NegativeNumberOverDivisors", [] { return std::make_unique<CEqElm>("-3/x"); }, false,
-     "-3/x", "-3/x"},
+    {"NegativeNumberOverDivisors", [] { return std::make_unique<CEqElm>("-3/x"); }, false, "-3/x",
+     "-3/x"},
     {"NegativeFractionOverDivisors", [] { return std::make_unique<CEqElm>("-%1,2$/x"); }, false,
      "-%1,2$/x", "-(1/2)/x"},
-    {"NegativeNumberOverDivisorsBracketSign", [] { return std::make_unique<CEqElm>("-3/x"); },
-     true, "(-3)/x", "(-3)/x"},
+    {"NegativeNumberOverDivisorsBracketSign", [] { return std::make_unique<CEqElm>("-3/x"); }, true,
+     "(-3)/x", "(-3)/x"},
     {"NegativePoweredNumberKeepsBrackets",
      []
      {

@@ -109,7 +109,12 @@ INSTANTIATE_TEST_SUITE_P(
                       // stops because nothing new turns up
                       CCancelRow{{"x^2!+x", "/x^2!+2x"}, "(x+1)/(x+2)", "+1"},
                       // Euclid in one variable cannot reach the common factor xy here
-                      CCancelRow{{"x^2!y^2!+xy", "/x^2!y+xy"}, "(x^2!y^2!+xy)/(x^2!y+xy)", "+1"}));
+                      CCancelRow{{"x^2!y^2!+xy", "/x^2!y+xy"}, "(x^2!y^2!+xy)/(x^2!y+xy)", "+1"},
+                      // phase 2 carries on from phase 1's inexact division (remainder 2x+2)
+                      CCancelRow{{"x^3!-x", "/x^2!+2x+1"}, "(x^2!-x)/(x+1)", "+1"},
+                      CCancelRow{{"x^3!+x^2!", "/x^2!-1"}, "(x^2!)/(x-1)", "+1"},
+                      // the dividend of a kept division is replaced before phase 2 meets it
+                      CCancelRow{{"x^3!-x", "/x^2!+2x+1", "/x-1"}, "(x)/(x+1)", "+1"}));
 
 TEST(ProportionalityRatio, PairsTermsByPosition)
 {

@@ -57,18 +57,15 @@ TEST_P(CommonCoefficientOf, FoldsEveryCoefficient)
     EXPECT_EQ(body.CommonCoefficient().ToText(true), GetParam().m_szCommon) << GetParam().m_szBody;
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, CommonCoefficientOf,
-                         ::testing::Values(CCoefficientRow{"4x+6", "+2"},
-                                           CCoefficientRow{"2x", "+2"},
-                                           CCoefficientRow{"-2x", "-2"}, CCoefficientRow{"", "+1"},
-                                           CCoefficientRow{"2.5x+10", "+2.5"},
-                                           // exact numbers share their true common factor
-                                           CCoefficientRow{"2x+2", "+2"},
-                                           CCoefficientRow{"-2x-4", "-2"},
-                                           CCoefficientRow{"-2x+4", "+2"},
-                                           CCoefficientRow{"%1,2$x+%1,3$", "+%1,6$"},
-                                           CCoefficientRow{"%2,3$x+1%1,3$", "+%2,3$"},
-                                           CCoefficientRow{"3x+5", "+1"}));
+INSTANTIATE_TEST_SUITE_P(
+    Rows, CommonCoefficientOf,
+    ::testing::Values(CCoefficientRow{"4x+6", "+2"}, CCoefficientRow{"2x", "+2"},
+                      CCoefficientRow{"-2x", "-2"}, CCoefficientRow{"", "+1"},
+                      CCoefficientRow{"2.5x+10", "+2.5"},
+                      // exact numbers share their true common factor
+                      CCoefficientRow{"2x+2", "+2"}, CCoefficientRow{"-2x-4", "-2"},
+                      CCoefficientRow{"-2x+4", "+2"}, CCoefficientRow{"%1,2$x+%1,3$", "+%1,6$"},
+                      CCoefficientRow{"%2,3$x+1%1,3$", "+%2,3$"}, CCoefficientRow{"3x+5", "+1"}));
 
 TEST(MultiplyByNumber, ScalesEveryTermAndSaysSo)
 {

@@ -31,9 +31,8 @@ TEST_P(ReadableResult, ReadsAsExpectedAndKeepsTheValue)
     EXPECT_EQ(outcome.m_strFurtherDisplay.value_or("none"),
               row.m_szFurther ? row.m_szFurther : "none")
         << row.m_szInput;
-    EXPECT_EQ(evaluate::CheckSimplification(row.m_szInput, outcome.m_strResult,
-                                            outcome.m_strFurther),
-              "")
+    EXPECT_EQ(
+        evaluate::CheckSimplification(row.m_szInput, outcome.m_strResult, outcome.m_strFurther), "")
         << row.m_szInput;
     EXPECT_TRUE(g_strIndent.empty());
 }
@@ -56,7 +55,30 @@ INSTANTIATE_TEST_SUITE_P(
         CReadableRow{"QuotientTermsMergeLikeFactors", "(1/x+1/y)", "(x+y)/x/y", "1/x+1/y"},
         // the number -9 over a bracket printed in brackets of its own
         CReadableRow{"NegativeNumberOverDivisor", "-9/(x+1)", "-9/(x+1)", "-9/(x+1)"},
-        CReadableRow{"NegativeNumberOverVariable", "x-(-9)/x", "(x^2+9)/x", "x+9/x"}),
+        CReadableRow{"NegativeNumberOverVariable", "x-(-9)/x", "(x^2+9)/x", "x+9/x"},
+        // a fraction never combined kept the form it was typed in: (2&4/2), (3/6)
+        CReadableRow{"FractionAsWrittenReduced", "2%4,2$+%1,3$/x", "(4x+(1/3))/x", "4+(1/3)/x"},
+        CReadableRow{"FractionCoefficientReduced", "%3,6$x+1%4,3$", "(1/2)x+(2&1/3)", nullptr},
+        // the numerator led in another letter, so the further result repeated the result
+        CReadableRow{"FurtherDividesInDenominatorVariable", "z*y^2!-1.2/x", "(xy^2z-1.2)/x",
+                     "y^2z-1.2/x"},
+        CReadableRow{"FurtherDividesInDenominatorVariableOfEqualDegree", "6.1y*x-2/z",
+                     "(6.1xyz-2)/z", "6.1xy-2/z"},
+        // a divisor held twice by one term went into the common divisor once, leaving a
+        // fraction inside the bracket: (xy+x+1/(y+1))/(y+1)
+        CReadableRow{"RepeatedDivisorInOneTerm", "x+1/(y+1)^2!", "(xy^2+2xy+x+1)/(y+1)^2",
+                     "x+1/(y+1)^2"},
+        CReadableRow{"RepeatedDivisorInOneTermOfEquation", "x+1/(y+1)^2!=0",
+                     "(xy^2+2xy+x+1)/(y+1)^2=0", "xy^2+2xy+x+1=0"},
+        // the copies of a written-out power stood side by side: x/(x+1)/(x+1)
+        CReadableRow{"EqualDivisorBracketsReadAsPower", "x/(x+1)/(x+1)", "x/(x+1)^2", "x/(x+1)^2"},
+        CReadableRow{"EqualDivisorBracketsAfterCancelling", "(x+1)/(x+1)^3!", "1/(x+1)^2",
+                     "1/(x+1)^2"},
+        // dividing by a leading term with a letter in it left y+6/z inside the bracket
+        CReadableRow{"FurtherLeavesNoFractionInsideBracket", "x/(zx-yz-6)", "x/(xz-yz-6)",
+                     "x/(xz-yz-6)"},
+        // decimals that should cancel left 0.00000000000042632564145606y^3 behind
+        CReadableRow{"DecimalRoundingCancels", "0.1x+0.2x-0.3x+y", "y", nullptr}),
     [](const auto& info) { return std::string(info.param.m_szName); });
 
 } // namespace
