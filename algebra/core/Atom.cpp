@@ -2,6 +2,8 @@
 
 #include "core/SubExpression.h"
 
+#include <cstddef>
+
 std::string CEqElmAtom::GetText(bool) const
 {
     return {};
@@ -61,10 +63,14 @@ std::string CEqElmAtom::PowerSuffix(bool bDisplay) const
 {
     if (m_Power.IsOne(true))
         return {};
-    std::string strPower = bDisplay ? m_Power.ToDisplayText(true) : m_Power.ToText(true);
-    if (!strPower.empty() && strPower[0] == '+')
-        strPower.erase(0, 1);
-    return "^" + strPower + "!";
+    const std::string strPower = bDisplay ? m_Power.ToDisplayText(true) : m_Power.ToText(true);
+    const std::size_t nSkip = !strPower.empty() && strPower[0] == '+' ? 1 : 0;
+    std::string strSuffix;
+    strSuffix.reserve(strPower.size() + 2);
+    strSuffix += '^';
+    strSuffix.append(strPower, nSkip);
+    strSuffix += '!';
+    return strSuffix;
 }
 
 // Only CSubExpression says it is one, so the cheap static cast stands in for a dynamic one,

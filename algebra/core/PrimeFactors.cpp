@@ -7,20 +7,19 @@
 
 namespace
 {
-// One bit per odd number below the limit, set when it is composite: 200 KB instead of a byte
-// per number, and marking each prime only from its square builds it in a few milliseconds.
-// Built once, then only read, so concurrent readers need no lock; the static's initialisation
-// is itself thread-safe.
+// One bit per odd number below the limit, set when it is composite: 200 KB for the full
+// range instead of a byte per number, and marking each prime only from its square builds it
+// in a few milliseconds.
 class COddSieve
 {
 public:
-    COddSieve() : m_Words((kOdds + 63) / 64, 0)
+    explicit COddSieve(int nLimit) : m_Words((nLimit / 2 + 63) / 64, 0)
     {
-        for (int i = 3; static_cast<long long>(i) * i < CPrimeFactors::kSieveLimit; i += 2)
+        for (int i = 3; static_cast<long long>(i) * i < nLimit; i += 2)
         {
             if (IsCompositeOdd(i))
                 continue;
-            for (int j = i * i; j < CPrimeFactors::kSieveLimit; j += 2 * i)
+            for (int j = i * i; j < nLimit; j += 2 * i)
                 m_Words[static_cast<std::size_t>(j >> 7)] |= std::uint64_t{1} << ((j >> 1) & 63);
         }
     }
@@ -29,8 +28,6 @@ public:
     bool IsPrime(int n) const { return n == 2 || (n % 2 != 0 && !IsCompositeOdd(n)); }
 
 private:
-    static constexpr int kOdds = CPrimeFactors::kSieveLimit / 2;
-
     bool IsCompositeOdd(int n) const
     {
         return (m_Words[static_cast<std::size_t>(n >> 7)] >> ((n >> 1) & 63) & 1) != 0;
@@ -39,10 +36,18 @@ private:
     std::vector<std::uint64_t> m_Words;
 };
 
-const COddSieve& Sieve()
+// Most factorisations only look at small primes, so a small sieve serves them and the full
+// one is built only when a search goes past it. Each is built once, then only read, so
+// concurrent readers need no lock; the statics' initialisation is itself thread-safe.
+constexpr int kSmallSieveLimit = 1 << 16;
+
+const COddSieve& Sieve(int nUpTo)
 {
-    static const COddSieve sieve;
-    return sieve;
+    static const COddSieve small(kSmallSieveLimit);
+    if (nUpTo < kSmallSieveLimit)
+        return small;
+    static const COddSieve full(CPrimeFactors::kSieveLimit);
+    return full;
 }
 } // namespace
 
@@ -54,7 +59,7 @@ CPrimeFactors::CPrimeFactors(double dValue) : m_dValue(dValue)
 
 void CPrimeFactors::PrepareSieve()
 {
-    Sieve();
+    Sieve(kSieveLimit - 1);
 }
 
 double CPrimeFactors::First()
@@ -109,9 +114,9 @@ void CPrimeFactors::Factorise()
 // value itself is prime, and it is then appended whole, as a full scan would do.
 int CPrimeFactors::FindIntegralDivisor(double dValue, int nFrom)
 {
-    const COddSieve& sieve = Sieve();
     const double dRoot = std::sqrt(dValue);
     const int nBound = dRoot < kSieveLimit - 1 ? static_cast<int>(dRoot) : kSieveLimit - 1;
+    const COddSieve& sieve = Sieve(nBound);
     for (int i = nFrom; i <= nBound; ++i)
     {
         if (sieve.IsPrime(i) && std::fmod(dValue, i) == 0.0)
@@ -123,8 +128,8 @@ int CPrimeFactors::FindIntegralDivisor(double dValue, int nFrom)
 // The first sieve prime that leaves a remainder below one from a non-integral value, or 0.
 int CPrimeFactors::FindLooseDivisor(double dValue)
 {
-    const COddSieve& sieve = Sieve();
     const int nBound = dValue < kSieveLimit - 1 ? static_cast<int>(dValue) + 1 : kSieveLimit - 1;
+    const COddSieve& sieve = Sieve(nBound);
     for (int i = 2; i <= nBound; ++i)
     {
         if (!sieve.IsPrime(i))

@@ -3,7 +3,8 @@
 #include <array>
 
 // The prime factors of a positive number, smallest first, behind a leading 1.0, walked with
-// First/Next/IsEnd. Every instance reads one process-wide sieve that is built on first use.
+// First/Next/IsEnd. Every instance reads process-wide sieves of primes, a small one built on
+// first use and the full one only when a search goes past the small one.
 class CPrimeFactors
 {
 public:
@@ -16,7 +17,7 @@ public:
     // Entries including the leading 1.0.
     int GetCount() const { return m_nLast; }
 
-    // Builds the shared sieve now rather than on the first factorisation; safe from any thread.
+    // Builds the shared sieves now rather than when first needed; safe from any thread.
     static void PrepareSieve();
 
     static constexpr int kSieveLimit = 3162279;

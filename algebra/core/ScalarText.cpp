@@ -1,6 +1,9 @@
 #include "core/Scalar.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 namespace
@@ -18,10 +21,33 @@ template <typename... Args> std::string Format(const char* pFormat, Args... args
     return strText;
 }
 
+// Whole numbers below this are written digit by digit, as "%.0f" would write them; that
+// fast path spares snprintf, which text writing would otherwise call for every number.
+constexpr double kFastWholeLimit = 1e15;
+
+bool IsFastWhole(double dValue)
+{
+    return !std::signbit(dValue) && dValue < kFastWholeLimit && dValue == std::floor(dValue);
+}
+
+void AppendWhole(std::string& strText, double dValue)
+{
+    char szDigits[24];
+    const auto result =
+        std::to_chars(szDigits, szDigits + sizeof(szDigits), static_cast<std::uint64_t>(dValue));
+    strText.append(szDigits, result.ptr);
+}
+
 // Fifteen significant digits, trailing zeros dropped, and the point too when nothing follows
 // it: 2.0 writes "2", which reads back as the same value (2.x would read badly).
 std::string DecimalDigits(double dMagnitude)
 {
+    if (IsFastWhole(dMagnitude))
+    {
+        std::string strWhole;
+        AppendWhole(strWhole, dMagnitude);
+        return strWhole;
+    }
     int nPrecision = 14;
     if (dMagnitude >= 1e14)
         nPrecision = 0;
@@ -40,9 +66,25 @@ std::string FractionDigits(const CScalar& value)
 {
     std::string strText;
     if (value.m_dWhole > 0.0)
-        strText = Format("%.0f", value.m_dWhole);
+    {
+        if (IsFastWhole(value.m_dWhole))
+            AppendWhole(strText, value.m_dWhole);
+        else
+            strText = Format("%.0f", value.m_dWhole);
+    }
     if (value.m_dNumerator > 0.0)
-        strText += Format("%%%.0f,%.0f$", value.m_dNumerator, value.m_dDenominator);
+    {
+        if (IsFastWhole(value.m_dNumerator) && IsFastWhole(value.m_dDenominator))
+        {
+            strText += '%';
+            AppendWhole(strText, value.m_dNumerator);
+            strText += ',';
+            AppendWhole(strText, value.m_dDenominator);
+            strText += '$';
+        }
+        else
+            strText += Format("%%%.0f,%.0f$", value.m_dNumerator, value.m_dDenominator);
+    }
     return strText;
 }
 } // namespace
@@ -52,11 +94,12 @@ std::string CScalar::ToText(bool bAlwaysDigits) const
 {
     if (IsUnset())
         return bAlwaysDigits ? "+1" : "+";
-    const std::string strSign = m_nSign <= 0 ? "-" : "+";
+    std::string strText(1, m_nSign <= 0 ? '-' : '+');
     if (!bAlwaysDigits && IsOne(false))
-        return strSign;
-    std::string strDigits = m_bDecimal ? DecimalDigits(m_dWhole) : FractionDigits(*this);
-    return strSign + (strDigits.empty() ? "0" : strDigits);
+        return strText;
+    const std::string strDigits = m_bDecimal ? DecimalDigits(m_dWhole) : FractionDigits(*this);
+    strText += strDigits.empty() ? "0" : strDigits;
+    return strText;
 }
 
 // Display text: "+2%1,3$" -> "+(2&1/3)", "+%1,2$" -> "+(1/2)".
@@ -73,8 +116,19 @@ std::string CScalar::ToDisplayText(bool bAlwaysDigits) const
     return strText;
 }
 
+namespace
+{
+bool IsDisplayMark(char c)
+{
+    return c == '!' || c == '%' || c == ',' || c == '$';
+}
+} // namespace
+
 std::string ToDisplayForm(std::string strText)
 {
+    // Most texts hold none of the marks: nothing to rewrite.
+    if (std::none_of(strText.begin(), strText.end(), IsDisplayMark))
+        return strText;
     std::string strDisplay;
     strDisplay.reserve(strText.size());
     for (const char c : strText)

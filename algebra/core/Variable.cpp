@@ -1,5 +1,7 @@
 #include "core/Variable.h"
 
+#include <utility>
+
 CEqElmVariable::CEqElmVariable(char cLetter) : m_cLetter(cLetter)
 {
     m_nOrder = kOrderVariable;
@@ -7,13 +9,21 @@ CEqElmVariable::CEqElmVariable(char cLetter) : m_cLetter(cLetter)
 
 std::string CEqElmVariable::GetText(bool bWithOperator) const
 {
-    return OperatorPrefix(bWithOperator) + std::string(1, m_cLetter) + PowerSuffix(false);
+    std::string strText = OperatorPrefix(bWithOperator);
+    strText += m_cLetter;
+    strText += PowerSuffix(false);
+    return strText;
 }
 
 std::string CEqElmVariable::GetDisplayText(bool bWithOperator) const
 {
-    return ToDisplayForm(OperatorPrefix(bWithOperator) + std::string(1, m_cLetter) +
-                         PowerSuffix(true));
+    std::string strText = OperatorPrefix(bWithOperator);
+    strText += m_cLetter;
+    strText += PowerSuffix(true);
+    // The power's closing "!" is the only mark here; dropped first, the rest reads as is.
+    if (!strText.empty() && strText.back() == '!')
+        strText.pop_back();
+    return ToDisplayForm(std::move(strText));
 }
 
 namespace

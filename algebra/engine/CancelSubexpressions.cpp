@@ -33,15 +33,14 @@ using DivisionKey = std::pair<const CSubExpression*, const CSubExpression*>;
 CInexactDivision CopyOf(const CInexactDivision& division)
 {
     return {division.m_pQuotient ? division.m_pQuotient->Clone() : nullptr,
-            division.m_pRemainder ? division.m_pRemainder->Clone() : nullptr,
-            division.m_strLog};
+            division.m_pRemainder ? division.m_pRemainder->Clone() : nullptr, division.m_strLog};
 }
 
-// Inexact divisions met lately, by the texts of the pair and the divisor's variable and
-// degree, which is all a long division reads. One request simplifies a term more than once
-// (inside its bracket, then again once the bracket is merged), and each time tries the same
-// division. Pairs holding decimals are not kept, since their text is rounded. The engine runs
-// on one thread at a time (its narrative indentation is shared too).
+// Inexact divisions met in the request under way, by the texts of the pair and the divisor's
+// variable and degree, which is all a long division reads. One request simplifies a term more
+// than once (inside its bracket, then again once the bracket is merged), and each time tries
+// the same division. Pairs holding decimals are not kept, since their text is rounded. The
+// engine runs on one thread at a time (its narrative indentation is shared too).
 class CInexactMemo
 {
 public:
@@ -68,6 +67,8 @@ public:
             m_Known.clear();
         m_Known[strKey] = CopyOf(division);
     }
+
+    void Clear() { m_Known.clear(); }
 
 private:
     static constexpr std::size_t kMaxKnown = 16;
@@ -191,26 +192,37 @@ bool CancelProportional(CCancelling& work, std::size_t i, std::size_t j)
     return true;
 }
 
+// higher / lower by long division -> true with the quotient when it divides exactly, the log
+// in higher; false with what the division left, taken from the memo when this request has
+// divided the same pair before.
+bool DivideOrRecall(CSubExpression& higher, const CSubExpression& lower,
+                    std::unique_ptr<CSubExpression>& pQuotient, CInexactDivision& inexact)
+{
+    const std::string strKey = CInexactMemo::KeyOf(higher, lower);
+    if (const CInexactDivision* pKnown = InexactMemo().Find(strKey))
+    {
+        higher.m_strExplanation = pKnown->m_strLog;
+        inexact = CopyOf(*pKnown);
+        return false;
+    }
+    std::unique_ptr<CSubExpression> pRemainder;
+    higher.PolynomialDivide(lower, pQuotient, pRemainder);
+    if (pQuotient && !pRemainder)
+        return true;
+    inexact = {std::move(pQuotient), std::move(pRemainder), higher.m_strExplanation};
+    InexactMemo().Remember(strKey, inexact);
+    return false;
+}
+
 // (higher)/(lower) dividing exactly -> the quotient in the higher one's place, the lower gone.
 bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower)
 {
     CSubExpression& higher = *work.m_List[nHigher];
     const CSubExpression& lower = *work.m_List[nLower];
-    const std::string strKey = CInexactMemo::KeyOf(higher, lower);
-    if (const CInexactDivision* pKnown = InexactMemo().Find(strKey))
-    {
-        higher.m_strExplanation = pKnown->m_strLog;
-        work.m_Inexact[{&higher, &lower}] = CopyOf(*pKnown);
-        return false;
-    }
     std::unique_ptr<CSubExpression> pQuotient;
-    std::unique_ptr<CSubExpression> pRemainder;
-    higher.PolynomialDivide(lower, pQuotient, pRemainder);
-    if (!pQuotient || pRemainder)
+    CInexactDivision inexact;
+    if (!DivideOrRecall(higher, lower, pQuotient, inexact))
     {
-        CInexactDivision inexact{std::move(pQuotient), std::move(pRemainder),
-                                 higher.m_strExplanation};
-        InexactMemo().Remember(strKey, inexact);
         work.m_Inexact[{&higher, &lower}] = std::move(inexact);
         return false;
     }
@@ -279,23 +291,32 @@ bool CancelWholeSubexpressions(CCancelling& work)
     return bChanged;
 }
 
-// The common expression of higher and lower, as CommonExpression finds it, taking its first
-// division from phase 1 when that pair was divided there. The dividend's log is put back as
-// that division left it.
+// The common expression of higher and lower, as CommonExpression finds it: its first division
+// (higher by lower) is taken from phase 1 when that pair was divided there, or from the memo,
+// and Euclid carries on from what it left. The dividend's log is put back as that division
+// left it.
 std::unique_ptr<CExpression> CommonExpressionOf(CCancelling& work, CSubExpression& higher,
                                                 CSubExpression& lower)
 {
+    CInexactDivision first;
     const auto itKept = work.m_Inexact.find({&higher, &lower});
-    if (itKept == work.m_Inexact.end())
-        return CommonExpression(higher, lower);
-    CInexactDivision kept = std::move(itKept->second);
-    work.m_Inexact.erase(itKept);
-    higher.m_strExplanation = std::move(kept.m_strLog);
-    if (!kept.m_pQuotient)
+    if (itKept != work.m_Inexact.end())
+    {
+        first = std::move(itKept->second);
+        work.m_Inexact.erase(itKept);
+        higher.m_strExplanation = first.m_strLog;
+    }
+    else
+    {
+        std::unique_ptr<CSubExpression> pQuotient;
+        if (DivideOrRecall(higher, lower, pQuotient, first))
+            return lower.Clone();
+    }
+    if (!first.m_pQuotient)
         return nullptr;
-    if (!kept.m_pRemainder)
+    if (!first.m_pRemainder)
         return lower.Clone();
-    CSubExpression& remainder = *kept.m_pRemainder;
+    CSubExpression& remainder = *first.m_pRemainder;
     remainder.FindMainVariable(lower.m_cMainVariable);
     if (remainder.m_nHighestPower <= 0 || remainder.m_nHighestPower >= lower.m_nHighestPower)
         return nullptr;
@@ -405,6 +426,11 @@ bool DivideOutCommonExpressions(CCancelling& work)
 }
 
 } // namespace
+
+void ForgetInexactDivisions()
+{
+    InexactMemo().Clear();
+}
 
 // multiplier brackets against divisor brackets -> numbers, quotients or smaller brackets
 void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,

@@ -18,7 +18,10 @@ public:
     explicit CSimplifyDepth(const CEqElm& term)
     {
         if (g_nSimplifyDepth == 0)
+        {
             g_nWorkDone = 0;
+            ForgetInexactDivisions();
+        }
         if (g_nSimplifyDepth >= kMaxSimplifyDepth)
             throw CAlgebraError(kExpressionTooLarge);
         ChargeEngineWork(1 + static_cast<long>(term.m_Elements.size()));

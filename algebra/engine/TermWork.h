@@ -25,6 +25,9 @@ inline constexpr long kMaxSimplifyWork = 250000;
 // Charges work against the budget of the outermost SimplifyTerm call under way (reset when
 // one starts); raises kExpressionTooLarge past kMaxSimplifyWork.
 void ChargeEngineWork(long nUnits);
+// Drops the inexact divisions CancelSubexpressions keeps for the request under way; called
+// when an outermost SimplifyTerm call begins, so one request never reads another's.
+void ForgetInexactDivisions();
 
 struct CTermWork
 {

@@ -29,7 +29,8 @@ TEST_P(PrimeFactorList, ListsOneThenThePrimesAscending)
     EXPECT_EQ(Entries(std::get<0>(GetParam())), std::get<1>(GetParam()));
 }
 
-// 3162277 is the largest prime below the sieve limit, 3162283 and 3162317 lie past it.
+// 3162277 is the largest prime below the sieve limit, 3162283 and 3162317 lie past it;
+// 65521 is the last prime the small sieve holds and 65537 the first one past it.
 INSTANTIATE_TEST_SUITE_P(
     Cases, PrimeFactorList,
     testing::Values(FactorRow{12, {1, 2, 2, 3}}, FactorRow{1, {1}}, FactorRow{1.1, {1}},
@@ -39,6 +40,8 @@ INSTANTIATE_TEST_SUITE_P(
                     FactorRow{2.0 * 3162277 * 3162277, {1, 2, 3162277, 3162277}},
                     FactorRow{1000000000039, {1, 1000000000039}},
                     FactorRow{6.0 * 3162283 * 3162317, {1, 2, 3, 3162283.0 * 3162317}},
+                    FactorRow{65521.0 * 65521, {1, 65521, 65521}},
+                    FactorRow{65537.0 * 65537, {1, 65537, 65537}}, FactorRow{65537.5, {1, 65537}},
                     FactorRow{INFINITY, {1, INFINITY}}, FactorRow{NAN, {1}}));
 
 // Every number below 40000 against plain trial division: catches a sieve that marks or

@@ -1,4 +1,4 @@
-#include "core/AlgebraError.h"
+#include "AlgebraErrorOf.h"
 #include "core/Scalar.h"
 
 #include <gtest/gtest.h>
@@ -153,34 +153,16 @@ TEST(ScalarReciprocal, TurnsAMixedNumberOver)
 TEST(ScalarErrors, DividingByZeroRaisesDivideByZero)
 {
     for (const char* pZero : {"0", "0.0", "-%0,3$"})
-    {
-        try
-        {
-            CScalar("5").Divide(CScalar(pZero));
-            ADD_FAILURE() << pZero << " gave no error";
-        }
-        catch (const CAlgebraError& error)
-        {
-            EXPECT_STREQ(error.what(), "Divide by zero") << pZero;
-        }
-    }
+        EXPECT_EQ(AlgebraErrorOf([pZero] { CScalar("5").Divide(CScalar(pZero)); }),
+                  "Divide by zero")
+            << pZero;
 }
 
 // A written zero denominator used to read as one, so %1,0$ was 1.
 TEST(ScalarErrors, AWrittenZeroDenominatorRaisesDivideByZero)
 {
     for (const char* pText : {"%1,0$", "2%3,0$", "-%1,00$"})
-    {
-        try
-        {
-            CScalar scalar(pText);
-            ADD_FAILURE() << pText << " read as " << scalar.ToText(true);
-        }
-        catch (const CAlgebraError& error)
-        {
-            EXPECT_STREQ(error.what(), "Divide by zero") << pText;
-        }
-    }
+        EXPECT_EQ(AlgebraErrorOf([pText] { CScalar{pText}; }), "Divide by zero") << pText;
 }
 
 TEST(ScalarErrors, ResultsPastTheRangeOfADoubleRaiseNumberTooLarge)
@@ -189,18 +171,14 @@ TEST(ScalarErrors, ResultsPastTheRangeOfADoubleRaiseNumberTooLarge)
     for (const auto& [strLeft, strRight] : {std::pair<std::string, std::string>{"1e300.", "1e300."},
                                             {strNines, strNines},
                                             {"1e-320.", "-1e-320."}})
-    {
-        try
-        {
-            CScalar value(strLeft);
-            value.Multiply(CScalar(strRight).Reciprocal().Reciprocal());
-            value.Divide(CScalar(strRight));
-            ADD_FAILURE() << strLeft.substr(0, 12) << " gave " << value.ToText(true);
-        }
-        catch (const CAlgebraError& error)
-        {
-            EXPECT_STREQ(error.what(), kNumberTooLarge) << strLeft.substr(0, 12);
-        }
-    }
+        EXPECT_EQ(AlgebraErrorOf(
+                      [&]
+                      {
+                          CScalar value(strLeft);
+                          value.Multiply(CScalar(strRight).Reciprocal().Reciprocal());
+                          value.Divide(CScalar(strRight));
+                      }),
+                  kNumberTooLarge)
+            << strLeft.substr(0, 12);
 }
 } // namespace

@@ -1,3 +1,4 @@
+#include "AlgebraErrorOf.h"
 #include "Evaluate.h"
 #include "GraphDescription.h"
 #include "RandomText.h"
@@ -74,15 +75,7 @@ TEST(ConstructionTest, TermAndBracketConstructorsParseTheirText)
 
 TEST(ConstructionTest, EquationWithoutEqualsIsRefused)
 {
-    try
-    {
-        CEquation equation("x+1");
-        FAIL() << "no error raised";
-    }
-    catch (const CAlgebraError& error)
-    {
-        EXPECT_STREQ(error.what(), kInvalidEquationCreation);
-    }
+    EXPECT_EQ(AlgebraErrorOf([] { CEquation{"x+1"}; }), kInvalidEquationCreation);
 }
 
 TEST(ConstructionTest, EquationAccessorsAndRightSide)
@@ -102,15 +95,7 @@ TEST(ConstructionTest, DeepBracketsRaiseAClearError)
         std::string(kMaxBracketDepth, '(') + "x" + std::string(kMaxBracketDepth, ')');
     EXPECT_NO_THROW(ConstructFromText(strFine));
     const std::string strDeep = "(" + strFine + ")";
-    try
-    {
-        ConstructFromText(strDeep);
-        FAIL() << "no error raised";
-    }
-    catch (const CAlgebraError& error)
-    {
-        EXPECT_STREQ(error.what(), kBracketsTooDeep);
-    }
+    EXPECT_EQ(AlgebraErrorOf([&] { ConstructFromText(strDeep); }), kBracketsTooDeep);
     EXPECT_THROW(ConstructFromText(std::string(100000, '(')), CAlgebraError);
 }
 

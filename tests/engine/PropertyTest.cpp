@@ -1,12 +1,11 @@
 #include "Evaluate.h"
-#include "PropertyRandomText.h"
+#include "RandomText.h"
 #include "driver/Explanation.h"
 #include "driver/SimplifyRequest.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <random>
 #include <string>
 
 namespace
@@ -24,7 +23,13 @@ bool IsInternalFailure(const std::string& strMessage)
 
 TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
 {
-    CRandomEquationText generator(kSeed);
+    // Shaped like the editor's texts: zero powers, decimals, small powers on brackets.
+    randomtext::CShape shape;
+    shape.m_nMinPower = 0;
+    shape.m_nMaxPower = 4;
+    shape.m_nMaxBracketPower = 2;
+    shape.m_bDecimals = true;
+    randomtext::CRandomText generator(kSeed, shape);
     const auto deadline = std::chrono::steady_clock::now() + kTimeBudget;
     int nDone = 0;
     int nAlgebraErrors = 0;
@@ -32,7 +37,7 @@ TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
     int nUnchecked = 0;
     for (; nDone < kRandomTexts && std::chrono::steady_clock::now() < deadline; ++nDone)
     {
-        const std::string strInput = generator.Next();
+        const std::string strInput = generator.Text();
         const CSimplifyOutcome outcome = RunSimplify(strInput);
         std::string failure;
         if (!g_strIndent.empty())
@@ -69,15 +74,10 @@ TEST(Property, RandomTextsSimplifyToTheSameValueOrRaiseAnAlgebraError)
 // Construction takes any bytes; whatever they build must not crash or escape as another error.
 TEST(Property, RandomBytesNeverCrash)
 {
-    std::mt19937 random(kSeed);
-    const std::string alphabet = "xy0123456789.+-*/=()^!%,$ \xff#";
+    randomtext::CRandomText random(kSeed);
     for (int i = 0; i < 500; ++i)
     {
-        std::string strInput;
-        const int nLength = std::uniform_int_distribution<int>(1, 24)(random);
-        for (int j = 0; j < nLength; ++j)
-            strInput +=
-                alphabet[std::uniform_int_distribution<size_t>(0, alphabet.size() - 1)(random)];
+        const std::string strInput = i % 5 == 0 ? random.Bytes(24) : random.FormatSoup(24);
         const CSimplifyOutcome outcome = RunSimplify(strInput);
         EXPECT_FALSE(outcome.m_strError && IsInternalFailure(*outcome.m_strError))
             << strInput << ": " << *outcome.m_strError;

@@ -87,42 +87,44 @@ INSTANTIATE_TEST_SUITE_P(
         SRecordsCase{
             "%12,3", {3, 15, 25, 3, 0, 37}, {-1, 0, 0, 1, 0, 0}, {15, 15, 15, 15, 0, 15}}));
 
-TEST(LayoutDrawingTest, MixedNumberStacksItsFractionAfterTheWholePart)
+struct SDrawingCase
 {
-    const CEquationLayout layout = Layout("3%1,2$");
-    const std::vector<CLayoutText> expected = {{5, 8, EFontRole::Main, false, "3"},
-                                               {19, 2, EFontRole::Fraction, false, "1"},
-                                               {19, 18, EFontRole::Fraction, false, "2"}};
-    EXPECT_EQ(layout.m_Texts, expected);
-    EXPECT_EQ(layout.m_Bars, (std::vector<CLayoutLine>{{18, 16, 28, 16}}));
+    std::string strText;
+    std::vector<CLayoutText> texts;
+    std::vector<CLayoutLine> bars;
+};
+
+using LayoutDrawingTest = testing::TestWithParam<SDrawingCase>;
+
+TEST_P(LayoutDrawingTest, DrawsTheRunsAndFractionBars)
+{
+    const CEquationLayout layout = Layout(GetParam().strText);
+    EXPECT_EQ(layout.m_Texts, GetParam().texts) << GetParam().strText;
+    EXPECT_EQ(layout.m_Bars, GetParam().bars) << GetParam().strText;
 }
 
-TEST(LayoutDrawingTest, NarrowPartIsCentredUnderOrOverTheWidePart)
-{
-    const CEquationLayout layout = Layout("%1,23$");
-    const std::vector<CLayoutText> expected = {{8, 2, EFontRole::Fraction, false, "1"},
-                                               {5, 18, EFontRole::Fraction, false, "23"}};
-    EXPECT_EQ(layout.m_Texts, expected);
-    EXPECT_EQ(layout.m_Bars, (std::vector<CLayoutLine>{{4, 16, 21, 16}}));
-}
+INSTANTIATE_TEST_SUITE_P(Texts, LayoutDrawingTest,
+                         testing::Values(
+                             // A mixed number stacks its fraction after the whole part.
+                             SDrawingCase{"3%1,2$",
+                                          {{5, 8, EFontRole::Main, false, "3"},
+                                           {19, 2, EFontRole::Fraction, false, "1"},
+                                           {19, 18, EFontRole::Fraction, false, "2"}},
+                                          {{18, 16, 28, 16}}},
+                             // The narrow part is centred over (or under) the wide part.
+                             SDrawingCase{"%1,23$",
+                                          {{8, 2, EFontRole::Fraction, false, "1"},
+                                           {5, 18, EFontRole::Fraction, false, "23"}},
+                                          {{4, 16, 21, 16}}},
+                             SDrawingCase{"%,$", {}, {}},
+                             // A decimal number is drawn in three pieces.
+                             SDrawingCase{"3.5",
+                                          {{5, 8, EFontRole::Main, false, "3"},
+                                           {19, 8, EFontRole::Main, false, "."},
+                                           {33, 8, EFontRole::Main, false, "5"}},
+                                          {}}));
 
-TEST(LayoutDrawingTest, EmptyFractionDrawsNothing)
-{
-    const CEquationLayout layout = Layout("%,$");
-    EXPECT_TRUE(layout.m_Texts.empty());
-    EXPECT_TRUE(layout.m_Bars.empty());
-}
-
-TEST(LayoutDrawingTest, DecimalNumberIsDrawnInThreePieces)
-{
-    const CEquationLayout layout = Layout("3.5");
-    const std::vector<CLayoutText> expected = {{5, 8, EFontRole::Main, false, "3"},
-                                               {19, 8, EFontRole::Main, false, "."},
-                                               {33, 8, EFontRole::Main, false, "5"}};
-    EXPECT_EQ(layout.m_Texts, expected);
-}
-
-TEST(LayoutDrawingTest, MarkedCharactersAreRedAndRunsTakeTheColourBeforeTheirFlush)
+TEST(LayoutColourTest, MarkedCharactersAreRedAndRunsTakeTheColourBeforeTheirFlush)
 {
     // A leading power is marked whole; its run is drawn red in the exponent font.
     const CEquationLayout power = Layout("^2!x", 0, 1000, {true, true, true, false});

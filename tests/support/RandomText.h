@@ -8,6 +8,7 @@
 //   factor: number [fraction] | fraction | (letter | "(" side ")") [power]
 //   fraction: "%" number "," number "$"   power: "^" number "!"
 
+#include <algorithm>
 #include <cstdint>
 #include <random>
 #include <string>
@@ -19,7 +20,9 @@ struct CShape
     int m_nMaxDepth = 2;   // bracket nesting
     int m_nMaxTerms = 3;   // terms per side
     int m_nMaxFactors = 3; // factors per term
-    int m_nMaxPower = 3;   // powers 2..m_nMaxPower
+    int m_nMinPower = 2;   // powers m_nMinPower..m_nMaxPower
+    int m_nMaxPower = 3;
+    int m_nMaxBracketPower = 99; // brackets' powers are written out in full: keep them small
     std::string m_strLetters = "xyz";
     bool m_bDecimals = false; // numbers such as 2.5
     bool m_bEquations = true; // sometimes "side=side"
@@ -106,13 +109,19 @@ private:
         if (nKind == 1)
             return Fraction();
         std::string strBase;
+        int nMaxPower = m_Shape.m_nMaxPower;
         if (nKind < 4 && nDepth < m_Shape.m_nMaxDepth)
+        {
             strBase = "(" + Side(nDepth + 1) + ")";
+            nMaxPower = std::min(nMaxPower, m_Shape.m_nMaxBracketPower);
+        }
         else
             strBase = std::string(1, m_Shape.m_strLetters[static_cast<size_t>(Pick(
                                          0, static_cast<int>(m_Shape.m_strLetters.size()) - 1))]);
         if (Chance(4))
-            strBase += "^" + std::to_string(Pick(2, m_Shape.m_nMaxPower)) + "!";
+            strBase += "^" +
+                       std::to_string(Pick(std::min(m_Shape.m_nMinPower, nMaxPower), nMaxPower)) +
+                       "!";
         return strBase;
     }
 
