@@ -14,9 +14,7 @@ namespace
 {
 std::filesystem::path ExamplesPath()
 {
-    if (const char* szSource = std::getenv("FENNORY_SOURCE_DIR"))
-        return std::filesystem::path(szSource) / "tests/data/examples.txt";
-    return std::filesystem::path(__FILE__).parent_path() / "../data/examples.txt";
+    return std::filesystem::path(FENNORY_SOURCE_DIR) / "tests/data/examples.txt";
 }
 
 std::vector<std::string> ReadExamples()
