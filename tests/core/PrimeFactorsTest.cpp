@@ -60,7 +60,9 @@ TEST(PrimeFactorList, MatchesTrialDivisionForSmallNumbers)
         ASSERT_EQ(Entries(n), expected) << n;
         // A prime p plus a half is taken apart by p itself, found among the sieve's primes.
         if (n >= 5 && n < 5000 && expected.size() == 2)
+        {
             ASSERT_EQ(Entries(n + 0.5), std::vector<double>({1, static_cast<double>(n)})) << n;
+        }
     }
 }
 
