@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Plots the time of the three benchmark series against n from fennory-bench's JSON output.
+# Plots the time of the three benchmark series against n from fennory-bench's JSON output,
+# optionally beside an earlier run (drawn dashed) to show a change.
 #   build/bin/fennory-bench --benchmark_filter='Power|Geometric' --benchmark_format=json > bench.json
-#   scripts/plot-performance.sh bench.json docs/performance.png
+#   scripts/plot-performance.sh bench.json docs/performance.png [before.json]
 set -euo pipefail
 input=${1:?benchmark JSON file}
 output=${2:-docs/performance.png}
+before=${3:-}
 data=$(mktemp)
-trap 'rm -f "$data"' EXIT
+old=$(mktemp)
+trap 'rm -f "$data" "$old"' EXIT
 
-python3 - "$input" > "$data" <<'PY'
+columns() {
+python3 - "$1" <<'PY'
 import json, sys
 series = ["PowerOfSum", "PowerOfTrinomial", "GeometricQuotient"]
 times = {}
@@ -20,6 +24,18 @@ for run in json.load(open(sys.argv[1]))["benchmarks"]:
 for n in sorted({n for _, n in times}):
     print(n, *(times.get((name, n), "NaN") for name in series))
 PY
+}
+
+columns "$input" > "$data"
+plot="plot \"$data\" using 1:2 with linespoints lt 1 title \"(x+1)^n\", \
+     \"$data\" using 1:3 with linespoints lt 2 title \"(x+y+1)^n\", \
+     \"$data\" using 1:4 with linespoints lt 3 title \"(x^n-1)/(x-1)\""
+if [[ -n "$before" ]]; then
+    columns "$before" > "$old"
+    plot+=", \"$old\" using 1:2 with linespoints lt 1 dt 2 title \"(x+1)^n before\", \
+     \"$old\" using 1:3 with linespoints lt 2 dt 2 title \"(x+y+1)^n before\", \
+     \"$old\" using 1:4 with linespoints lt 3 dt 2 title \"(x^n-1)/(x-1) before\""
+fi
 
 gnuplot <<GP
 set terminal pngcairo size 800,500 font "Liberation Sans,11"
@@ -30,8 +46,6 @@ set ylabel "CPU time per request (microseconds)"
 set logscale y
 set grid
 set key top left
-plot "$data" using 1:2 with linespoints title "(x+1)^n", \
-     "$data" using 1:3 with linespoints title "(x+y+1)^n", \
-     "$data" using 1:4 with linespoints title "(x^n-1)/(x-1)"
+$plot
 GP
 echo "wrote $output"

@@ -3,6 +3,8 @@
 #include "core/Number.h"
 #include "driver/Construction.h"
 
+#include <utility>
+
 CSubExpression::CSubExpression()
 {
     m_nOrder = kOrderSubExpression;
@@ -19,11 +21,20 @@ std::string CSubExpression::TextForm(bool bWithOperator, bool bDisplay, bool bFo
 {
     const std::string strPrefix = OperatorPrefix(bWithOperator);
     const std::string strSuffix = PowerSuffix(bDisplay);
-    std::string strBody = bDisplay ? GetSumDisplayText() : GetSumText();
-    if (bForceBrackets || !m_bNoBrackets || !strPrefix.empty() || !strSuffix.empty())
-        strBody = "(" + strBody + ")";
-    const std::string strText = strPrefix + strBody + strSuffix;
-    return bDisplay ? ToDisplayForm(strText) : strText;
+    const std::string strBody = bDisplay ? GetSumDisplayText() : GetSumText();
+    const bool bBrackets =
+        bForceBrackets || !m_bNoBrackets || !strPrefix.empty() || !strSuffix.empty();
+    // Built in one string: text forms are written for every narrative line.
+    std::string strText;
+    strText.reserve(strPrefix.size() + strBody.size() + strSuffix.size() + 2);
+    strText += strPrefix;
+    if (bBrackets)
+        strText += '(';
+    strText += strBody;
+    if (bBrackets)
+        strText += ')';
+    strText += strSuffix;
+    return bDisplay ? ToDisplayForm(std::move(strText)) : strText;
 }
 
 std::string CSubExpression::GetText(bool bWithOperator) const

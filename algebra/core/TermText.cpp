@@ -2,6 +2,7 @@
 #include "core/Term.h"
 
 #include <cctype>
+#include <utility>
 
 namespace
 {
@@ -95,7 +96,7 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
         strResult.erase(0, 1);
     if (strResult.size() > 1 && (strResult[0] == '+' || strResult[0] == '-') && strResult[1] == '/')
         strResult.insert(1, "1");
-    return bDisplay ? ToDisplayForm(strResult) : strResult;
+    return bDisplay ? ToDisplayForm(std::move(strResult)) : strResult;
 }
 
 std::string CEqElm::GetText(bool bBracketSign) const

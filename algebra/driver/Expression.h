@@ -55,7 +55,7 @@ public:
     void AppendNegatedTerms(const CExpression& other);
     // Inserts a clone before the first term that sorts after it.
     void InsertTerm(const CEqElm& term);
-    // Bubble sort by CompareElements; true when anything moved.
+    // Stable sort by CompareElements (adjacent swaps); true when anything moved.
     static bool SortTerms(TermList& terms);
     // Folds adjacent like terms of a sorted list, narrating into this log; true when
     // anything was combined.

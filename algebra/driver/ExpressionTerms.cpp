@@ -29,26 +29,19 @@ void CExpression::InsertTerm(const CEqElm& term)
     m_Terms.insert(it, term.Clone());
 }
 
-// Bubble sort: each pass carries the greatest term to the end of the unsorted part.
+// Insertion by adjacent swaps: stable like a bubble sort, so equal terms keep their order and
+// the result is the same, but a sorted list with a few newcomers (a remainder with a product
+// appended) costs one pass plus their moves rather than a pass per place they move.
 bool CExpression::SortTerms(TermList& terms)
 {
-    if (terms.size() < 2)
-        return false;
     bool bAnySwap = false;
-    for (size_t nEnd = terms.size() - 1; nEnd > 0; --nEnd)
+    for (size_t i = 1; i < terms.size(); ++i)
     {
-        bool bSwapped = false;
-        for (size_t j = 0; j < nEnd; ++j)
+        for (size_t j = i; j > 0 && terms[j - 1]->CompareElements(*terms[j]) > 0; --j)
         {
-            if (terms[j]->CompareElements(*terms[j + 1]) > 0)
-            {
-                std::swap(terms[j], terms[j + 1]);
-                bSwapped = true;
-            }
+            std::swap(terms[j - 1], terms[j]);
+            bAnySwap = true;
         }
-        bAnySwap = bAnySwap || bSwapped;
-        if (!bSwapped)
-            break;
     }
     return bAnySwap;
 }

@@ -105,6 +105,18 @@ TEST(ExpressionTest, CombineLikeTermsNarratesEachFold)
     EXPECT_TRUE(unlike.m_strExplanation.empty());
 }
 
+// Like terms keep the order they were written in, and terms appended to a sorted list (a
+// remainder with a product added) move to their places however far that is.
+TEST(ExpressionTest, SortTermsIsStable)
+{
+    CExpression mixed("3x+y-x+2x+5+y");
+    CExpression::SortTerms(mixed.m_Terms);
+    EXPECT_EQ(mixed.GetText(false), "3x-x+2x+y+y+5");
+    CExpression appended("x^9!+x^8!+x^7!+x^6!+x^5!+x^4!+x^3!+x^2!+x+1-x^9!-3x^9!");
+    EXPECT_TRUE(CExpression::SortTerms(appended.m_Terms));
+    EXPECT_EQ(appended.GetText(false), "x^9!-x^9!-3x^9!+x^8!+x^7!+x^6!+x^5!+x^4!+x^3!+x^2!+x+1");
+}
+
 // Regression: like terms separated by an inconsistent order were never combined.
 TEST(ExpressionTest, SortingBringsLikeTermsTogether)
 {
