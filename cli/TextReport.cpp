@@ -1,6 +1,6 @@
 #include "TextReport.h"
 
-#include "PowerNotation.h"
+#include "model/OrdinaryNotation.h"
 
 #include <algorithm>
 #include <chrono>

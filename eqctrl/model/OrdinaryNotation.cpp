@@ -1,4 +1,4 @@
-#include "PowerNotation.h"
+#include "OrdinaryNotation.h"
 
 #include <cctype>
 
@@ -60,4 +60,12 @@ std::string ToEquationText(std::string_view typed)
             converted += '!';
     }
     return converted;
+}
+
+SOrdinaryConversion ConvertOrdinaryNotation(std::string_view typed)
+{
+    SOrdinaryConversion conversion;
+    conversion.m_bOk = true;
+    conversion.m_strText = ToEquationText(typed);
+    return conversion;
 }

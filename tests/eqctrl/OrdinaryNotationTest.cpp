@@ -1,4 +1,4 @@
-#include "PowerNotation.h"
+#include "model/OrdinaryNotation.h"
 
 #include <gtest/gtest.h>
 
@@ -10,17 +10,17 @@ struct CNotationCase
     const char* m_szText;
 };
 
-class PowerNotation : public ::testing::TestWithParam<CNotationCase>
+class OrdinaryNotation : public ::testing::TestWithParam<CNotationCase>
 {
 };
 
-TEST_P(PowerNotation, BecomesEquationText)
+TEST_P(OrdinaryNotation, BecomesEquationText)
 {
     EXPECT_EQ(ToEquationText(GetParam().m_szTyped), GetParam().m_szText);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Rows, PowerNotation,
+    Rows, OrdinaryNotation,
     ::testing::Values(CNotationCase{"x^2", "x^2!"}, CNotationCase{"x^2!", "x^2!"},
                       CNotationCase{"x^2+1", "x^2!+1"}, CNotationCase{"x^2y", "x^2!y"},
                       CNotationCase{"(x+1)^10", "(x+1)^10!"},
