@@ -48,7 +48,11 @@ CEditOutcome CEditModel::PressKey(EEditKey key)
     case EEditKey::Right:
         return PlaceCaret(m_nCaret < static_cast<int>(m_strText.size()) ? m_nCaret + 1 : m_nCaret);
     case EEditKey::Delete:
-        return DeleteAtCaret();
+    {
+        const std::string strBefore = m_strText;
+        const int nCaretBefore = m_nCaret;
+        return RefuseMisreadNumbers(strBefore, nCaretBefore, DeleteAtCaret());
+    }
     }
     return {};
 }
@@ -67,13 +71,13 @@ bool CEditModel::IsPowerAllowedHere() const
 bool CEditModel::IsInsertPowerEnabled()
 {
     Rescan();
-    return !m_bReadOnly && IsPowerAllowedHere();
+    return !m_bReadOnly && IsPowerAllowedHere() && KeepsNumbersReadable(kPowerTemplate);
 }
 
 bool CEditModel::IsInsertFractionEnabled()
 {
     Rescan();
-    return !m_bReadOnly && !m_Context.AnySet();
+    return !m_bReadOnly && !m_Context.AnySet() && KeepsNumbersReadable(kFractionTemplate);
 }
 
 CEditOutcome CEditModel::InsertPowerCommand()

@@ -89,6 +89,11 @@ private:
     CEditOutcome DeleteAtCaret();
     CEditOutcome DeleteRange(std::size_t nFrom, std::size_t nTo, std::size_t nNewCaret);
 
+    // Takes back an edit that left a number the parser would misread, with the beep.
+    CEditOutcome RefuseMisreadNumbers(const std::string& strBefore, int nCaretBefore,
+                                      CEditOutcome outcome);
+    bool KeepsNumbersReadable(std::string_view strTemplate) const;
+
     bool LeaveStructure(int nCode);
     bool IsPowerAllowedHere() const;
     CEditOutcome InsertTemplate(std::string_view strTemplate);

@@ -28,9 +28,11 @@ CEditOutcome CEditModel::TypeCharacter(int nCode)
         return {};
     }
     Rescan();
+    const std::string strBefore = m_strText;
+    const int nCaretBefore = m_nCaret;
     const CEditOutcome outcome = ActOnCharacter(nCode);
     Rescan();
-    return outcome;
+    return RefuseMisreadNumbers(strBefore, nCaretBefore, outcome);
 }
 
 CEditOutcome CEditModel::ActOnCharacter(int nCode)

@@ -34,3 +34,31 @@ ECharClass GetCharClass(char c)
         return kClassInvalid;
     }
 }
+
+std::vector<std::size_t> FindMisreadPoints(std::string_view strText)
+{
+    std::vector<std::size_t> points;
+    std::size_t i = 0;
+    while (i < strText.size())
+    {
+        if (GetCharClass(strText[i]) != kClassDigit)
+        {
+            ++i;
+            continue;
+        }
+        const std::size_t nStart = i;
+        while (i < strText.size() && GetCharClass(strText[i]) == kClassDigit)
+            ++i;
+        const bool bBeforeFraction = i < strText.size() && strText[i] == kFractionOpen;
+        bool bSeenPoint = false;
+        for (std::size_t j = nStart; j < i; ++j)
+        {
+            if (strText[j] != kDecimalPoint)
+                continue;
+            if (bSeenPoint || bBeforeFraction)
+                points.push_back(j);
+            bSeenPoint = true;
+        }
+    }
+    return points;
+}

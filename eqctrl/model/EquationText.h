@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <string_view>
+#include <vector>
 
 // The equation text is a flat byte string: letters are variables, digits and "." numbers,
 // "^exponent!" a power and "%numerator,denominator$" a fraction. Every byte belongs to one
@@ -44,3 +46,8 @@ inline bool IsAsciiLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
+
+// The points that make a number unreadable: every point after the first in one run of digits
+// and points ("1.5.5"), and every point of a run written right before a fraction ("1.5%1,2$":
+// a mixed number's whole part is whole). The parser would silently misread either.
+std::vector<std::size_t> FindMisreadPoints(std::string_view strText);

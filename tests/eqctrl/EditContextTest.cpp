@@ -69,3 +69,16 @@ TEST(EditCommandTest, MenuItemsInsertTemplatesOnlyWhereEnabledAndNeverWhenReadOn
     EXPECT_FALSE(model.IsInsertPowerEnabled());
     EXPECT_FALSE(model.IsInsertFractionEnabled());
 }
+
+// The fraction would land after 1.5 once the abandoned power template drops out: 1.5%,$.
+TEST(EditCommandTest, InsertFractionIsOffWhereItWouldJoinADecimalNumber)
+{
+    CBeepCounter beeps;
+    CEditModel model;
+    RunKeys(model, "1.5^{R}");
+    ASSERT_EQ(model.GetText(), "1.5^!");
+    EXPECT_FALSE(model.IsInsertFractionEnabled());
+    EXPECT_EQ(model.InsertFractionCommand(), CEditOutcome{});
+    EXPECT_EQ(model.GetText(), "1.5^!");
+    EXPECT_EQ(beeps.Count(), 1);
+}

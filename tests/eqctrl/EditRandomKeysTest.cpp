@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <random>
 #include <string>
 #include <vector>
@@ -29,6 +31,26 @@ std::string FindCorruption(const std::string& strText)
     return cExpected == 0 ? "" : "structure left open";
 }
 
+// "" when every number holds at most one point and no number with a point stands right before
+// a fraction; otherwise the number that would be misread.
+std::string FindMisreadNumber(const std::string& strText)
+{
+    const auto IsNumberCharacter = [](char c) { return (c >= '0' && c <= '9') || c == '.'; };
+    for (std::size_t i = 0; i < strText.size();)
+    {
+        std::size_t nEnd = i;
+        while (nEnd < strText.size() && IsNumberCharacter(strText[nEnd]))
+            ++nEnd;
+        const std::string strNumber = strText.substr(i, nEnd - i);
+        const auto nPoints = std::count(strNumber.begin(), strNumber.end(), '.');
+        const bool bBeforeFraction = nEnd < strText.size() && strText[nEnd] == '%';
+        if (nPoints > 1 || (nPoints == 1 && bBeforeFraction))
+            return "number \"" + strNumber + "\" at " + std::to_string(i);
+        i = nEnd == i ? i + 1 : nEnd;
+    }
+    return "";
+}
+
 // Presses one random key (or clicks at a random place) and returns it as a script token.
 std::string PressRandomKey(std::mt19937& random, CEditModel& model)
 {
@@ -51,7 +73,7 @@ std::string PressRandomKey(std::mt19937& random, CEditModel& model)
 
 // No key sequence may put a letter, an operator, a bracket or another template inside a power
 // or a fraction, or break one open: the marking pass does not look there, so only the editor
-// can keep such text from the parser.
+// can keep such text from the parser. Nor may it join numbers into one the parser misreads.
 TEST(EditRandomKeysTest, NoKeySequenceCorruptsAPowerOrAFraction)
 {
     const unsigned nSeed = 20240611;
@@ -66,6 +88,8 @@ TEST(EditRandomKeysTest, NoKeySequenceCorruptsAPowerOrAFraction)
             strScript += PressRandomKey(random, model);
             const std::string& strText = model.GetText();
             ASSERT_EQ(FindCorruption(strText), "")
+                << "seed " << nSeed << " keys \"" << strScript << "\" gave \"" << strText << '"';
+            ASSERT_EQ(FindMisreadNumber(strText), "")
                 << "seed " << nSeed << " keys \"" << strScript << "\" gave \"" << strText << '"';
             ASSERT_LE(model.GetCaret(), static_cast<int>(strText.size()));
             ASSERT_GE(model.GetCaret(), 0);

@@ -104,6 +104,26 @@ INSTANTIATE_TEST_SUITE_P(Deleting, EditKeysTest, ::testing::Values(
     SKeysRow{"%1,2$", 2, "{D}", "%1,2$", 2, 1},
     SKeysRow{"x", 0, "{D}", "", 0, 0},
     SKeysRow{"xy", kAtEnd, "{D}", "xy", 2, 0}));
+
+// A key is refused when the text it leaves would hold a number with two points or a point
+// right before a fraction, judged where the character lands, after any structure is left.
+INSTANTIATE_TEST_SUITE_P(JoiningNumbers, EditKeysTest, ::testing::Values(
+    // The point left the power and landed before ".5": x^2!..5 read as 0.
+    SKeysRow{"", kAtEnd, "x^2.5{L}{L}{L}.", "x^2!.5", 3, 1},
+    // The abandoned power template dropped out and joined 1.5 and .5.
+    SKeysRow{"", kAtEnd, "1.5^{R}.5", "1.55", 4, 1},
+    // Deleting what stood between two numbers joined them into 1.52.5.
+    SKeysRow{"", kAtEnd, "1.5+2.5{L}{L}{L}{B}", "1.5+2.5", 4, 1},
+    SKeysRow{"1.5+2.5", 3, "{D}", "1.5+2.5", 3, 1},
+    // A fraction after 1.5 once the template dropped out: 1.5%1,2$.
+    SKeysRow{"", kAtEnd, "1.5^{R}{F}1/2", "1.51/2", 6, 1},
+    SKeysRow{"3.5x%1,2$", 4, "{B}", "3.5x%1,2$", 4, 1},
+    SKeysRow{"x^2!%1,2$", 3, ".", "x^2!%1,2$", 3, 1},
+    SKeysRow{"1.5x^2!.5", 7, "{B}", "1.5x.5", 4, 0},
+    SKeysRow{"1.5^2!.5", 6, "{B}", "1.5^2!.5", 6, 1},
+    // Joins that leave one point stay allowed.
+    SKeysRow{"1.5+25", 4, "{B}", "1.525", 3, 0},
+    SKeysRow{"x^2!+.5", 5, "{B}", "x^2!.5", 4, 0}));
 // clang-format on
 
 TEST(EditOutcomeTest, SaysWhenToRepaintAndWhenToFireShowMessage)
