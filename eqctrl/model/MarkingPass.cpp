@@ -149,9 +149,13 @@ private:
         return nMark;
     }
 
-    // A final "=", every bracket left open and every "=" after the first.
+    // A final "=", every bracket left open, every "=" after the first, and the points of a
+    // number the parser would misread ("3.5.2", "1.5%1,2$"). Those points are marked here,
+    // after the walk, so the digits that follow do not copy the mark.
     void MarkAtEnd()
     {
+        for (const std::size_t nPoint : FindMisreadPoints(m_strText))
+            m_Marks[nPoint] |= kErrorNotNumericInStructure;
         const std::size_t nLast = m_strText.size() - 1;
         if (m_strText[nLast] == kEqualsSign && m_nLeadingRunLast != nLast)
             m_Marks[nLast] |= kErrorInvalidLastCharacter;

@@ -6,7 +6,8 @@
 
 // One bit of a character's error word per kind of error.
 inline constexpr std::uint32_t kErrorInvalidFirstCharacter = 1u << 0;
-inline constexpr std::uint32_t kErrorNotNumericInStructure = 1u << 1; // no rule sets it
+// Also the nearest message for a number with two points or a point before a fraction.
+inline constexpr std::uint32_t kErrorNotNumericInStructure = 1u << 1;
 inline constexpr std::uint32_t kErrorAfterOpeningBracket = 1u << 2;
 inline constexpr std::uint32_t kErrorConsecutiveOperators = 1u << 3;
 inline constexpr std::uint32_t kErrorMissingOpeningBracket = 1u << 4;

@@ -37,6 +37,7 @@ const std::string kEqualsInBrackets = "All brackets must be closed before equal 
 const std::string kLast = "Invalid Last Character";
 const std::string kNoTop = "No Top part of fraction";
 const std::string kNoBottom = "No Bottom part of fraction";
+const std::string kNotNumeric = "Invalid in fraction or power (numerics only allowed)";
 
 class ValidationMarkingTest : public ::testing::TestWithParam<SMarkingRow>
 {
@@ -104,4 +105,27 @@ INSTANTIATE_TEST_SUITE_P(Texts, ValidationMarkingTest, ::testing::Values(
     SMarkingRow{"^!x", 1, "x", 0, {0}, {}},
     SMarkingRow{"^!", 1, "", 0, {}, {}},
     SMarkingRow{"^", 1, "", 0, {}, {}}));
+
+// A number the parser would misread: the extra points, or the point of a whole part written
+// before a fraction. Only the points carry the mark; the digits after them do not copy it.
+INSTANTIATE_TEST_SUITE_P(Numbers, ValidationMarkingTest, ::testing::Values(
+    SMarkingRow{"3.5.2", kAtEnd, "3.5.2", 5, {0, 0, 0, 2, 0}, {kNotNumeric}},
+    SMarkingRow{"1..5", kAtEnd, "1..5", 4, {0, 0, 2, 0}, {kNotNumeric}},
+    SMarkingRow{"x^2!..5", kAtEnd, "x^2!..5", 7, {0, 0, 0, 0, 0, 2, 0}, {kNotNumeric}},
+    SMarkingRow{"1.5%1,2$", kAtEnd, "1.5%1,2$", 8, {0, 2, 0, 0, 0, 0, 0, 0}, {kNotNumeric}},
+    SMarkingRow{".%1,2$", kAtEnd, ".%1,2$", 6, {2, 0, 0, 0, 0, 0}, {kNotNumeric}},
+    SMarkingRow{"1.2.3%1,2$", kAtEnd, "1.2.3%1,2$", 10, {0, 2, 0, 2, 0, 0, 0, 0, 0, 0},
+                {kNotNumeric, kNotNumeric}},
+    SMarkingRow{"x^1.5.2!", kAtEnd, "x^1.5.2!", 8, {0, 0, 0, 0, 0, 2, 0, 0}, {kNotNumeric}},
+    SMarkingRow{"%1,2.5.1$", kAtEnd, "%1,2.5.1$", 9, {0, 0, 0, 0, 0, 0, 2, 0, 0}, {kNotNumeric}},
+    // A whole part after a leading power keeps that run's mark and gets its own bit too.
+    SMarkingRow{"^1..2!", kAtEnd, "^1..2!", 6, {1, 1, 1, 3, 1, 1},
+                {kFirst, kFirst, kFirst, kFirst, kNotNumeric, kFirst, kFirst}},
+    // One point per number, and decimals inside a fraction, stay valid.
+    SMarkingRow{"1.5+2.5", kAtEnd, "1.5+2.5", 7, {0, 0, 0, 0, 0, 0, 0}, {}},
+    SMarkingRow{"1.5x.5", kAtEnd, "1.5x.5", 6, {0, 0, 0, 0, 0, 0}, {}},
+    SMarkingRow{"%1.5,2$", kAtEnd, "%1.5,2$", 7, {0, 0, 0, 0, 0, 0, 0}, {}},
+    SMarkingRow{"3%1,2$.5", kAtEnd, "3%1,2$.5", 8, {0, 0, 0, 0, 0, 0, 0, 0}, {}},
+    // Dropping an abandoned template is what joins these two numbers.
+    SMarkingRow{"1.5%,$.5", kAtEnd, "1.5.5", 5, {0, 0, 0, 2, 0}, {kNotNumeric}}));
 // clang-format on
