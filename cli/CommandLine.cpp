@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include "FennoryVersion.h"
 #include "TextReport.h"
 
 #include <CLI/CLI.hpp>
@@ -21,8 +22,8 @@ struct COptions
 
 constexpr const char* kDescription =
     "Simplifies an equation or expression step by step and tells how it was done.\n"
-    "TEXT is equation text (x^2!+2x+1, %1,2$x, 3x/(x+1)=0); ordinary powers (x^2) and blanks "
-    "are accepted too.";
+    "TEXT is equation text (x^2!+2x+1, %1,2$x, 3x/(x+1)=0) or ordinary notation: x^2, x², ×, "
+    "÷, ·, the Unicode minus, ½ and 3 1/2 for a mixed number. Blanks are dropped.";
 constexpr const char* kFooter =
     "Exit status: 0 simplified, 1 the text was refused (messages on standard error), 2 the "
     "simplification failed (message on standard error), 64 bad options, 66 unreadable batch file.\n"
@@ -31,7 +32,20 @@ constexpr const char* kFooter =
 bool IsOptionSpelling(const std::string& arg)
 {
     return arg == "--json" || arg == "--batch" || arg == "--repeat" || arg == "--help" ||
-           arg == "-h" || arg.rfind("--repeat=", 0) == 0;
+           arg == "--version" || arg == "-h" || arg.rfind("--repeat=", 0) == 0;
+}
+
+// The first argument before "--" that is spelt as a long option but is none, or "". No text
+// starts with "--" (two operators in a row), so such an argument is a mistyped option.
+std::string FindUnknownOption(const std::vector<std::string>& args)
+{
+    for (size_t i = 0; i < args.size() && args[i] != "--"; ++i)
+    {
+        const bool bValueOfRepeat = i > 0 && args[i - 1] == "--repeat";
+        if (args[i].rfind("--", 0) == 0 && !IsOptionSpelling(args[i]) && !bValueOfRepeat)
+            return args[i];
+    }
+    return "";
 }
 
 // A text such as -x+1 is not an option: put "--" before it so the parser takes it as TEXT.
@@ -62,6 +76,7 @@ void Describe(CLI::App& app, COptions& options)
     app.add_flag("--json", options.m_bJson, "Print one JSON object instead of the plain narrative");
     app.add_flag("--batch", options.m_bBatch,
                  "Read one text per line and print one JSON object per line");
+    app.set_version_flag("--version", std::string("fennory-cli ") + FENNORY_VERSION);
     app.add_option("--repeat", options.m_nRepeat,
                    "Run each request N times and add \"micros\", the median time")
         ->check(CLI::Range(1, 1000000));
@@ -108,6 +123,12 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
     CLI::App app("fennory-cli", "fennory-cli");
     COptions options;
     Describe(app, options);
+    if (const std::string strUnknown = FindUnknownOption(args); !strUnknown.empty())
+    {
+        err << "fennory-cli: unknown option \"" << strUnknown << "\"\n"
+            << "Run with --help for more information.\n";
+        return kExitUsage;
+    }
     try
     {
         args = SeparateNegativeText(std::move(args));
@@ -117,6 +138,11 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
     catch (const CLI::CallForHelp&)
     {
         out << app.help();
+        return 0;
+    }
+    catch (const CLI::CallForVersion& version)
+    {
+        out << version.what() << "\n";
         return 0;
     }
     catch (const CLI::ParseError& error)

@@ -61,13 +61,21 @@ CTextReport ReportText(const std::string& strInput, int nRepeat)
 {
     CTextReport report;
     report.m_strInput = strInput;
-    report.m_Validation = ValidateEquationText(ToEquationText(strInput));
+    const SOrdinaryConversion conversion = ConvertOrdinaryNotation(strInput);
+    if (!conversion.m_bOk)
+    {
+        report.m_Validation.m_Errors.push_back(conversion.m_strMessage);
+        return report;
+    }
+    report.m_Validation = ValidateEquationText(conversion.m_strText);
+    // Blanks only, or a template that validation dropped: nothing would be simplified, and
+    // an answer with no result must not pass for one.
+    if (report.m_Validation.IsValid() && report.m_Validation.m_strText.empty())
+        report.m_Validation.m_Errors.push_back(kNothingToSimplify);
     if (!report.m_Validation.IsValid())
         return report;
     report.m_bSimplified = true;
     const std::string& strText = report.m_Validation.m_strText;
-    if (strText.empty())
-        return report;
     if (nRepeat > 0)
     {
         double dMicros = 0;

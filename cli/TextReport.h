@@ -18,8 +18,11 @@ struct CTextReport
     std::optional<double> m_dMicros; // median time of the request alone
 };
 
-// Validates the text (after turning ordinary power notation into equation text) and, when
-// it passes, simplifies it; with nRepeat > 0 the request runs that many times and is timed.
+inline constexpr const char* kNothingToSimplify = "Nothing to simplify: the text is empty";
+
+// Reads the text as ordinary notation, validates it and, when it passes, simplifies it; an
+// unreadable character or an empty text is refused like a validation error. With nRepeat > 0
+// the request runs that many times and is timed.
 CTextReport ReportText(const std::string& strInput, int nRepeat = 0);
 
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.

@@ -1,4 +1,5 @@
 #include "CommandLine.h"
+#include "FennoryVersion.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -92,6 +93,73 @@ TEST(CommandLine, NegativeTextIsNotTakenForAnOption)
     EXPECT_EQ(json::parse(run.m_strOut)["input"], "-)");
 }
 
+TEST(CommandLine, VersionNamesTheProgramAndItsVersion)
+{
+    const CRun run = RunCli({"--version"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strOut, std::string("fennory-cli ") + FENNORY_VERSION + "\n");
+}
+
+// "--frobnicate" alone used to be simplified as a text and refused as two operators.
+TEST(CommandLine, UnknownOptionIsAUsageError)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--frobnicate"}, {"--json", "--verbose", "x"}, {"--x+1"}})
+    {
+        const CRun run = RunCli(args);
+        EXPECT_EQ(run.m_nStatus, kExitUsage) << args.front();
+        EXPECT_NE(run.m_strErr.find("unknown option"), std::string::npos) << run.m_strErr;
+        EXPECT_TRUE(run.m_strOut.empty());
+    }
+    // After "--" it is a text, refused as one.
+    EXPECT_EQ(RunCli({"--", "--x"}).m_nStatus, 1);
+}
+
+TEST(CommandLine, EmptyTextIsRefusedWithAMessage)
+{
+    for (const char* szText : {"", "   ", "%,$"})
+    {
+        const CRun run = RunCli({szText});
+        EXPECT_EQ(run.m_nStatus, 1) << '"' << szText << '"';
+        EXPECT_EQ(run.m_strErr, "Nothing to simplify: the text is empty\n");
+        EXPECT_TRUE(run.m_strOut.empty());
+    }
+}
+
+// Each of these used to simplify to a wrong value with no error shown.
+TEST(CommandLine, NumberWithTwoPointsIsRefused)
+{
+    const CRun run = RunCli({"3.5.2"});
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strErr, "Invalid in fraction or power (numerics only allowed)\n");
+    EXPECT_TRUE(run.m_strOut.empty());
+    EXPECT_EQ(RunCli({"1.5%1,2$"}).m_nStatus, 1);
+}
+
+TEST(CommandLine, OrdinaryCharactersAreRead)
+{
+    const CRun times = RunCli({"3×4"});
+    EXPECT_EQ(times.m_nStatus, 0);
+    EXPECT_EQ(times.m_strOut.rfind("Result: 12\n", 0), 0u) << times.m_strOut;
+    for (const char c : times.m_strOut)
+        EXPECT_LT(static_cast<unsigned char>(c), 0x80u) << times.m_strOut;
+    const json square = json::parse(RunCli({"--json", "x²−2x·x+3½"}).m_strOut);
+    EXPECT_EQ(square["result"], "-x^2!+3%1,2$");
+    EXPECT_EQ(json::parse(RunCli({"--json", "x^2-1"}).m_strOut)["result"], "x^2!-1");
+    EXPECT_EQ(json::parse(RunCli({"--json", "3 1/2x"}).m_strOut)["result"], "3%1,2$x");
+}
+
+TEST(CommandLine, UnreadableCharacterIsRefusedWithItsPosition)
+{
+    const CRun run = RunCli({"2#x"});
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_EQ(run.m_strErr, "\"#\" (U+0023) at character 2 cannot be read in an equation\n");
+    const json object = json::parse(RunCli({"--json", "x×2€"}).m_strOut);
+    EXPECT_EQ(object["errors"],
+              json({"\"€\" (U+20AC) at character 4 cannot be read in an equation"}));
+    EXPECT_TRUE(object["result"].is_null());
+}
+
 TEST(CommandLine, BatchAnswersEveryLineInOrderAndExitsZero)
 {
     const CRun run = RunCli({"--batch"}, "*x\r\n\n(x+1\n)\n");
@@ -101,7 +169,7 @@ TEST(CommandLine, BatchAnswersEveryLineInOrderAndExitsZero)
     EXPECT_EQ(objects[0]["input"], "*x");
     EXPECT_EQ(objects[0]["errors"], json({"Invalid First Character"}));
     EXPECT_EQ(objects[1]["input"], "");
-    EXPECT_TRUE(objects[1]["errors"].empty());
+    EXPECT_EQ(objects[1]["errors"], json({"Nothing to simplify: the text is empty"}));
     EXPECT_TRUE(objects[1]["result"].is_null());
     EXPECT_EQ(objects[2]["errors"], json({"Missing closing bracket"}));
     EXPECT_EQ(objects[3]["errors"], json({"Invalid First Character"}));
