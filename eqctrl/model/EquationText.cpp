@@ -62,3 +62,22 @@ std::vector<std::size_t> FindMisreadPoints(std::string_view strText)
     }
     return points;
 }
+
+std::vector<std::size_t> FindLonePoints(std::string_view strText)
+{
+    std::vector<std::size_t> points;
+    std::size_t i = 0;
+    while (i < strText.size())
+    {
+        std::size_t nEnd = i;
+        while (nEnd < strText.size() && strText[nEnd] == kDecimalPoint)
+            ++nEnd;
+        const bool bAfterDigit = i > 0 && IsAsciiDigit(strText[i - 1]);
+        const bool bBeforeDigit = nEnd < strText.size() && IsAsciiDigit(strText[nEnd]);
+        if (nEnd > i && !bAfterDigit && !bBeforeDigit)
+            for (std::size_t j = i; j < nEnd; ++j)
+                points.push_back(j);
+        i = nEnd == i ? i + 1 : nEnd;
+    }
+    return points;
+}

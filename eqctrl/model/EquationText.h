@@ -51,3 +51,7 @@ inline bool IsAsciiLetter(char c)
 // and points ("1.5.5"), and every point of a run written right before a fraction ("1.5%1,2$":
 // a mixed number's whole part is whole). The parser would silently misread either.
 std::vector<std::size_t> FindMisreadPoints(std::string_view strText);
+
+// The points of a "number" that holds no digit at all ("x.y", "2x+."): the parser reads it as
+// 0. Typing passes through it (".5" starts with "."), so only validation marks it.
+std::vector<std::size_t> FindLonePoints(std::string_view strText);

@@ -150,11 +150,13 @@ private:
     }
 
     // A final "=", every bracket left open, every "=" after the first, and the points of a
-    // number the parser would misread ("3.5.2", "1.5%1,2$"). Those points are marked here,
-    // after the walk, so the digits that follow do not copy the mark.
+    // number the parser would misread ("3.5.2", "1.5%1,2$", "x.y"). Those points are marked
+    // here, after the walk, so the digits that follow do not copy the mark.
     void MarkAtEnd()
     {
         for (const std::size_t nPoint : FindMisreadPoints(m_strText))
+            m_Marks[nPoint] |= kErrorNotNumericInStructure;
+        for (const std::size_t nPoint : FindLonePoints(m_strText))
             m_Marks[nPoint] |= kErrorNotNumericInStructure;
         const std::size_t nLast = m_strText.size() - 1;
         if (m_strText[nLast] == kEqualsSign && m_nLeadingRunLast != nLast)

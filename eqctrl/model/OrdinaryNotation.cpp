@@ -409,6 +409,9 @@ private:
             const EPlace next = Step(place, i);
             if (place == EPlace::Outside && next != EPlace::Outside)
                 nOpened = marked.m_nPosition;
+            if (place == EPlace::Power && next == EPlace::Outside && !HoldsNumber(i))
+                Refuse(nOpened,
+                       "The power at character " + std::to_string(nOpened) + " holds no number");
             place = next;
         }
         if (m_Refusal || place == EPlace::Outside)
@@ -417,6 +420,20 @@ private:
                             place == EPlace::PowerDenominator;
         Refuse(nOpened, std::string(bPower ? "The power" : "The fraction") + " at character " +
                             std::to_string(nOpened) + " is not closed");
+    }
+
+    // Whether the power that closes at nClose holds a digit, or is the empty template "^!"
+    // that the editor's validation drops: "x^-!" would be read as x to the power 0.
+    bool HoldsNumber(size_t nClose) const
+    {
+        size_t i = nClose;
+        bool bDigit = false;
+        while (i > 0 && m_Text[i - 1].m_c != '^')
+        {
+            --i;
+            bDigit = bDigit || IsDigit(m_Text[i].m_c);
+        }
+        return bDigit || i == nClose;
     }
 
     EPlace Step(EPlace place, size_t i)

@@ -124,6 +124,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, OrdinaryRefusal, ::testing::Values(
     CRefusalCase{"x^(2)", 3, "\"(\" at character 3 cannot stand in a power: only a number can"},
     CRefusalCase{"%x,2$", 2, "\"x\" at character 2 cannot stand in a fraction: only a number can"},
     CRefusalCase{"x^", 2, "The power at character 2 is not closed"},
+    CRefusalCase{"x^-!", 2, "The power at character 2 holds no number"},
+    CRefusalCase{"x⁻+1", 2, "The power at character 2 holds no number"},
     CRefusalCase{"y+%1,2", 3, "The fraction at character 3 is not closed"}));
 // clang-format on
 } // namespace

@@ -126,6 +126,12 @@ INSTANTIATE_TEST_SUITE_P(Numbers, ValidationMarkingTest, ::testing::Values(
     SMarkingRow{"1.5x.5", kAtEnd, "1.5x.5", 6, {0, 0, 0, 0, 0, 0}, {}},
     SMarkingRow{"%1.5,2$", kAtEnd, "%1.5,2$", 7, {0, 0, 0, 0, 0, 0, 0}, {}},
     SMarkingRow{"3%1,2$.5", kAtEnd, "3%1,2$.5", 8, {0, 0, 0, 0, 0, 0, 0, 0}, {}},
+    // A point with no digit beside it is read as 0: x.y would be 0.
+    SMarkingRow{"x.y", kAtEnd, "x.y", 3, {0, 2, 0}, {kNotNumeric}},
+    SMarkingRow{"2x+.", kAtEnd, "2x+.", 4, {0, 0, 0, 2}, {kNotNumeric}},
+    SMarkingRow{"x^.!", kAtEnd, "x^.!", 4, {0, 0, 2, 0}, {kNotNumeric}},
+    SMarkingRow{"..", kAtEnd, "..", 2, {2, 2}, {kNotNumeric, kNotNumeric}},
+    SMarkingRow{".5+5.", kAtEnd, ".5+5.", 5, {0, 0, 0, 0, 0}, {}},
     // Dropping an abandoned template is what joins these two numbers.
     SMarkingRow{"1.5%,$.5", kAtEnd, "1.5.5", 5, {0, 0, 0, 2, 0}, {kNotNumeric}}));
 // clang-format on
