@@ -90,8 +90,12 @@ void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
         bChanged = false;
     if (NumbersFolded(work.m_Term) ||
         FactorsReordered(work.m_Term, *work.m_pMultiplier, *work.m_pDivisor))
+    {
+        // The divisor part as it stands: a folded divisor number shows as its fraction (1/4).
+        const CEqElm& divisorPart = *work.m_pDivisor;
         work.Line("Which simplifies to:", work.m_pMultiplier->GetDisplayText(true),
-                  DivisorPartDisplay(*work.m_pDivisor), "\r\n");
+                  divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true), "\r\n");
+    }
     if (bChanged)
         work.Explanation() += "\r\n";
 }
@@ -124,8 +128,6 @@ void GatherOutsideFactors(CTermWork& work)
         }
         else
         {
-            // A "*" only separates what was written; the sorted part never starts with one.
-            pClone->SetExplicitMultiply(false);
             work.m_pMultiplier->AddElement(*pClone);
             ++work.m_nMultiplierCount;
             strMultiplierText += strText;

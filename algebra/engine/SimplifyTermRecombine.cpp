@@ -99,25 +99,6 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
     return true;
 }
 
-// /(y+1) beside /(y+1), the copies of a written-out power that did not cancel -> /(y+1)^2!,
-// so the result reads as it was meant rather than as the same bracket over and over.
-bool RaiseEqualDivisor(CEqElm& term, const CSubExpression& entry)
-{
-    if (!entry.m_Power.IsWhole())
-        return false;
-    for (auto& pFactor : term.m_Elements)
-    {
-        CSubExpression* pBracket = pFactor->AsSubExpression();
-        if (pBracket && pBracket->IsDivisor() && pBracket->m_Power.IsWhole() &&
-            pBracket->CompareBodies(entry) == 0)
-        {
-            pBracket->m_Power.Add(entry.m_Power);
-            return true;
-        }
-    }
-    return false;
-}
-
 // G.1: no brackets left -> the outside factors are the one term.
 void RecombineWithoutBrackets(CTermWork& work)
 {
@@ -154,8 +135,7 @@ void RecombineIntoOneTerm(CTermWork& work)
             continue;
         if (pEntry->m_Terms.empty())
             throw CAlgebraError(kDivideByZero);
-        if (!RaiseEqualDivisor(*pTerm, *pEntry))
-            pTerm->AddElement(AsFactor(*pEntry));
+        pTerm->AddElement(AsFactor(*pEntry));
     }
     work.m_List.clear();
     AddOpaqueBrackets(work, *pTerm);
