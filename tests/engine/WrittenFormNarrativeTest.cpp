@@ -1,6 +1,7 @@
 // Whole narratives of requests whose results keep the written forms (starred factors, divisor
 // brackets side by side, a divisor number as its fraction) and of the further result's choice
 // between a copy and a division, letter for letter, further result's log included.
+#include "Evaluate.h"
 #include "driver/Explanation.h"
 #include "driver/SimplifyRequest.h"
 
@@ -295,4 +296,41 @@ Has been simplified to: x/y^2
 };
 
 INSTANTIATE_TEST_SUITE_P(Requests, WrittenFormNarrative, testing::ValuesIn(kCases));
+
+// Results only: a factor written with "*" keeps it wherever it is not the term's first.
+struct CStarRow
+{
+    const char* m_pszInput;
+    const char* m_pszResult;
+    const char* m_pszFurther; // nullptr when there is none
+};
+
+class StarredFactor : public testing::TestWithParam<CStarRow>
+{
+};
+
+TEST_P(StarredFactor, KeepsItsMark)
+{
+    const CStarRow& row = GetParam();
+    const CSimplifyOutcome outcome = RunSimplify(row.m_pszInput);
+    ASSERT_FALSE(outcome.m_strError) << *outcome.m_strError;
+    EXPECT_EQ(outcome.m_strResult, row.m_pszResult) << row.m_pszInput;
+    EXPECT_EQ(outcome.m_strFurther.value_or("none"), row.m_pszFurther ? row.m_pszFurther : "none")
+        << row.m_pszInput;
+    EXPECT_EQ(
+        evaluate::CheckSimplification(row.m_pszInput, outcome.m_strResult, outcome.m_strFurther),
+        "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, StarredFactor,
+                         testing::Values(CStarRow{"2*x", "2*x", nullptr},
+                                         CStarRow{"2*x+3x", "5*x", nullptr},
+                                         CStarRow{"3*x*x", "3*x^2!", nullptr},
+                                         // sorted to the front, where no "*" is written
+                                         CStarRow{"y*x", "xy", nullptr},
+                                         CStarRow{"2*%1,2$", "1", nullptr},
+                                         // through the common divisor and the further result
+                                         CStarRow{"3*x/y", "3*x/y", "3*x/y"},
+                                         CStarRow{"2*x/y+1", "(2*x+y)/y", "(2*x+y)/y"},
+                                         CStarRow{"3*x/(x+1)=0", "3*x/(x+1)=0", "3*x=0"}));
 } // namespace
