@@ -104,6 +104,7 @@ void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
 // A: plain factors -> the multiplier part and the divisor part; brackets are only counted.
 void GatherOutsideFactors(CTermWork& work)
 {
+    const bool bNarrating = Narrating();
     const std::string strOpening = CoefficientOpening(work.m_Term.m_Coefficient);
     std::string strMultiplierText = strOpening;
     std::string strOutsideDisplay = strOpening;
@@ -116,7 +117,7 @@ void GatherOutsideFactors(CTermWork& work)
             continue;
         }
         std::string strText = pFactor->GetText(true);
-        std::string strDisplay = pFactor->GetDisplayText(true);
+        std::string strDisplay = bNarrating ? pFactor->GetDisplayText(true) : std::string();
         if (IsUnitText(strText))
             strText.clear(), strDisplay.clear();
         auto pClone = pFactor->Clone();
@@ -135,6 +136,6 @@ void GatherOutsideFactors(CTermWork& work)
         strOutsideDisplay += strDisplay;
     }
     work.m_bNothingOutside = strMultiplierText.empty() && strDivisorText.empty();
-    if (!work.m_bNothingOutside)
+    if (!work.m_bNothingOutside && bNarrating)
         WriteOutsideHeader(work, strOutsideDisplay);
 }
