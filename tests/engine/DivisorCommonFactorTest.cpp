@@ -45,6 +45,9 @@ INSTANTIATE_TEST_SUITE_P(
         // only the shared letter moves; the other divisor stays outside
         CDivisorFactorRow{"SeveralVariablesOutside", "(x^2!z+xz)/(xyz+yz)/(yz)", "(x/y^2)/z"},
         CDivisorFactorRow{"SeveralVariablesShared", "(x/(yz)+1/(yz))/(yz)", "(x+1)/y^2/z^2"},
+        // a divisor bracket turned over puts a multiplier beside the divisors outside
+        CDivisorFactorRow{"TurnedOverBracketOutside", "(x^2!+x)/(x/y)", "xy+y"},
+        CDivisorFactorRow{"TurnedOverBracketBesideDivisor", "(xy+y)/(1/y)/y", "xy+y"},
         // a plain multiplier common factor still cancels as before
         CDivisorFactorRow{"MultiplierCommonFactor", "(x^2!+x)/x", "x+1"},
         CDivisorFactorRow{"MultiplierCommonFactorOfLowerPower", "(x^2!y+xy)/x^2!", "(xy+y)/x"}),
