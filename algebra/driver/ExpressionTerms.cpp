@@ -51,6 +51,7 @@ bool CExpression::CombineLikeTerms(TermList& terms)
 {
     if (terms.size() < 2)
         return false;
+    const bool bNarrating = Narrating();
     bool bCombined = false;
     size_t i = 0;
     while (i + 1 < terms.size())
@@ -60,19 +61,20 @@ bool CExpression::CombineLikeTerms(TermList& terms)
             ++i;
             continue;
         }
-        AppendEntry(m_strExplanation, "Combine ", terms[i]->GetDisplayText(false), " with ",
-                    terms[i + 1]->GetDisplayText(false));
+        if (bNarrating)
+            AppendEntry(m_strExplanation, "Combine ", terms[i]->GetDisplayText(false), " with ",
+                        terms[i + 1]->GetDisplayText(false));
         const bool bZero = terms[i]->CombineLike(*terms[i + 1]);
-        if (bZero)
-            m_strExplanation += " Giving Nothing (they cancel each other out)\r\n";
-        else
-            m_strExplanation += " Giving " + terms[i]->GetDisplayText(false) + "\r\n";
+        if (bNarrating)
+            m_strExplanation +=
+                bZero ? std::string(" Giving Nothing (they cancel each other out)\r\n")
+                      : " Giving " + terms[i]->GetDisplayText(false) + "\r\n";
         terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i) + 1);
         if (bZero)
             terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
         bCombined = true;
     }
-    if (bCombined)
+    if (bCombined && bNarrating)
         m_strExplanation += "\r\n";
     return bCombined;
 }

@@ -206,7 +206,19 @@ bool DivideOrRecall(CSubExpression& higher, const CSubExpression& lower,
         return false;
     }
     std::unique_ptr<CSubExpression> pRemainder;
-    higher.PolynomialDivide(lower, pQuotient, pRemainder);
+    // Only an exact division is told: one that will leave a remainder runs without narrative,
+    // and is told after all should it come out exact.
+    if (LooksInexact(higher, lower))
+    {
+        {
+            CQuietNarrative quiet;
+            higher.PolynomialDivide(lower, pQuotient, pRemainder);
+        }
+        if (pQuotient && !pRemainder && Narrating())
+            higher.PolynomialDivide(lower, pQuotient, pRemainder);
+    }
+    else
+        higher.PolynomialDivide(lower, pQuotient, pRemainder);
     if (pQuotient && !pRemainder)
         return true;
     inexact = {std::move(pQuotient), std::move(pRemainder), higher.m_strExplanation};
@@ -328,6 +340,8 @@ std::unique_ptr<CExpression> CommonExpressionOf(CCancelling& work, CSubExpressio
 std::unique_ptr<CExpression> FindCommonExpression(CCancelling& work, CSubExpression& first,
                                                   CSubExpression& second, int nRank)
 {
+    // Euclid's divisions and the scaling narrate into logs no line ever shows.
+    CQuietNarrative quiet;
     std::unique_ptr<CExpression> pCommon = nRank == -1 ? CommonExpressionOf(work, second, first)
                                                        : CommonExpressionOf(work, first, second);
     if (!pCommon || pCommon->m_Terms.empty())

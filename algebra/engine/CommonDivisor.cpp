@@ -66,7 +66,11 @@ std::unique_ptr<CEqElmAtom> RaisedFactor(const CEqElmAtom& factor, const CScalar
         pFactor->m_Power.Negate();
         bDivisor = !bDivisor;
     }
-    pFactor->m_nOperation = bDivisor ? CEqElmAtom::kDivisor : CEqElmAtom::kJuxtaposed;
+    // A multiplier keeps the "*" it was written with; a divisor turned over joins plainly.
+    if (bDivisor)
+        pFactor->SetDivisor();
+    else if (pFactor->IsDivisor())
+        pFactor->SetExplicitMultiply(false);
     return pFactor;
 }
 

@@ -21,5 +21,10 @@ using SubExpressionList = std::vector<std::unique_ptr<CSubExpression>>;
 void CancelSubexpressions(SubExpressionList& list, CEqElm& multiplierPart,
                           const CEqElm& divisorPart, std::string& strExplanation);
 
+// A forecast of the engine's long division of dividend by divisor (in the divisor's main
+// variable, as left by CompareLeadingPower): true when a remainder is all but certain. Only
+// picks the order of work; the division itself decides.
+bool LooksInexact(const CExpression& dividend, const CExpression& divisor);
+
 // k with p = k x q term by term (both in canonical order); zero when there is none.
 CScalar ProportionalityRatio(const CExpression& p, const CExpression& q);

@@ -74,10 +74,9 @@ std::unique_ptr<CExpression> CEquation::RemoveDivisions()
     int nMultipliers = 0;
     for (auto pFactor = term.FirstElement(); pFactor; pFactor = term.NextElement())
     {
-        const bool bDivisor = pFactor->IsDivisor();
-        pFactor->SetExplicitMultiply(false);
-        if (bDivisor)
+        if (pFactor->IsDivisor())
         {
+            pFactor->SetExplicitMultiply(false);
             divisors.AddElement(*pFactor);
             continue;
         }

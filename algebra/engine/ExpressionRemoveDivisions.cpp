@@ -81,23 +81,6 @@ void AddRemainderOverDivisors(CSubExpression& quotient, const CSubExpression& re
     quotient.InsertTerm(*pTerm);
 }
 
-// The numerator leads in another variable (xy^2-1 over x, 6xyz-2 over z), yet still reaches
-// the denominator's degree in the denominator's own leading variable: divide in that one, so
-// the further result reads xy^2-1/x rather than repeating the result. Only a one-term
-// denominator, which divides each term as it stands; a longer one can run the coefficients
-// past exact fractions.
-bool DividesInOwnVariable(CFraction& fraction)
-{
-    CSubExpression& denominator = fraction.m_Denominator;
-    if (denominator.m_Terms.size() != 1)
-        return false;
-    denominator.FindMainVariable(0);
-    if (denominator.m_nHighestPower <= 0)
-        return false;
-    fraction.m_Numerator.FindMainVariable(denominator.m_cMainVariable);
-    return fraction.m_Numerator.m_nHighestPower >= denominator.m_nHighestPower;
-}
-
 } // namespace
 
 // k f / g (one term) -> quotient + remainder/g by polynomial division; otherwise a copy
@@ -110,14 +93,13 @@ std::unique_ptr<CExpression> CExpression::RemoveDivisions()
     SplitTerm(*m_Terms.front(), fraction, plainDivisors);
     BuildDenominator(plainDivisors, fraction);
     const int nRank = fraction.m_Numerator.CompareLeadingPower(fraction.m_Denominator);
-    if (nRank != 0 && nRank != 1 && !DividesInOwnVariable(fraction))
+    if (nRank != 0 && nRank != 1)
         return Clone();
     std::unique_ptr<CSubExpression> pQuotient;
     std::unique_ptr<CSubExpression> pRemainder;
     fraction.m_Numerator.PolynomialDivide(fraction.m_Denominator, pQuotient, pRemainder);
-    // A remainder that still holds divisions (y+6/z from x over xz-yz-6) would put a fraction
-    // inside the bracket over the divisor, which reads worse than the result it came from.
-    if (!pQuotient || (pRemainder && pRemainder->GetDivisionState() == 2))
+    // A divisor refused as too complex leaves the expression as it is.
+    if (!pQuotient)
         return Clone();
     AppendEntry(m_strExplanation,
                 "The Expression still has divisions, Brimlet has been unable to remove the "

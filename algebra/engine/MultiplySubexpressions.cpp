@@ -57,7 +57,7 @@ bool ResimplifyProducts(CExpression& receiver)
     {
         CExpression::TermList output;
         SimplifyTerm(*terms[i], output);
-        if (output.size() != 1 || output.front()->CompareElements(*terms[i]) != 0)
+        if (Narrating() && (output.size() != 1 || output.front()->CompareElements(*terms[i]) != 0))
         {
             receiver.m_strExplanation += terms[i]->GetExplanation();
             receiver.m_strExplanation += kLineEnd;
@@ -78,13 +78,16 @@ bool ResimplifyProducts(CExpression& receiver)
 // (a+b) x (c+d) -> ac+ad+bc+bd in place, each product simplified again
 void CExpression::Multiply(const CExpression& other)
 {
+    const bool bNarrating = Narrating();
     m_strExplanation.clear();
-    AppendEntry(m_strExplanation, "We multiply ", GetDisplayText(true), " By ",
-                other.GetDisplayText(true), kLineEnd);
+    if (bNarrating)
+        AppendEntry(m_strExplanation, "We multiply ", GetDisplayText(true), " By ",
+                    other.GetDisplayText(true), kLineEnd);
     CExplanationLevel level;
     AppendEntry(m_strExplanation, kMultiplyMethod);
     m_Terms = MultiplyAllTerms(m_Terms, other.m_Terms);
-    AppendEntry(m_strExplanation, "This gives: ", GetDisplayText(true), kLineEnd);
-    if (!m_Terms.empty() && ResimplifyProducts(*this))
+    if (bNarrating)
+        AppendEntry(m_strExplanation, "This gives: ", GetDisplayText(true), kLineEnd);
+    if (!m_Terms.empty() && ResimplifyProducts(*this) && bNarrating)
         AppendEntry(m_strExplanation, "This now gives: ", GetDisplayText(true), kLineEnd);
 }

@@ -155,31 +155,36 @@ std::unique_ptr<CSubExpression> PartialQuotient(const CDivision& division)
 // remainder -> remainder - P x divisor, the quotient collecting P; one step of long division.
 void DivideOnce(CDivision& division)
 {
+    const bool bNarrating = Narrating();
     std::unique_ptr<CSubExpression> pPartial = PartialQuotient(division);
-    division.Line("Find all the terms in the remainder for the highest power of common variable "
-                  "and divide them by the divisor term we found above add the result together, "
-                  "this gives: ",
-                  pPartial->GetDisplayText(true), kLineEnd);
+    if (bNarrating)
+        division.Line("Find all the terms in the remainder for the highest power of common "
+                      "variable and divide them by the divisor term we found above add the result "
+                      "together, this gives: ",
+                      pPartial->GetDisplayText(true), kLineEnd);
     division.m_pQuotient->AppendTerms(*pPartial);
     if (division.m_pQuotient->m_Terms.size() > static_cast<std::size_t>(kMaxTermsInOneProduct))
         throw CAlgebraError(kExpressionTooLarge);
-    division.Line("This is added to the results expression, making the results expression: ",
-                  division.m_pQuotient->GetDisplayText(true), kLineEnd);
+    if (bNarrating)
+        division.Line("This is added to the results expression, making the results expression: ",
+                      division.m_pQuotient->GetDisplayText(true), kLineEnd);
     division.Line("It is also multiplied by the divisor expression, i.e.\r\n");
     pPartial->Multiply(division.m_Divisor);
     division.m_Dividend.m_strExplanation += pPartial->m_strExplanation;
     division.m_pRemainder->AppendNegatedTerms(*pPartial);
-    division.Line("Now subtract the result of this multiplication from the remainder which gives "
-                  "of a remainder of: ",
-                  division.m_pRemainder->GetDisplayText(true), kLineEnd);
+    if (bNarrating)
+        division.Line("Now subtract the result of this multiplication from the remainder which "
+                      "gives of a remainder of: ",
+                      division.m_pRemainder->GetDisplayText(true), kLineEnd);
     std::unique_ptr<CSubExpression> pSimplified;
     {
         CExplanationLevel level;
         pSimplified = division.m_pRemainder->SimplifyParts("Subexpression");
     }
     division.m_Dividend.m_strExplanation += division.m_pRemainder->m_strExplanation;
-    division.Line("Which means the remainder is now: ", pSimplified->GetDisplayText(true),
-                  kLineEnd);
+    if (bNarrating)
+        division.Line("Which means the remainder is now: ", pSimplified->GetDisplayText(true),
+                      kLineEnd);
     pSimplified->FindMainVariable(division.m_cVariable);
     division.m_pRemainder = std::move(pSimplified);
 }
@@ -211,10 +216,12 @@ bool DivideWhileDegreeFalls(CDivision& division)
 // The finished division -> the closing lines; an empty remainder becomes none.
 void ReportResult(CDivision& division)
 {
-    division.Line("There are no longer terms in the remainder with the common variable to a power "
-                  "equal or higher than the divisor term so the division is complete and the "
-                  "result of division is: ",
-                  division.m_pQuotient->GetDisplayText(true), kLineEnd);
+    if (Narrating())
+        division.Line(
+            "There are no longer terms in the remainder with the common variable to a power "
+            "equal or higher than the divisor term so the division is complete and the "
+            "result of division is: ",
+            division.m_pQuotient->GetDisplayText(true), kLineEnd);
     if (division.m_pRemainder->IsZero())
     {
         division.Line("The remainder is empty so the division worked, i.e. the divisor expression "
@@ -222,7 +229,9 @@ void ReportResult(CDivision& division)
         division.m_pRemainder.reset();
         return;
     }
-    division.Line("With a remainder of: ", division.m_pRemainder->GetDisplayText(true), kLineEnd);
+    if (Narrating())
+        division.Line("With a remainder of: ", division.m_pRemainder->GetDisplayText(true),
+                      kLineEnd);
 }
 
 } // namespace
@@ -237,8 +246,9 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     m_strExplanation.clear();
     CDivision division{*this,   divisor, divisor.m_cMainVariable, divisor.m_nHighestPower, nullptr,
                        nullptr, nullptr};
-    division.Line("Dividing ", GetDisplayText(true), " by ", divisor.GetDisplayText(true),
-                  kLineEnd);
+    if (Narrating())
+        division.Line("Dividing ", GetDisplayText(true), " by ", divisor.GetDisplayText(true),
+                      kLineEnd);
     CExplanationLevel level;
     division.m_pQuotient = std::make_unique<CSubExpression>();
     division.m_pRemainder = CopyOfDividend(*this);
@@ -253,9 +263,10 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     division.m_pRemainder->FindMainVariable(division.m_cVariable);
     division.Line("Before we do any divisions the the expression we are dividing into is moved "
                   "to the remainder expression\r\n");
-    division.Line("We will use the the term with highest power of the common variable from the "
-                  "divisor and repeatedly divide the remainder by it, this term is: ",
-                  division.m_pLeading->GetDisplayText(false), kLineEnd);
+    if (Narrating())
+        division.Line("We will use the the term with highest power of the common variable from "
+                      "the divisor and repeatedly divide the remainder by it, this term is: ",
+                      division.m_pLeading->GetDisplayText(false), kLineEnd);
     if (!DivideWhileDegreeFalls(division))
     {
         pRemainder = CopyOfDividend(*this);

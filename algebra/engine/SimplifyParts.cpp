@@ -37,11 +37,12 @@ void DropZeroTerms(CExpression::TermList& terms)
 std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string& strName)
 {
     m_strExplanation.clear();
+    const bool bNarrating = Narrating();
     const std::string strLabel = m_bNoBrackets ? "Expression " : strName;
-    const std::string strBefore = GetDisplayText(false);
-    const std::string strBeforeText = GetText(true);
-    const std::string strBeforeSum = SumText(m_Terms);
-    if (!m_Terms.empty())
+    const std::string strBefore = bNarrating ? GetDisplayText(false) : std::string();
+    const std::string strBeforeText = bNarrating ? GetText(true) : std::string();
+    const std::string strBeforeSum = bNarrating ? SumText(m_Terms) : std::string();
+    if (!m_Terms.empty() && bNarrating)
         AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
                     "\r\n\r\n");
     TermList results;
@@ -50,10 +51,10 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
         SimplifyTerm(*pTerm, results);
         m_strExplanation += pTerm->GetExplanation();
     }
-    if (SumText(results) != strBeforeSum)
+    if (bNarrating && SumText(results) != strBeforeSum)
         AppendEntry(m_strExplanation, "The parts making up the ", strLabel,
                     " have now been simplified to:", SumDisplayText(results), "\r\n\r\n");
-    if (SortTerms(results))
+    if (SortTerms(results) && bNarrating)
     {
         AppendEntry(m_strExplanation,
                     "Brimlet now reorders this expression, this makes the following stage and "
@@ -73,6 +74,8 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     pResult->m_Power = m_Power;
     pResult->m_nOperation = m_nOperation;
     pResult->m_bNoBrackets = m_bNoBrackets;
+    if (!bNarrating)
+        return pResult;
     AppendEntry(m_strExplanation, "The original ", strLabel, " ", strBefore, "\r\n");
     if (pResult->GetText(true) == strBeforeText)
         AppendEntry(m_strExplanation, "Could NOT be simplified.\r\n\r\n");

@@ -10,7 +10,7 @@ void CancelOutsideFactors(CTermWork& work)
     multiplierPart.CancelCommonFactors(divisorPart);
     const std::string strCancelled = multiplierPart.m_strExplanation;
     work.Explanation() += strCancelled;
-    if (strCancelled.empty())
+    if (strCancelled.empty() || !Narrating())
         return;
     work.Line(work.HasBracketsLeft() ? "Which means the term outside the brackets becomes:\r\n"
                                      : "Which means the term becomes:\r\n");

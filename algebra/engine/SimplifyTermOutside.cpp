@@ -90,8 +90,12 @@ void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
         bChanged = false;
     if (NumbersFolded(work.m_Term) ||
         FactorsReordered(work.m_Term, *work.m_pMultiplier, *work.m_pDivisor))
+    {
+        // The divisor part as it stands: a folded divisor number shows as its fraction (1/4).
+        const CEqElm& divisorPart = *work.m_pDivisor;
         work.Line("Which simplifies to:", work.m_pMultiplier->GetDisplayText(true),
-                  DivisorPartDisplay(*work.m_pDivisor), "\r\n");
+                  divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true), "\r\n");
+    }
     if (bChanged)
         work.Explanation() += "\r\n";
 }
@@ -100,6 +104,7 @@ void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
 // A: plain factors -> the multiplier part and the divisor part; brackets are only counted.
 void GatherOutsideFactors(CTermWork& work)
 {
+    const bool bNarrating = Narrating();
     const std::string strOpening = CoefficientOpening(work.m_Term.m_Coefficient);
     std::string strMultiplierText = strOpening;
     std::string strOutsideDisplay = strOpening;
@@ -112,7 +117,7 @@ void GatherOutsideFactors(CTermWork& work)
             continue;
         }
         std::string strText = pFactor->GetText(true);
-        std::string strDisplay = pFactor->GetDisplayText(true);
+        std::string strDisplay = bNarrating ? pFactor->GetDisplayText(true) : std::string();
         if (IsUnitText(strText))
             strText.clear(), strDisplay.clear();
         auto pClone = pFactor->Clone();
@@ -124,8 +129,6 @@ void GatherOutsideFactors(CTermWork& work)
         }
         else
         {
-            // A "*" only separates what was written; the sorted part never starts with one.
-            pClone->SetExplicitMultiply(false);
             work.m_pMultiplier->AddElement(*pClone);
             ++work.m_nMultiplierCount;
             strMultiplierText += strText;
@@ -133,6 +136,6 @@ void GatherOutsideFactors(CTermWork& work)
         strOutsideDisplay += strDisplay;
     }
     work.m_bNothingOutside = strMultiplierText.empty() && strDivisorText.empty();
-    if (!work.m_bNothingOutside)
+    if (!work.m_bNothingOutside && bNarrating)
         WriteOutsideHeader(work, strOutsideDisplay);
 }

@@ -30,8 +30,49 @@ CSubExpression* LastMultiplierEntry(const SubExpressionList& list)
     return nullptr;
 }
 
+// The divisor part's factors that stand below the line; a factor an inverted bracket put
+// there as a multiplier (y of /(x/y)) cannot take a common factor out of the bracket.
+std::unique_ptr<CEqElm> DivisorsBelowTheLine(const CEqElm& divisorPart)
+{
+    auto pDivisors = std::make_unique<CEqElm>();
+    for (const auto& pFactor : divisorPart.m_Elements)
+        if (pFactor->IsDivisor())
+            pDivisors->m_Elements.push_back(pFactor->Clone());
+    return pDivisors;
+}
+
+bool SameBase(const CEqElmAtom& a, const CEqElmAtom& b)
+{
+    const CSubExpression* pA = a.AsSubExpression();
+    const CSubExpression* pB = b.AsSubExpression();
+    if (pA || pB)
+        return pA && pB && pA->CompareBodies(*pB) == 0;
+    return a.CompareBase(b) == 0;
+}
+
+// The bracket was divided by each common factor's base at its power (whichever side of the
+// line the factor stood on in the bracket), so the divisor of that base outside gives up as
+// much: /y^3 less y becomes /y^2, /y less y goes.
+void TakeCommonFactorFromDivisors(CEqElm& divisorPart, const CEqElm& common)
+{
+    for (const auto& pCommon : common.m_Elements)
+    {
+        auto& divisors = divisorPart.m_Elements;
+        for (auto it = divisors.begin(); it != divisors.end(); ++it)
+        {
+            if (!(*it)->IsDivisor() || !SameBase(**it, *pCommon))
+                continue;
+            (*it)->SubtractPower(*pCommon);
+            if ((*it)->m_Power.IsZero())
+                divisors.erase(it);
+            break;
+        }
+    }
+}
+
 // G.3.a: (2x+4xy)/x -> (1+2y): a factor shared by every term of the bracket and the outside
-// divisor is divided out of both. The bracket's coefficients stay where they are.
+// divisor is divided out of both; (x/y)/y -> (x/y^2), the divisor matched by its base. The
+// bracket's coefficients stay where they are.
 bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
 {
     CEqElm& divisorPart = *work.m_pDivisor;
@@ -39,7 +80,7 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
     if (!pCommon || !pCommon->HasFactors())
         return false;
     pCommon->m_Coefficient = CScalar();
-    pCommon->KeepCommonFactors(divisorPart);
+    pCommon->KeepCommonFactors(*DivisorsBelowTheLine(divisorPart));
     if (!pCommon->HasFactors())
         return false;
     work.Line("Brimlet has noticed that all the terms of the subexpression ",
@@ -52,31 +93,10 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
         bracket.DivideEachTerm(*pCommon);
         work.Explanation() += bracket.m_strExplanation;
     }
-    const CScalar divisorCoefficient = divisorPart.m_Coefficient;
-    pCommon->CancelCommonFactors(divisorPart);
-    divisorPart.m_Coefficient = divisorCoefficient;
+    TakeCommonFactorFromDivisors(divisorPart, *pCommon);
     work.Line("The subexpression after the division is now: ", bracket.GetDisplayText(true),
               " and the divisor has become: ", divisorPart.GetDisplayText(false), "\r\n");
     return true;
-}
-
-// /(y+1) beside /(y+1), the copies of a written-out power that did not cancel -> /(y+1)^2!,
-// so the result reads as it was meant rather than as the same bracket over and over.
-bool RaiseEqualDivisor(CEqElm& term, const CSubExpression& entry)
-{
-    if (!entry.m_Power.IsWhole())
-        return false;
-    for (auto& pFactor : term.m_Elements)
-    {
-        CSubExpression* pBracket = pFactor->AsSubExpression();
-        if (pBracket && pBracket->IsDivisor() && pBracket->m_Power.IsWhole() &&
-            pBracket->CompareBodies(entry) == 0)
-        {
-            pBracket->m_Power.Add(entry.m_Power);
-            return true;
-        }
-    }
-    return false;
 }
 
 // G.1: no brackets left -> the outside factors are the one term.
@@ -115,8 +135,7 @@ void RecombineIntoOneTerm(CTermWork& work)
             continue;
         if (pEntry->m_Terms.empty())
             throw CAlgebraError(kDivideByZero);
-        if (!RaiseEqualDivisor(*pTerm, *pEntry))
-            pTerm->AddElement(AsFactor(*pEntry));
+        pTerm->AddElement(AsFactor(*pEntry));
     }
     work.m_List.clear();
     AddOpaqueBrackets(work, *pTerm);

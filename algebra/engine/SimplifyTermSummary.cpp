@@ -6,7 +6,7 @@
 void WriteSummary(CTermWork& work)
 {
     const std::size_t nAppended = work.m_Output.size() - work.m_nOutputStart;
-    if (nAppended != 1 || work.m_Term.m_bQuiet)
+    if (nAppended != 1 || work.m_Term.m_bQuiet || !Narrating())
         return;
     const CEqElm& result = *work.m_Output[work.m_nOutputStart];
     if (result.GetText(false) == work.m_strText)

@@ -42,29 +42,35 @@ void CEqElm::CancelCommonFactors(CEqElm& divisorPart)
             const int nCompare = f.ComparePower(d);
             if (nCompare == 0)
             {
-                AppendEntry(m_strExplanation, "Have found ", f.GetDisplayText(true),
-                            " is common to both multipliers and divisors and so may be cancelled "
-                            "out.\r\n");
+                if (Narrating())
+                    AppendEntry(
+                        m_strExplanation, "Have found ", f.GetDisplayText(true),
+                        " is common to both multipliers and divisors and so may be cancelled "
+                        "out.\r\n");
                 Erase(m_Elements, j);
                 Erase(divisors, i);
                 bAdvance = false;
             }
             else if (nCompare < 0)
             {
-                AppendEntry(m_strExplanation, "Have found the multiplier ", f.GetDisplayText(true),
-                            " and the divisor ", d.GetDisplayText(true),
-                            " These may be combined to leave the divisor ");
+                if (Narrating())
+                    AppendEntry(m_strExplanation, "Have found the multiplier ",
+                                f.GetDisplayText(true), " and the divisor ", d.GetDisplayText(true),
+                                " These may be combined to leave the divisor ");
                 d.SubtractPower(f);
                 Erase(m_Elements, j);
-                m_strExplanation += d.GetDisplayText(true) + ".\r\n";
+                if (Narrating())
+                    m_strExplanation += d.GetDisplayText(true) + ".\r\n";
             }
             else
             {
-                AppendEntry(m_strExplanation, "Have found the multiplier ", f.GetDisplayText(true),
-                            " and the divisor ", d.GetDisplayText(true),
-                            " These may be combined to leave the multiplier ");
+                if (Narrating())
+                    AppendEntry(m_strExplanation, "Have found the multiplier ",
+                                f.GetDisplayText(true), " and the divisor ", d.GetDisplayText(true),
+                                " These may be combined to leave the multiplier ");
                 f.SubtractPower(d);
-                m_strExplanation += f.GetDisplayText(true) + ".\r\n";
+                if (Narrating())
+                    m_strExplanation += f.GetDisplayText(true) + ".\r\n";
                 Erase(divisors, i);
                 bAdvance = false;
             }

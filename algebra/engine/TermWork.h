@@ -45,7 +45,7 @@ struct CTermWork
     CExpression::TermList& m_Output;
     std::size_t m_nOutputStart;
     std::string m_strText;    // the term's internal text, T
-    std::string m_strDisplay; // its display text, T'
+    std::string m_strDisplay; // its display text, T' (only while narrating)
     std::string m_strSign;    // "+", "-" or empty
     std::unique_ptr<CEqElm> m_pMultiplier;
     std::unique_ptr<CEqElm> m_pDivisor;

