@@ -54,9 +54,11 @@ void CFennoryDlg::SetHistoryShown(bool bShown)
                              static_cast<QWidget*>(m_pUi->listHistory),
                              static_cast<QWidget*>(m_pUi->buttonClearHistory)})
         pWidget->setVisible(bShown);
+    // Growing the minimum first would widen the window before the column is added.
     const QSize minimum = MinimumWindowSize(*this, bShown);
+    const int nWidth = width() + minimum.width() - nOldMinimum;
     setMinimumSize(minimum);
-    resize(width() + minimum.width() - nOldMinimum, height());
+    resize(nWidth, height());
     LayOutWindow(*this, bShown);
     QSettings().setValue(kShownKey, bShown);
 }
