@@ -119,6 +119,13 @@ void CFennoryDlg::SaveSettings()
 
 bool CFennoryDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
+    // Alt with a letter is a button's mnemonic, not a character for the editor.
+    if (pEvent->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(pEvent)->modifiers() == Qt::AltModifier)
+    {
+        pEvent->ignore();
+        return true;
+    }
     if (pEvent->type() == QEvent::KeyPress &&
         HandleEditorKey(pWatched, *static_cast<QKeyEvent*>(pEvent)))
         return true;
