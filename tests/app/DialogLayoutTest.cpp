@@ -175,7 +175,8 @@ TEST_F(HelpAndAbout, HelpOpensTheShippedPageAtItsContents)
     EXPECT_EQ(pHelp->GetBrowser()->source(), CHelpViewer::ContentsUrl());
     const QString strPage = pHelp->GetBrowser()->toPlainText();
     for (const char* szTopic : {"Powers", "Fractions and mixed numbers", "The keys",
-                                "What the window shows", "How it was done", "An example"})
+                                "What the window shows", "How it was done", "An example", "History",
+                                "Ctrl+Z", "Ctrl+Tab"})
         EXPECT_TRUE(strPage.contains(QString::fromLatin1(szTopic))) << szTopic;
 
     QString strTitle;
