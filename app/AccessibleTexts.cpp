@@ -19,8 +19,9 @@ constexpr CAccessibleText kTexts[] = {
     {"1003", "Further simplification",
      "The result with its divisions cleared, when it had any. Read only."},
     {"1004", "Equation messages", "Hints and the mistakes found in the text."},
-    {"1010", "How it was done", "Every step of the simplification; indented steps belong to "
-                                "the step above them."},
+    {"1010", "How it was done",
+     "Every step of the simplification; indented steps belong to "
+     "the step above them."},
     {"1009", "Simplify", "Simplifies the equation or expression."},
     {"1013", "Clear", "Empties the equation box and the two result boxes."},
     {"1012", "Help", "Opens the help page."},

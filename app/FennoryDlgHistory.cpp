@@ -50,9 +50,9 @@ void CFennoryDlg::SetHistoryShown(bool bShown)
     const int nOldMinimum = minimumWidth();
     m_bHistoryShown = bShown;
     m_pUi->checkHistory->setChecked(bShown);
-    for (QWidget* pWidget : {static_cast<QWidget*>(m_pUi->labelHistory),
-                             static_cast<QWidget*>(m_pUi->listHistory),
-                             static_cast<QWidget*>(m_pUi->buttonClearHistory)})
+    for (QWidget* pWidget :
+         {static_cast<QWidget*>(m_pUi->labelHistory), static_cast<QWidget*>(m_pUi->listHistory),
+          static_cast<QWidget*>(m_pUi->buttonClearHistory)})
         pWidget->setVisible(bShown);
     // Growing the minimum first would widen the window before the column is added.
     const QSize minimum = MinimumWindowSize(*this, bShown);

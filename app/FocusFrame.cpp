@@ -35,7 +35,8 @@ void CFocusFrame::OnFocusChanged(QWidget*, QWidget* pNew)
 
 bool CFocusFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pWatched == m_pTarget && (pEvent->type() == QEvent::Move || pEvent->type() == QEvent::Resize))
+    if (pWatched == m_pTarget &&
+        (pEvent->type() == QEvent::Move || pEvent->type() == QEvent::Resize))
         FollowTarget();
     return QFrame::eventFilter(pWatched, pEvent);
 }

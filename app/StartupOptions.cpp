@@ -64,9 +64,9 @@ void ReadInput(const QString& strTyped, CStartupOptions& options)
 
 // Qt reads these itself when the application object is made; they are no mistake of ours.
 const QStringList kQtOptionsWithValue = {
-    "platform", "platformpluginpath", "platformtheme", "plugin",   "qwindowgeometry",
-    "qwindowicon", "qwindowtitle",    "style",         "stylesheet", "session",
-    "display",  "geometry",           "title",         "name",     "qmljsdebugger"};
+    "platform",    "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+    "qwindowicon", "qwindowtitle",       "style",         "stylesheet", "session",
+    "display",     "geometry",           "title",         "name",       "qmljsdebugger"};
 const QStringList kQtSwitches = {"reverse", "widgetcount", "nograb", "dograb", "sync"};
 
 QStringList WithoutQtOptions(const QStringList& arguments)

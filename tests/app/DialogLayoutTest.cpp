@@ -56,8 +56,8 @@ TEST_F(DialogTemplate, PlacesEveryControlByTheDialogFont)
     m_pDlg->SetHistoryShown(false);
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(m_pDlg->font()));
     const QSize smallest = MapDialogRect({0, 0, 375, 340}, base).size();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return m_pDlg->size() == smallest; })) << "window stays "
-        << m_pDlg->width() << "x" << m_pDlg->height();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_pDlg->size() == smallest; }))
+        << "window stays " << m_pDlg->width() << "x" << m_pDlg->height();
     for (const CControlRow& row : kTemplate)
     {
         auto* pWidget = m_pDlg->findChild<QWidget*>(QString::fromLatin1(row.m_szName));
@@ -81,9 +81,9 @@ TEST_F(DialogTemplate, StoredReadOnlyStatesTabOrderAndStartingFocus)
     EXPECT_EQ(Explanation()->lineWrapMode(), QTextEdit::WidgetWidth);
     EXPECT_EQ(QApplication::focusWidget(), Input());
 
-    const QStringList expected = {"1",    "1000", "1002",         "1003",        "1004",
-                                  "1009", "1010", "1012",         "1013",        "checkHistory",
-                                  "listHistory", "buttonClearHistory"};
+    const QStringList expected = {"1",    "1000",         "1002",        "1003",
+                                  "1004", "1009",         "1010",        "1012",
+                                  "1013", "checkHistory", "listHistory", "buttonClearHistory"};
     QStringList order;
     QWidget* pWidget = Button(1);
     do
@@ -174,9 +174,9 @@ TEST_F(HelpAndAbout, HelpOpensTheShippedPageAtItsContents)
     EXPECT_TRUE(pHelp->isVisible());
     EXPECT_EQ(pHelp->GetBrowser()->source(), CHelpViewer::ContentsUrl());
     const QString strPage = pHelp->GetBrowser()->toPlainText();
-    for (const char* szTopic : {"Powers", "Fractions and mixed numbers", "The keys",
-                                "What the window shows", "How it was done", "An example", "History",
-                                "Ctrl+Z", "Ctrl+Tab"})
+    for (const char* szTopic :
+         {"Powers", "Fractions and mixed numbers", "The keys", "What the window shows",
+          "How it was done", "An example", "History", "Ctrl+Z", "Ctrl+Tab"})
         EXPECT_TRUE(strPage.contains(QString::fromLatin1(szTopic))) << szTopic;
 
     QString strTitle;

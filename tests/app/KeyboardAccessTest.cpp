@@ -44,8 +44,7 @@ TEST_P(Mnemonics, PressTheirButtonFromTheEditor)
 {
     Type(QStringLiteral("x+x"));
     QTest::keyClick(m_pDlg->windowHandle(), GetParam().m_Key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&]
-                                { return Result()->GetEquation() == GetParam().m_szResult; }))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Result()->GetEquation() == GetParam().m_szResult; }))
         << "result " << Result()->GetEquation().toStdString();
     EXPECT_EQ(Input()->GetEquation().toStdString(), GetParam().m_szInput);
 }

@@ -1,5 +1,5 @@
-#include "FennoryVersion.h"
 #include "StartupOptions.h"
+#include "FennoryVersion.h"
 
 #include <gtest/gtest.h>
 

@@ -62,7 +62,8 @@ TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndWidensTheWindow)
 
     QWidget* pCheck = Named<QWidget>("checkHistory");
     // The box stands at the right end, next to the column it shows.
-    QTest::mouseClick(pCheck, Qt::LeftButton, {}, QPoint(pCheck->width() - 8, pCheck->height() / 2));
+    QTest::mouseClick(pCheck, Qt::LeftButton, {},
+                      QPoint(pCheck->width() - 8, pCheck->height() / 2));
     EXPECT_FALSE(m_pDlg->IsHistoryShown());
     EXPECT_FALSE(pList->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_pDlg->width() < withHistory.width(); }));

@@ -101,8 +101,9 @@ TEST_F(WindowMends, AStartupErrorStaysUntilTheUserTypes)
 // Escape closed the whole program from any control.
 TEST_F(WindowMends, EscapeOutsideTheEditorDoesNothing)
 {
-    for (QWidget* pControl : {static_cast<QWidget*>(Button(1013)),
-                              static_cast<QWidget*>(Explanation()), static_cast<QWidget*>(Result())})
+    for (QWidget* pControl :
+         {static_cast<QWidget*>(Button(1013)), static_cast<QWidget*>(Explanation()),
+          static_cast<QWidget*>(Result())})
     {
         pControl->setFocus();
         QTest::keyClick(pControl, Qt::Key_Escape);
@@ -164,9 +165,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(CEnterCase{"ReturnInInput", Qt::Key_Return, Qt::NoModifier, 1000},
                       CEnterCase{"KeypadEnterInInput", Qt::Key_Enter, Qt::KeypadModifier, 1000},
                       CEnterCase{"KeypadEnterInResult", Qt::Key_Enter, Qt::KeypadModifier, 1002},
-                      CEnterCase{"KeypadEnterInNarrative", Qt::Key_Enter, Qt::KeypadModifier,
-                                 1010},
-                      CEnterCase{"KeypadEnterInMessages", Qt::Key_Enter, Qt::KeypadModifier,
-                                 1004}),
+                      CEnterCase{"KeypadEnterInNarrative", Qt::Key_Enter, Qt::KeypadModifier, 1010},
+                      CEnterCase{"KeypadEnterInMessages", Qt::Key_Enter, Qt::KeypadModifier, 1004}),
     [](const auto& info) { return std::string(info.param.m_szName); });
 } // namespace
