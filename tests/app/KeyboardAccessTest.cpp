@@ -35,6 +35,11 @@ struct CMnemonicCase
     const char* m_szInput;  // and the input editor
 };
 
+void PrintTo(const CMnemonicCase& c, std::ostream* pOut)
+{
+    *pOut << "Alt+" << c.m_szName;
+}
+
 class Mnemonics : public WindowFixture, public ::testing::WithParamInterface<CMnemonicCase>
 {
 };

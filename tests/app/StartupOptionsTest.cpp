@@ -41,6 +41,11 @@ struct CFailCase
     const char* m_szSays;
 };
 
+void PrintTo(const CFailCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_Arguments.join(QLatin1Char(' ')).toStdString();
+}
+
 class StartupMistakes : public ::testing::TestWithParam<CFailCase>
 {
 };

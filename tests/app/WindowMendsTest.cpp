@@ -146,6 +146,11 @@ struct CEnterCase
     int m_nFocusId; // where the focus is when the key is pressed
 };
 
+void PrintTo(const CEnterCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szName;
+}
+
 class EnterInTheWindow : public WindowFixture, public ::testing::WithParamInterface<CEnterCase>
 {
 };
