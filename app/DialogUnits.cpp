@@ -50,5 +50,9 @@ void ApplyDialogTemplate(QWidget& dialog)
     }
     const QVariant size = dialog.property(kUnitsProperty);
     if (size.isValid())
-        dialog.setFixedSize(MapDialogRect(size.toRect(), base).size());
+    {
+        const QSize pixels = MapDialogRect(size.toRect(), base).size();
+        dialog.setMinimumSize(pixels);
+        dialog.resize(pixels);
+    }
 }

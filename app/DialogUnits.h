@@ -20,6 +20,6 @@ CDialogBaseUnits DialogBaseUnits(const QFontMetrics& metrics);
 QRect MapDialogRect(const QRect& rectUnits, const CDialogBaseUnits& base);
 
 // Every child of the dialog that carries a "dialogUnits" rectangle is placed by it, and the
-// dialog itself is fixed at its own "dialogUnits" size; a child with a "controlId" takes that
-// id as its object name.
+// dialog takes its own "dialogUnits" size as its size and its smallest size; a child with a
+// "controlId" takes that id as its object name.
 void ApplyDialogTemplate(QWidget& dialog);

@@ -1,17 +1,24 @@
 #include "FennoryDlg.h"
 
 #include "AboutBox.h"
+#include "AccessibleTexts.h"
 #include "DialogUnits.h"
 #include "EngineErrorText.h"
 #include "ExplanationPane.h"
+#include "FocusFrame.h"
 #include "HelpViewer.h"
+#include "WindowLayout.h"
 #include "core/PrimeFactors.h"
 #include "ui_FennoryDlg.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QApplication>
 #include <QFont>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QTextBlock>
 
 // The icon and the help page live in the program's resources, which a static library must
 // register itself.
@@ -25,30 +32,57 @@ namespace
 constexpr const char* kHint = "Right Click to insert powers and fractions";
 constexpr const char* kReadOnlyHint =
     "Equation/Expression is Read Only, You cannot enter or amend equation.";
+constexpr const char* kGeometryKey = "window/geometry";
 
 // The dialog font is a Windows face; the metric-compatible sans face stands in for it.
 void SubstituteDialogFont()
 {
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
 }
+
+bool IsEnterKey(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter;
+}
+
+// Ctrl+Tab forward; Ctrl+Shift+Tab (which arrives as Backtab or as Shift+Tab) back; 0 else.
+int FocusStep(const QKeyEvent& event)
+{
+    if (!(event.modifiers() & Qt::ControlModifier))
+        return 0;
+    if (event.key() == Qt::Key_Backtab ||
+        (event.key() == Qt::Key_Tab && (event.modifiers() & Qt::ShiftModifier)))
+        return -1;
+    return event.key() == Qt::Key_Tab ? 1 : 0;
+}
 } // namespace
 
 CFennoryDlg::CFennoryDlg(QWidget* pParent)
     : QDialog(pParent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+                           Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
+                           Qt::WindowCloseButtonHint),
       m_pUi(std::make_unique<Ui::CFennoryDlg>())
 {
     InitResources();
     SubstituteDialogFont();
     m_pUi->setupUi(this);
     ApplyDialogTemplate(*this);
+    setSizeGripEnabled(true);
     addAction(CreateAboutAction(*this));
+    NameControls(*this);
 
     m_Input.Attach(m_pUi->editInput);
     m_Result.Attach(m_pUi->editResult);
     m_Further.Attach(m_pUi->editFurther);
+    m_pFocusFrame = new CFocusFrame(*this);
     for (CZelvixCtrl* pEditor : {m_pUi->editInput, m_pUi->editResult, m_pUi->editFurther})
+    {
         pEditor->installEventFilter(this);
+        m_pFocusFrame->Watch(pEditor);
+    }
+    m_pFocusFrame->Watch(m_pUi->paneMessages);
+    m_pFocusFrame->Watch(m_pUi->paneExplanation);
+    m_pFocusFrame->Watch(m_pUi->listHistory);
     connect(&m_Input, &CZelvix::ShowMessage, this, &CFennoryDlg::OnShowMessage);
     connect(&m_Input, &CZelvix::ClearMessage, this, &CFennoryDlg::OnClearMessage);
 
@@ -56,6 +90,8 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     connect(m_pUi->buttonClear, &QPushButton::clicked, this, &CFennoryDlg::OnClear);
     connect(m_pUi->buttonHelp, &QPushButton::clicked, this, &CFennoryDlg::OnHelp);
     connect(m_pUi->buttonClose, &QPushButton::clicked, this, &QDialog::accept);
+    SetUpHistory();
+    restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
     // The first request should not pay for the prime sieve.
     CPrimeFactors::PrepareSieve();
@@ -69,38 +105,137 @@ CHelpViewer* CFennoryDlg::GetHelpViewer() const
     return m_pHelp;
 }
 
+void CFennoryDlg::done(int nResult)
+{
+    SaveSettings();
+    QDialog::done(nResult);
+}
+
+void CFennoryDlg::SaveSettings()
+{
+    QSettings settings;
+    settings.setValue(kGeometryKey, saveGeometry());
+}
+
 bool CFennoryDlg::eventFilter(QObject* pWatched, QEvent* pEvent)
 {
-    if (pEvent->type() == QEvent::KeyPress)
+    // Alt with a letter is a button's mnemonic, not a character for the editor.
+    if (pEvent->type() == QEvent::ShortcutOverride &&
+        static_cast<QKeyEvent*>(pEvent)->modifiers() == Qt::AltModifier)
     {
-        const int nKey = static_cast<QKeyEvent*>(pEvent)->key();
-        if (nKey == Qt::Key_Return || nKey == Qt::Key_Enter)
-        {
-            m_pUi->buttonSimplify->click();
-            return true;
-        }
+        pEvent->ignore();
+        return true;
     }
+    if (pEvent->type() == QEvent::KeyPress &&
+        HandleEditorKey(pWatched, *static_cast<QKeyEvent*>(pEvent)))
+        return true;
     return QDialog::eventFilter(pWatched, pEvent);
+}
+
+bool CFennoryDlg::HandleEditorKey(QObject* pWatched, const QKeyEvent& event)
+{
+    if (IsEnterKey(event))
+    {
+        if (pWatched == m_pUi->listHistory)
+            RecallHistory(m_pUi->listHistory->currentRow());
+        else
+            m_pUi->buttonSimplify->click();
+        return true;
+    }
+    if (const int nStep = FocusStep(event); nStep != 0)
+    {
+        focusNextPrevChild(nStep > 0);
+        return true;
+    }
+    if (pWatched == m_pUi->editInput && event.modifiers() == Qt::NoModifier &&
+        (event.key() == Qt::Key_Up || event.key() == Qt::Key_Down))
+        return WalkHistory(event.key() == Qt::Key_Up ? 1 : -1);
+    return false;
+}
+
+void CFennoryDlg::keyPressEvent(QKeyEvent* pEvent)
+{
+    if (pEvent->key() == Qt::Key_Escape)
+    {
+        pEvent->accept();
+        return;
+    }
+    QDialog::keyPressEvent(pEvent);
+}
+
+void CFennoryDlg::resizeEvent(QResizeEvent* pEvent)
+{
+    LayOutWindow(*this, m_bHistoryShown);
+    QDialog::resizeEvent(pEvent);
 }
 
 void CFennoryDlg::SimplifyText(const QString& strText)
 {
-    m_Input.SetEquation(strText);
+    ReplaceInputText(strText);
     // Typing would have refreshed the messages; writing the text does not.
     OnShowMessage();
     m_pUi->buttonSimplify->click();
 }
 
+void CFennoryDlg::ShowStartupError(const QString& strMessage)
+{
+    m_strMessages = strMessage.toStdString();
+    m_strErrorInput = m_Input.GetEquation();
+    ShowMessages();
+}
+
+void CFennoryDlg::ScrollNarrativeTo(int nLine)
+{
+    QTextEdit& pane = *m_pUi->paneExplanation;
+    const QTextBlock block = pane.document()->findBlockByNumber(nLine - 1);
+    if (!block.isValid())
+        return;
+    const QRectF rect = pane.document()->documentLayout()->blockBoundingRect(block);
+    pane.verticalScrollBar()->setValue(qRound(rect.top()));
+}
+
 void CFennoryDlg::OnSimplify()
 {
-    SimplifyRequest(*this);
+    m_strErrorInput.reset();
+    switch (SimplifyRequest(*this))
+    {
+    case ESimplifyRequestEnd::Refused:
+        ShowRefusal();
+        break;
+    case ESimplifyRequestEnd::Simplified:
+        AddToHistory();
+        break;
+    case ESimplifyRequestEnd::EmptyInput:
+    case ESimplifyRequestEnd::EngineError:
+        break;
+    }
+}
+
+// A refusal says why, even when the click that asked for it took the focus (and with it the
+// hint) away from the input; steps of an earlier text must not stand beside the new one.
+void CFennoryDlg::ShowRefusal()
+{
+    m_strMessages = ComposeHint().toStdString();
+    ShowMessages();
+    m_Result.SetEquation(QStringLiteral(" "));
+    m_Further.SetEquation(QStringLiteral(" "));
+    m_strHowItWasDone.clear();
+    m_pUi->paneExplanation->clear();
 }
 
 void CFennoryDlg::OnClear()
 {
-    m_Input.SetEquation(QString());
+    m_nHistoryWalk = -1;
+    ReplaceInputText(QString());
     m_Result.SetEquation(QStringLiteral(" "));
     m_Further.SetEquation(QStringLiteral(" "));
+}
+
+// The one place the window rewrites the input: once the control can set its text as an
+// undoable edit, this is where Clear and the history start using it.
+void CFennoryDlg::ReplaceInputText(const QString& strText)
+{
+    m_Input.SetEquation(strText);
 }
 
 void CFennoryDlg::OnHelp()
@@ -113,35 +248,49 @@ void CFennoryDlg::OnHelp()
     m_pHelp->ShowContents();
 }
 
+QString CFennoryDlg::ComposeHint()
+{
+    if (m_Input.IsReadOnly())
+        return QString::fromLatin1(kReadOnlyHint);
+    QString strHint = QString::fromLatin1(kHint);
+    for (QString strError = m_Input.GetFirstError(); !strError.isEmpty();
+         strError = m_Input.GetNextError())
+        strHint += QStringLiteral("\r\n") + strError;
+    return strHint;
+}
+
+// An error met while simplifying (or in the start-up text) stays readable while the user
+// looks at it: focus coming and going leaves it; a change to the input replaces it.
+bool CFennoryDlg::KeepsErrorMessage()
+{
+    if (m_strErrorInput && *m_strErrorInput == m_Input.GetEquation())
+        return true;
+    m_strErrorInput.reset();
+    return false;
+}
+
 void CFennoryDlg::OnShowMessage()
 {
     m_bMessagesShown = true;
-    if (m_Input.IsReadOnly())
-    {
-        m_strMessages = kReadOnlyHint;
-    }
-    else
-    {
-        m_strMessages = kHint;
-        for (QString strError = m_Input.GetFirstError(); !strError.isEmpty();
-             strError = m_Input.GetNextError())
-            m_strMessages += "\r\n" + strError.toStdString();
-    }
-    TransferStrings();
+    if (KeepsErrorMessage())
+        return;
+    m_strMessages = ComposeHint().toStdString();
+    ShowMessages();
 }
 
 void CFennoryDlg::OnClearMessage()
 {
-    if (!m_bMessagesShown)
+    if (!m_bMessagesShown || KeepsErrorMessage())
         return;
     m_strMessages.clear();
-    TransferStrings();
+    ShowMessages();
 }
 
-void CFennoryDlg::TransferStrings()
+// Message events touch only the message pane: the narrative keeps its indents and its
+// scroll position until the next Simplify.
+void CFennoryDlg::ShowMessages()
 {
     m_pUi->paneMessages->setPlainText(PaneText(m_strMessages));
-    m_pUi->paneExplanation->setPlainText(PaneText(m_strHowItWasDone));
 }
 
 int CFennoryDlg::GetInputErrorCount()
@@ -167,7 +316,6 @@ void CFennoryDlg::WriteFurtherText(const std::string& strText)
 void CFennoryDlg::SetExplanation(const std::string& strExplanation)
 {
     m_strHowItWasDone = strExplanation;
-    TransferStrings();
     ShowIndentedExplanation(*m_pUi->paneExplanation, m_strHowItWasDone);
 }
 
@@ -179,5 +327,6 @@ void CFennoryDlg::Beep()
 void CFennoryDlg::ShowEngineError(const std::string& strMessage)
 {
     m_strMessages = DescribeEngineError(strMessage);
-    TransferStrings();
+    m_strErrorInput = m_Input.GetEquation();
+    ShowMessages();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "History.h"
 #include "Zelvix.h"
 #include "driver/SimplifyRequest.h"
 
@@ -7,17 +8,19 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace Ui
 {
 class CFennoryDlg;
 }
+class CFocusFrame;
 class CHelpViewer;
 
-// The main window: three equation editors, the message and explanation panes, and the
-// Simplify, Clear, Help, Close and About commands. The Simplify logic itself is the request's;
-// the window only lends it the editors and panes.
+// The main window: three equation editors, the message and explanation panes, the history,
+// and the Simplify, Clear, Help, Close and About commands. The Simplify logic itself is the
+// request's; the window only lends it the editors and panes.
 class CFennoryDlg : public QDialog, private CSimplifyParties
 {
     Q_OBJECT
@@ -28,22 +31,46 @@ public:
 
     // Puts the text into the input editor, as if typed, and presses Simplify.
     void SimplifyText(const QString& strText);
+    // Shows why the start-up text could not be used; it stays until the input changes.
+    void ShowStartupError(const QString& strMessage);
+    // Scrolls the narrative so that its line nLine (from 1) is at the top.
+    void ScrollNarrativeTo(int nLine);
 
     CHelpViewer* GetHelpViewer() const;
+    const CHistory& GetHistory() const { return m_History; }
+    bool IsHistoryShown() const { return m_bHistoryShown; }
+    void SetHistoryShown(bool bShown);
+
+    void done(int nResult) override;
 
 protected:
     // Enter in an editor presses the default button, as in any dialog, rather than reaching
-    // the editor.
+    // the editor; Ctrl+Tab leaves an editor; Up and Down in an empty input walk the history.
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
+    // Escape does not close the window: only Close, the close button and Alt+F4 do.
+    void keyPressEvent(QKeyEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
+    void SetUpHistory();
     void OnSimplify();
     void OnClear();
     void OnHelp();
     void OnShowMessage();
     void OnClearMessage();
-    // Writes both strings into their panes, replacing what they showed.
-    void TransferStrings();
+    void ShowRefusal();
+    void ShowMessages();
+    // Every change the window makes to the input goes through here.
+    void ReplaceInputText(const QString& strText);
+    bool KeepsErrorMessage();
+    bool HandleEditorKey(QObject* pWatched, const QKeyEvent& event);
+    bool WalkHistory(int nStep);
+    void RecallHistory(int nRow);
+    void AddToHistory();
+    void FillHistoryList();
+    void OnClearHistory();
+    void SaveSettings();
+    QString ComposeHint();
 
     int GetInputErrorCount() override;
     std::string ReadInputText() override;
@@ -60,5 +87,13 @@ private:
     std::string m_strMessages;
     std::string m_strHowItWasDone;
     bool m_bMessagesShown = false;
-    QPointer<CHelpViewer> m_pHelp; // a child window, made on the first Help
+    // The input for which an error of the engine or of the start-up is shown; the hint does
+    // not replace that error until the input changes.
+    std::optional<QString> m_strErrorInput;
+    CHistory m_History;
+    bool m_bHistoryShown = true;
+    int m_nHistoryWalk = -1; // the entry Up and Down last brought back, -1 for none
+    QString m_strWalkText;
+    CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
+    QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
 };

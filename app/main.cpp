@@ -1,14 +1,25 @@
 #include "FennoryDlg.h"
+#include "FennoryVersion.h"
 #include "StartupOptions.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Help, the version and mistakes in the options are answered before any window system
+    // is needed. Options meant for Qt itself are read by the application object below.
+    CStartupOptions options = ParseStartupOptions(arguments);
+    if (options.m_Action != CStartupOptions::EAction::Run)
+        return PrintStartupAnswer(options);
+
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QStringLiteral("Fennory"));
     QApplication::setApplicationName(QStringLiteral("fennory"));
-    QApplication::setApplicationVersion(QStringLiteral("1.0"));
-    const CStartupOptions options = ParseStartupOptions(QApplication::arguments());
+    QApplication::setApplicationVersion(QStringLiteral(FENNORY_VERSION));
+    options = ParseStartupOptions(QApplication::arguments());
     CFennoryDlg dialog;
     return RunMainWindow(dialog, options);
 }

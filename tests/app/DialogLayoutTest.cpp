@@ -21,20 +21,20 @@ struct CControlRow
 
 // The dialog template: every control, its text and its place in dialog units.
 const CControlRow kTemplate[] = {
-    {"1", "Close", {312, 86, 50, 14}},
+    {"1", "C&lose", {312, 86, 50, 14}},
     {"1000", "", {12, 16, 286, 20}},
     {"1002", "", {12, 48, 286, 20}},
     {"1003", "", {12, 79, 286, 20}},
     {"1004", "", {7, 115, 361, 43}},
     {"labelMessages", "Equation Messages", {13, 106, 355, 8}},
-    {"1009", "Simplify", {312, 14, 50, 14}},
+    {"1009", "&Simplify", {312, 14, 50, 14}},
     {"1010", "", {7, 172, 361, 161}},
-    {"1012", "Help", {312, 62, 50, 14}},
+    {"1012", "&Help", {312, 62, 50, 14}},
     {"labelResult", "Simplification of above Equation or Expression", {12, 39, 276, 8}},
     {"labelFurther", "Further Simplification of above Equation or Expression", {12, 71, 275, 8}},
     {"labelExplanation", "How it was done", {13, 163, 355, 8}},
     {"groupEquation", "Equation or Expression", {7, 7, 296, 96}},
-    {"1013", "Clear", {312, 38, 50, 14}},
+    {"1013", "&Clear", {312, 38, 50, 14}},
 };
 
 QString TextOf(const QWidget& widget)
@@ -50,9 +50,14 @@ QString TextOf(const QWidget& widget)
 
 using DialogTemplate = WindowFixture;
 
+// With the history hidden and the window at its smallest, the template holds exactly.
 TEST_F(DialogTemplate, PlacesEveryControlByTheDialogFont)
 {
+    m_pDlg->SetHistoryShown(false);
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(m_pDlg->font()));
+    const QSize smallest = MapDialogRect({0, 0, 375, 340}, base).size();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return m_pDlg->size() == smallest; }))
+        << "window stays " << m_pDlg->width() << "x" << m_pDlg->height();
     for (const CControlRow& row : kTemplate)
     {
         auto* pWidget = m_pDlg->findChild<QWidget*>(QString::fromLatin1(row.m_szName));
@@ -60,7 +65,7 @@ TEST_F(DialogTemplate, PlacesEveryControlByTheDialogFont)
         EXPECT_EQ(TextOf(*pWidget).toStdString(), row.m_szText) << row.m_szName;
         EXPECT_EQ(pWidget->geometry(), MapDialogRect(row.m_Units, base)) << row.m_szName;
     }
-    EXPECT_EQ(m_pDlg->size(), MapDialogRect({0, 0, 375, 340}, base).size());
+    EXPECT_EQ(m_pDlg->minimumSize(), smallest);
     EXPECT_EQ(m_pDlg->windowTitle(), QStringLiteral("Brimlet 1:Simplification"));
     EXPECT_TRUE(Button(1009)->isDefault());
 }
@@ -72,12 +77,13 @@ TEST_F(DialogTemplate, StoredReadOnlyStatesTabOrderAndStartingFocus)
     EXPECT_TRUE(Further()->IsReadOnly());
     EXPECT_TRUE(Messages()->isReadOnly());
     EXPECT_TRUE(Explanation()->isReadOnly());
-    EXPECT_EQ(Messages()->lineWrapMode(), QTextEdit::NoWrap);
+    EXPECT_EQ(Messages()->lineWrapMode(), QTextEdit::WidgetWidth);
     EXPECT_EQ(Explanation()->lineWrapMode(), QTextEdit::WidgetWidth);
     EXPECT_EQ(QApplication::focusWidget(), Input());
 
-    const QStringList expected = {"1",    "1000", "1002", "1003", "1004",
-                                  "1009", "1010", "1012", "1013"};
+    const QStringList expected = {"1",    "1000",         "1002",        "1003",
+                                  "1004", "1009",         "1010",        "1012",
+                                  "1013", "checkHistory", "listHistory", "buttonClearHistory"};
     QStringList order;
     QWidget* pWidget = Button(1);
     do
@@ -168,8 +174,9 @@ TEST_F(HelpAndAbout, HelpOpensTheShippedPageAtItsContents)
     EXPECT_TRUE(pHelp->isVisible());
     EXPECT_EQ(pHelp->GetBrowser()->source(), CHelpViewer::ContentsUrl());
     const QString strPage = pHelp->GetBrowser()->toPlainText();
-    for (const char* szTopic : {"Powers", "Fractions and mixed numbers", "The keys",
-                                "What the window shows", "How it was done", "An example"})
+    for (const char* szTopic :
+         {"Powers", "Fractions and mixed numbers", "The keys", "What the window shows",
+          "How it was done", "An example", "History", "Ctrl+Z", "Ctrl+Tab"})
         EXPECT_TRUE(strPage.contains(QString::fromLatin1(szTopic))) << szTopic;
 
     QString strTitle;

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPushButton>
+#include <QSettings>
 #include <QTest>
 #include <QTextEdit>
 #include <gtest/gtest.h>
@@ -15,7 +16,14 @@
 class WindowFixture : public ::testing::Test
 {
 protected:
+    // Each test starts from a first run: no remembered size, no history.
     void SetUp() override
+    {
+        QSettings().clear();
+        OpenWindow();
+    }
+
+    void OpenWindow()
     {
         m_pDlg = std::make_unique<CFennoryDlg>();
         m_pDlg->show();
@@ -35,6 +43,12 @@ protected:
     QTextEdit* Messages() const { return Control<QTextEdit>(1004); }
     QTextEdit* Explanation() const { return Control<QTextEdit>(1010); }
     QPushButton* Button(int nId) const { return Control<QPushButton>(nId); }
+    template <typename T> T* Named(const char* szName) const
+    {
+        T* pWidget = m_pDlg->findChild<T*>(QString::fromLatin1(szName));
+        EXPECT_NE(pWidget, nullptr) << "no " << szName;
+        return pWidget;
+    }
 
     // Types into the input editor, key by key.
     void Type(const QString& strKeys) const { QTest::keyClicks(Input(), strKeys); }

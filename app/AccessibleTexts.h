@@ -1,0 +1,6 @@
+#pragma once
+
+class QWidget;
+
+// Gives every control of the main window the name and description a screen reader says.
+void NameControls(QWidget& dialog);

@@ -1,0 +1,84 @@
+#include "DialogUnits.h"
+#include "WindowFixture.h"
+#include "WindowLayout.h"
+
+#include <QListWidget>
+
+namespace
+{
+class WindowGrowth : public WindowFixture
+{
+protected:
+    // Resizes the shown window and waits for the window system to agree.
+    void ResizeTo(const QSize& size)
+    {
+        m_pDlg->resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return m_pDlg->size() == size; }))
+            << "window stays " << m_pDlg->width() << "x" << m_pDlg->height();
+    }
+
+    QRect Geometry(int nId) const { return Control<QWidget>(nId)->geometry(); }
+};
+
+TEST_F(WindowGrowth, EditorsWidenNarrativeGrowsAndButtonsKeepTheTopRight)
+{
+    m_pDlg->SetHistoryShown(false);
+    ResizeTo(m_pDlg->minimumSize());
+    const QRect input = Geometry(1000), simplify = Geometry(1009), close = Geometry(1);
+    const QRect messages = Geometry(1004), narrative = Geometry(1010);
+
+    ResizeTo(m_pDlg->minimumSize() + QSize(240, 180));
+    for (int nId : {1000, 1002, 1003})
+    {
+        EXPECT_EQ(Geometry(nId).width(), input.width() + 240) << nId;
+        EXPECT_EQ(Geometry(nId).height(), input.height()) << nId;
+    }
+    EXPECT_EQ(Geometry(1009), simplify.translated(240, 0));
+    EXPECT_EQ(Geometry(1), close.translated(240, 0));
+    EXPECT_EQ(Geometry(1004), messages.adjusted(0, 0, 240, 0));
+    EXPECT_EQ(Geometry(1010), narrative.adjusted(0, 0, 240, 180));
+    EXPECT_EQ(m_pDlg->width() - Geometry(1009).right(), m_pDlg->minimumWidth() - simplify.right());
+}
+
+TEST_F(WindowGrowth, TheWindowCannotShrinkBelowTheTemplate)
+{
+    m_pDlg->SetHistoryShown(false);
+    const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(m_pDlg->font()));
+    EXPECT_EQ(m_pDlg->minimumSize(), MapDialogRect({0, 0, 375, 340}, base).size());
+    m_pDlg->resize(100, 100);
+    EXPECT_EQ(m_pDlg->size(), m_pDlg->minimumSize());
+}
+
+TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndWidensTheWindow)
+{
+    ASSERT_TRUE(m_pDlg->IsHistoryShown()) << "shown on a first run";
+    const QSize withHistory = m_pDlg->size();
+    const QRect narrative = Geometry(1010);
+    auto* pList = Named<QListWidget>("listHistory");
+    ASSERT_TRUE(pList->isVisible());
+    EXPECT_GT(pList->x(), narrative.right());
+    EXPECT_EQ(pList->y(), narrative.y());
+    EXPECT_LT(pList->geometry().right(), m_pDlg->width());
+
+    QWidget* pCheck = Named<QWidget>("checkHistory");
+    // The box stands at the right end, next to the column it shows.
+    QTest::mouseClick(pCheck, Qt::LeftButton, {},
+                      QPoint(pCheck->width() - 8, pCheck->height() / 2));
+    EXPECT_FALSE(m_pDlg->IsHistoryShown());
+    EXPECT_FALSE(pList->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return m_pDlg->width() < withHistory.width(); }));
+    EXPECT_EQ(Geometry(1010).size(), narrative.size()) << "the narrative keeps its size";
+}
+
+TEST_F(WindowGrowth, SizeAndHistoryChoiceAreRememberedBetweenRuns)
+{
+    m_pDlg->SetHistoryShown(false);
+    const QSize size = m_pDlg->minimumSize() + QSize(123, 77);
+    ResizeTo(size);
+    QTest::mouseClick(Button(1), Qt::LeftButton);
+
+    OpenWindow();
+    EXPECT_FALSE(m_pDlg->IsHistoryShown());
+    EXPECT_EQ(m_pDlg->size(), size);
+}
+} // namespace
