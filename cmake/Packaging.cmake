@@ -5,20 +5,17 @@
 # Designer plugin land in the system's multiarch folders:
 #   cmake -S . -B build-deb -DCMAKE_INSTALL_PREFIX=/usr -DFENNORY_TESTS=OFF -DFENNORY_BENCH=OFF
 #   cmake --build build-deb && (cd build-deb && cpack -G DEB)
-set(FENNORY_MAINTAINER "Fennory developers <maintainers@fennory.org>"
-  CACHE STRING "Maintainer named in the Debian package")
-
 set(CPACK_PACKAGE_NAME fennory)
 set(CPACK_PACKAGE_VENDOR "Fennory")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT ${FENNORY_MAINTAINER})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "algebra simplifier that explains every step")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Fennory simplifies algebraic expressions and equations and explains every step it takes
-in plain English. Numbers stay exact as mixed numbers. The package has the window program
-fennory, the command line program fennory-cli, and Zelvix, the equation editor control for
-Qt 6 Widgets programs, with its headers, CMake package, pkg-config file and Qt Designer
-plugin.")
+  "Fennory simplifies algebraic expressions and equations and explains every step
+it takes in plain English. Numbers stay exact as mixed numbers. The package has
+the window program fennory, the command line program fennory-cli, and Zelvix,
+the equation editor control for Qt 6 Widgets programs, with its headers, CMake
+package, pkg-config file and Qt Designer plugin.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
@@ -27,6 +24,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FENNORY_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/package/triggers)
 # Files installed by dpkg belong to root whatever user built the package.
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

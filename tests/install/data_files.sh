@@ -15,7 +15,7 @@ appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release entry for $version"
 grep -q "<screenshot" "$metainfo" || fail "no screenshot in the AppStream file"
 
-for page in fennory fennory-cli; do
+for page in fennory fennory-cli zelvix-demo; do
   page_file=$share/man/man1/$page.1.gz
   [ -f "$page_file" ] || fail "$page_file is missing"
   warnings=$(MANWIDTH=80 man --warnings -l "$page_file" 2>&1 >/dev/null)

@@ -1,12 +1,11 @@
 #!/usr/bin/env bash
 # Builds the programs for /usr in a build folder of their own, makes the Debian package with
 # cpack, unpacks it into a scratch folder and runs the unpacked programs, then runs lintian.
-#   debian_package.sh SOURCE_DIR WORK_DIR   (FENNORY_VERSION in the environment)
+#   debian_package.sh SOURCE_DIR BUILD_DIR WORK_DIR   (FENNORY_VERSION in the environment)
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-src=$1 work=$2
+src=$1 build=$2 work=$3
 version=${FENNORY_VERSION:?}
-build=$work/build
 log=$work/package.log
 mkdir -p "$work"
 : >"$log"
@@ -38,7 +37,8 @@ for f in ./usr/bin/fennory ./usr/bin/fennory-cli ./usr/share/applications/org.fe
   ./usr/share/man/man1/fennory-cli.1.gz ./usr/share/icons/hicolor/scalable/apps/fennory.svg \
   ./usr/share/fennory/help/index.html ./usr/include/zelvix/widget/ZelvixCtrl.h \
   "./usr/lib/$multiarch/libzelvix.so.$version" "./usr/lib/$multiarch/cmake/Zelvix/ZelvixConfig.cmake" \
-  "./usr/lib/$multiarch/pkgconfig/zelvix.pc"; do
+  "./usr/lib/$multiarch/pkgconfig/zelvix.pc" "./usr/lib/$multiarch/qt6/plugins/designer/libzelvixdesigner.so" \
+  ./usr/share/doc/fennory/copyright ./usr/share/doc/fennory/changelog.gz; do
   grep -qxF "$f" <<<"$contents" || fail "the package lacks $f"
 done
 
@@ -49,7 +49,7 @@ run_programs "$root/usr/bin" "$work"
 
 # Findings that are intended are explained in the package's own lintian overrides.
 if command -v lintian >/dev/null; then
-  lintian --fail-on error,warning --no-tag-display-limit "$deb" || fail "lintian"
+  lintian --fail-on error,warning --tag-display-limit 0 "$deb" || fail "lintian"
   echo "lintian has no errors or warnings"
 else
   echo "(lintian is missing: not run)"
