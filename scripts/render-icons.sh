@@ -6,4 +6,4 @@ cd "$(dirname "$0")/../data/icons"
 for size in 16 24 32 48 64 128 256; do
   rsvg-convert -w "$size" -h "$size" fennory.svg -o "fennory-$size.png"
 done
-echo "rendered $(ls fennory-*.png | wc -l) icons"
+echo "rendered the icons in data/icons"

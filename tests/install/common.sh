@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers for the install tests: fail with a message, check a command's output.
 fail() {
   echo "FAILED: $*" >&2

@@ -18,7 +18,7 @@ step "configuring for /usr" cmake -S "$src" -B "$build" -G Ninja -DCMAKE_BUILD_T
   -DCMAKE_INSTALL_PREFIX=/usr -DFENNORY_TESTS=OFF -DFENNORY_BENCH=OFF
 step "building" cmake --build "$build"
 rm -f "$build"/*.deb
-step "cpack" bash -c 'cd "$1" && cpack -G DEB' cpack "$build"
+step "cpack" cmake -E chdir "$build" cpack -G DEB
 deb=$build/fennory_${version}_$(dpkg --print-architecture).deb
 [ -f "$deb" ] || fail "no $deb; cpack made: $(ls "$build"/*.deb 2>/dev/null)"
 echo "made $(basename "$deb")"
