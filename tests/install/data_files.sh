@@ -8,8 +8,12 @@ tree=$1
 version=${FENNORY_VERSION:?}
 share=$tree/share
 
-desktop-file-validate "$share/applications/org.fennory.Fennory.desktop" \
-  || fail "desktop-file-validate"
+desktop=$share/applications/org.fennory.Fennory.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+# The menu entry must name a program and an icon that were installed.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$tree/bin/$exec_name" ] || fail "the menu entry starts $exec_name, which is not installed"
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 metainfo=$share/metainfo/org.fennory.Fennory.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release entry for $version"
@@ -24,9 +28,9 @@ for page in fennory fennory-cli zelvix-demo; do
   grep -q "Fennory $version" <<<"$rendered" || fail "man $page does not name version $version"
 done
 
-[ -f "$share/icons/hicolor/scalable/apps/fennory.svg" ] || fail "no scalable icon"
+[ -f "$share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "no scalable icon $icon_name"
 for size in 16 24 32 48 64 128 256; do
-  icon=$share/icons/hicolor/${size}x$size/apps/fennory.png
+  icon=$share/icons/hicolor/${size}x$size/apps/$icon_name.png
   file "$icon" | grep -q "PNG image data, $size x $size" || fail "$icon is not $size x $size"
 done
 echo "ok"
