@@ -1,5 +1,7 @@
 #include "HelpViewer.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -25,7 +27,17 @@ CHelpViewer::CHelpViewer(QWidget* pParent) : QDialog(pParent), m_pBrowser(new QT
 
 const QUrl& CHelpViewer::ContentsUrl()
 {
-    static const QUrl url(QStringLiteral("qrc:/help/index.html#contents"));
+    static const QUrl url = []
+    {
+        // An installed program reads the page installed beside it (<prefix>/share/fennory/help
+        // seen from <prefix>/bin); from the build tree it reads the copy built in.
+        const QFileInfo installed(QCoreApplication::applicationDirPath() + QLatin1Char('/') +
+                                  QStringLiteral(FENNORY_HELP_FROM_BINDIR "/index.html"));
+        QUrl contents = installed.isFile() ? QUrl::fromLocalFile(installed.canonicalFilePath())
+                                           : QUrl(QStringLiteral("qrc:/help/index.html"));
+        contents.setFragment(QStringLiteral("contents"));
+        return contents;
+    }();
     return url;
 }
 

@@ -4,8 +4,12 @@ set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev libxkbcommon-dev
+  # Qt Designer's CMake files need Qt OpenGL's; without them the Designer plugin is not built.
+  libqt6opengl6-dev
   nlohmann-json3-dev libcli11-dev
-  xvfb xauth fonts-liberation)
+  xvfb xauth fonts-liberation
+  # The install and package tests: validators, manual pages, Debian packaging.
+  desktop-file-utils appstream man-db groff dpkg-dev file lintian)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
@@ -16,6 +20,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
   sudo_cmd=()
   [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
-  "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  log=$(mktemp)
+  trap 'rm -f "$log"' EXIT
+  # apt's progress only when something goes wrong.
+  if ! { "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq &&
+    "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+      --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+    cat "$log" >&2
+    echo "Installing the packages failed." >&2
+    exit 1
+  fi
 fi

@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Checks the desktop files of an installed tree with the tools desktops and distributions use:
+# the menu entry, the AppStream file, the manual pages and the icon sizes.
+#   data_files.sh PREFIX   (FENNORY_VERSION in the environment)
+set -euo pipefail
+source "$(dirname "$0")/common.sh"
+tree=$1
+version=${FENNORY_VERSION:?}
+share=$tree/share
+
+desktop=$share/applications/org.fennory.Fennory.desktop
+desktop-file-validate "$desktop" || fail "desktop-file-validate"
+# The menu entry must name a program and an icon that were installed.
+exec_name=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$desktop")
+[ -x "$tree/bin/$exec_name" ] || fail "the menu entry starts $exec_name, which is not installed"
+icon_name=$(sed -n 's/^Icon=//p' "$desktop")
+metainfo=$share/metainfo/org.fennory.Fennory.metainfo.xml
+appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "no release entry for $version"
+grep -q "<screenshot" "$metainfo" || fail "no screenshot in the AppStream file"
+
+for page in fennory fennory-cli zelvix-demo; do
+  page_file=$share/man/man1/$page.1.gz
+  [ -f "$page_file" ] || fail "$page_file is missing"
+  warnings=$(MANWIDTH=80 man --warnings -l "$page_file" 2>&1 >/dev/null)
+  [ -z "$warnings" ] || fail "man $page warns: $warnings"
+  rendered=$(MANWIDTH=80 man -l "$page_file" 2>/dev/null)
+  grep -q "Fennory $version" <<<"$rendered" || fail "man $page does not name version $version"
+done
+
+[ -f "$share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "no scalable icon $icon_name"
+for size in 16 24 32 48 64 128 256; do
+  icon=$share/icons/hicolor/${size}x$size/apps/$icon_name.png
+  file "$icon" | grep -q "PNG image data, $size x $size" || fail "$icon is not $size x $size"
+done
+echo "ok"
