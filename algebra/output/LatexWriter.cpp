@@ -44,8 +44,8 @@ void AppendSteps(const std::vector<CStep>& steps, int nLevel, std::string& strOu
 {
     for (const CStep& step : steps)
     {
-        strOut += "\\par\\noindent\\hangindent=" + std::to_string(nLevel * 1.5 + 1.5) +
-                  "em\\hspace*{" + std::to_string(nLevel * 1.5) + "em}" +
+        strOut += "\\par\\noindent\\hangindent=" + std::to_string(2 * nLevel + 2) +
+                  "em\\hspace*{" + std::to_string(2 * nLevel) + "em}" +
                   LatexProse(step.m_strText) + "\n";
         if (step.m_bGapAfter)
             strOut += "\\par\\medskip\n";

@@ -63,11 +63,23 @@ std::string MathMLBase(const CMathNode& node)
     return {};
 }
 
+std::string MathMLNode(const CMathNode& node);
+
+// An exponent is a number, but the editor lets a mixed number in (x^1%1,2$!), so it is read
+// as equation text of its own.
+std::string MathMLExponent(const std::string& strExponent)
+{
+    const std::vector<CMathNode> nodes = ParseMathText(strExponent);
+    if (nodes.size() == 1)
+        return MathMLNode(nodes.front());
+    return Element("mrow", MathMLNodes(nodes));
+}
+
 std::string MathMLNode(const CMathNode& node)
 {
     if (!node.m_strExponent)
         return MathMLBase(node);
-    return Element("msup", MathMLBase(node) + MathMLNumber(*node.m_strExponent));
+    return Element("msup", MathMLBase(node) + MathMLExponent(*node.m_strExponent));
 }
 
 std::string MathMLNodes(const std::vector<CMathNode>& nodes)
@@ -130,7 +142,7 @@ std::string LatexNodes(const std::vector<CMathNode>& nodes)
     {
         strOut += LatexBase(node);
         if (node.m_strExponent)
-            strOut += "^{" + LatexText(*node.m_strExponent) + "}";
+            strOut += "^{" + LatexNodes(ParseMathText(*node.m_strExponent)) + "}";
     }
     return strOut;
 }
