@@ -5,7 +5,8 @@ packages=(cmake g++ ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev libxkbcommon-dev
   nlohmann-json3-dev libcli11-dev
-  xvfb xauth fonts-liberation)
+  xvfb xauth fonts-liberation
+  libxml2-utils chromium poppler-utils nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -12,7 +12,7 @@ body { font-family: "Liberation Serif", "Times New Roman", serif; max-width: 50e
 h1 { font-size: 1.6em; }
 h2 { font-size: 1.3em; border-bottom: 1px solid #999; margin-top: 1.6em; }
 h3 { font-size: 1.1em; }
-math { font-size: 1.15em; }
+math { font-size: 1.15em; math-style: normal; } /* fractions full size, also inline */
 dl.answer { display: grid; grid-template-columns: max-content auto; gap: 0.3em 1em; }
 dl.answer dt { font-weight: bold; }
 dl.answer dd { margin: 0; }
