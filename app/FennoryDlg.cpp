@@ -3,6 +3,7 @@
 #include "AboutBox.h"
 #include "DialogUnits.h"
 #include "EngineErrorText.h"
+#include "ExportActions.h"
 #include "ExplanationPane.h"
 #include "HelpViewer.h"
 #include "core/PrimeFactors.h"
@@ -56,6 +57,8 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     connect(m_pUi->buttonClear, &QPushButton::clicked, this, &CFennoryDlg::OnClear);
     connect(m_pUi->buttonHelp, &QPushButton::clicked, this, &CFennoryDlg::OnHelp);
     connect(m_pUi->buttonClose, &QPushButton::clicked, this, &QDialog::accept);
+    m_pExport = new CExportActions(*this, *m_pUi->paneExplanation,
+                                   {m_pUi->editResult, m_pUi->editFurther});
 
     // The first request should not pay for the prime sieve.
     CPrimeFactors::PrepareSieve();
@@ -93,7 +96,10 @@ void CFennoryDlg::SimplifyText(const QString& strText)
 
 void CFennoryDlg::OnSimplify()
 {
-    SimplifyRequest(*this);
+    const ESimplifyRequestEnd eEnd = SimplifyRequest(*this);
+    // A refused input leaves the outputs, and so what can be saved, as they were.
+    if (eEnd != ESimplifyRequestEnd::Refused)
+        m_pExport->SetProblem(eEnd == ESimplifyRequestEnd::Simplified ? ReadInputText() : "");
 }
 
 void CFennoryDlg::OnClear()
@@ -169,6 +175,7 @@ void CFennoryDlg::SetExplanation(const std::string& strExplanation)
     m_strHowItWasDone = strExplanation;
     TransferStrings();
     ShowIndentedExplanation(*m_pUi->paneExplanation, m_strHowItWasDone);
+    m_pExport->ShowNarrative(m_strHowItWasDone);
 }
 
 void CFennoryDlg::Beep()

@@ -13,6 +13,7 @@ namespace Ui
 {
 class CFennoryDlg;
 }
+class CExportActions;
 class CHelpViewer;
 
 // The main window: three equation editors, the message and explanation panes, and the
@@ -30,6 +31,7 @@ public:
     void SimplifyText(const QString& strText);
 
     CHelpViewer* GetHelpViewer() const;
+    CExportActions& GetExportActions() const { return *m_pExport; }
 
 protected:
     // Enter in an editor presses the default button, as in any dialog, rather than reaching
@@ -61,4 +63,5 @@ private:
     std::string m_strHowItWasDone;
     bool m_bMessagesShown = false;
     QPointer<CHelpViewer> m_pHelp; // a child window, made on the first Help
+    CExportActions* m_pExport;     // outline, save and print; a child of the window
 };
