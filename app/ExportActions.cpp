@@ -52,7 +52,7 @@ CExportActions::CExportActions(QWidget& window, QTextEdit& explanationPane,
       m_pOutlineToggle(NewAction(tr("Show steps as outline"), {}, explanationPane)),
       m_pSave(NewAction(tr("Save worked solution..."), QKeySequence(Qt::CTRL | Qt::Key_S),
                         explanationPane)),
-      m_pPrint(NewAction(tr("Print..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
+      m_pPrint(NewAction(tr("Print..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P),
                          explanationPane))
 {
     m_pOutlineToggle->setObjectName(QStringLiteral("actionOutline"));
