@@ -8,10 +8,34 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QStyledItemDelegate>
 
 namespace
 {
 constexpr int kIndentRole = Qt::UserRole;
+
+// Long narrative lines wrap rather than being cut short: a row is as tall as its text wrapped
+// at the width its column leaves it.
+class CWrappingDelegate : public QStyledItemDelegate
+{
+public:
+    explicit CWrappingDelegate(QTreeView& tree) : QStyledItemDelegate(&tree), m_Tree(tree) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        int nDepth = 0;
+        for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+            ++nDepth;
+        const int nWidth = std::max(
+            50, m_Tree.viewport()->width() - m_Tree.indentation() * (nDepth + 1) - 8);
+        const QRect bounds = option.fontMetrics.boundingRect(
+            QRect(0, 0, nWidth, 100000), Qt::TextWordWrap, index.data().toString());
+        return {nWidth, bounds.height() + 4};
+    }
+
+private:
+    QTreeView& m_Tree;
+};
 
 void AddSteps(const std::vector<CStep>& steps, QTreeWidgetItem* pParent, QTreeWidget& tree)
 {
@@ -42,6 +66,8 @@ COutlinePane::COutlinePane(QWidget* pParent) : QTreeWidget(pParent)
     setUniformRowHeights(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTextElideMode(Qt::ElideNone);
+    setItemDelegate(new CWrappingDelegate(*this));
     header()->setSectionResizeMode(QHeaderView::Stretch);
     header()->setStretchLastSection(true);
 }
@@ -101,6 +127,12 @@ void COutlinePane::CoverPane(QWidget& pane)
     setParent(pane.parentWidget());
     setGeometry(pane.geometry());
     pane.installEventFilter(this);
+}
+
+void COutlinePane::resizeEvent(QResizeEvent* pEvent)
+{
+    QTreeWidget::resizeEvent(pEvent);
+    scheduleDelayedItemsLayout(); // the rows' heights follow the width
 }
 
 bool COutlinePane::eventFilter(QObject* pWatched, QEvent* pEvent)

@@ -22,6 +22,7 @@ ul.steps li.gap { margin-bottom: 0.7em; }
 ul.errors { color: #a00; }
 code { font-family: "Liberation Mono", monospace; }
 ol.contents li { margin: 0.2em 0; }
+ol.contents a { color: inherit; text-decoration: none; }
 section.problem { margin-bottom: 2em; }
 @page { margin: 2cm; }
 @media print {
@@ -101,13 +102,13 @@ std::string SolutionBody(const CWorkedSolution& solution)
 
 std::string ContentsEntry(const CWorkedSolution& solution, size_t nNumber)
 {
-    std::string strEntry = ProblemMath(solution);
+    const std::string strHref = " href=\"#problem-" + std::to_string(nNumber) + "\"";
+    std::string strEntry = Tag("a", ProblemMath(solution), strHref);
     if (solution.m_strResult)
         strEntry += " \xE2\x86\x92 " + ToMathML(solution.m_strFurther.value_or(*solution.m_strResult));
     else if (!solution.m_Errors.empty())
         strEntry += " (" + XmlEscape(solution.m_Errors.front()) + ")";
-    const std::string strHref = " href=\"#problem-" + std::to_string(nNumber) + "\"";
-    return Tag("li", Tag("a", strEntry, strHref)) + "\n";
+    return Tag("li", strEntry) + "\n";
 }
 
 std::string SheetSection(const CWorkedSolution& solution, size_t nNumber)

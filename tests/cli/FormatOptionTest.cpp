@@ -89,7 +89,7 @@ TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
     EXPECT_TRUE(Contains(strSheet, "<h2>Fractions</h2>"));
     EXPECT_TRUE(Contains(strSheet, "<a href=\"#problem-3\">"));
     EXPECT_FALSE(Contains(strSheet, "problem-4")); // headings and blank lines are no problems
-    EXPECT_TRUE(Contains(strSheet, "<code>*x</code> (Invalid First Character)"));
+    EXPECT_TRUE(Contains(strSheet, "<code>*x</code></a> (Invalid First Character)"));
     EXPECT_LT(strSheet.find("Fractions"), strSheet.find("id=\"problem-1\""));
 }
 
