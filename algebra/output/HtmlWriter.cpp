@@ -46,7 +46,7 @@ std::string Page(const std::string& strTitle, const std::string& strBody)
            "\n</head>\n<body>\n" + strBody + "</body>\n</html>\n";
 }
 
-std::string StepList(const std::vector<CStep>& steps)
+std::string StepList(const std::vector<CStep>& steps, const std::string& strAttr = "")
 {
     std::string strItems;
     for (const CStep& step : steps)
@@ -56,16 +56,14 @@ std::string StepList(const std::vector<CStep>& steps)
                         step.m_bGapAfter ? " class=\"gap\"" : "") +
                     "\n";
     }
-    return "<ul>\n" + strItems + "</ul>";
+    return "<ul" + strAttr + ">\n" + strItems + "</ul>";
 }
 
 std::string Narrative(const std::vector<CStep>& steps)
 {
     if (steps.empty())
         return "";
-    std::string strList = StepList(steps);
-    strList.replace(0, 3, "<ul class=\"steps\">");
-    return Tag("h3", "How it was done") + "\n" + strList + "\n";
+    return Tag("h3", "How it was done") + "\n" + StepList(steps, " class=\"steps\"") + "\n";
 }
 
 std::string AnswerRow(const char* szLabel, const std::string& strMath)

@@ -146,7 +146,33 @@ std::string LatexNodes(const std::vector<CMathNode>& nodes)
     }
     return strOut;
 }
+
+// --- display form ---
+
+std::string DisplayNodes(const std::vector<CMathNode>& nodes)
+{
+    std::string strOut;
+    for (const CMathNode& node : nodes)
+    {
+        if (node.m_eKind == EMathKind::Fraction)
+            strOut += "(" + (node.m_strText.empty() ? "" : node.m_strText + "&") +
+                      node.m_strNumerator + "/" + node.m_strDenominator + ")";
+        else if (node.m_eKind == EMathKind::Group)
+            strOut += (node.m_bBracketed ? "(" : "") + DisplayNodes(node.m_Children) +
+                      (node.m_bBracketed && node.m_bClosed ? ")" : "");
+        else
+            strOut += node.m_strText;
+        if (node.m_strExponent)
+            strOut += "^" + DisplayNodes(ParseMathText(*node.m_strExponent));
+    }
+    return strOut;
+}
 } // namespace
+
+std::string ToDisplayMath(const std::string& strEquationText)
+{
+    return DisplayNodes(ParseMathText(strEquationText));
+}
 
 std::string ToMathMLRow(const std::string& strEquationText)
 {

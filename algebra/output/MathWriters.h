@@ -12,3 +12,6 @@ std::string ToMathMLRow(const std::string& strEquationText);
 // Equation text as LaTeX math (without the surrounding delimiters): x^{2}, 3\frac{1}{2},
 // \left( ... \right).
 std::string ToLatexMath(const std::string& strEquationText);
+
+// Equation text in the display form the narrative uses: x^2, (1/2), (3&1/2), brackets as typed.
+std::string ToDisplayMath(const std::string& strEquationText);

@@ -1,5 +1,6 @@
 #include "output/Writers.h"
 
+#include "output/MathWriters.h"
 #include "output/XmlText.h"
 
 namespace
@@ -17,7 +18,10 @@ std::string WriteText(const CWorkedSolution& solution, bool bWithProblem)
 {
     std::string strText;
     if (bWithProblem)
-        strText += "Problem: " + solution.m_strInput + "\n";
+        strText += "Problem: " +
+                   (solution.m_strProblem.empty() ? solution.m_strInput
+                                                  : ToDisplayMath(solution.m_strProblem)) +
+                   "\n";
     if (!solution.IsSolved())
         return ValidUtf8(strText + MessagesText(solution, "\n") +
                          (solution.m_Errors.empty() ? "" : "\n"));

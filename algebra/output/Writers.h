@@ -7,7 +7,8 @@
 // One writer per format, each reading the worked-solution model.
 
 // Plain text: "Result: ", "Further result: ", "How it was done" and the narrative with its
-// indentation as spaces; bWithProblem starts with "Problem: " and the input. A refused or
+// indentation as spaces; bWithProblem starts with "Problem: " and the problem in the same
+// display form as the results (the input as typed when it was refused). A refused or
 // failed problem gives its messages instead. Lines end in "\n".
 std::string WriteText(const CWorkedSolution& solution, bool bWithProblem = false);
 

@@ -1,5 +1,6 @@
 #include "output/MathWriters.h"
 #include "output/XmlText.h"
+#include "driver/SimplifyRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -78,6 +79,17 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x^", "<msup><mi>x</mi><mrow></mrow></msup>", "x^{}"},
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
+
+// The display form is the one the engine writes into the narrative and the results.
+TEST(DisplayMath, MatchesTheEnginesDisplayText)
+{
+    for (const char* szText : {"x^2!+3%1,2$x", "%1,2$x", "(x+1)^3!-2*y", "3x/(x+1)=0", "2.5x"})
+    {
+        const CSimplifyOutcome outcome = RunSimplify(szText);
+        EXPECT_EQ(ToDisplayMath(outcome.m_strResult), outcome.m_strResultDisplay) << szText;
+    }
+    EXPECT_EQ(ToDisplayMath("x^1%1,2$!"), "x^(1&1/2)");
+}
 
 TEST(XmlEscape, MarkupCharactersAreEscaped)
 {
