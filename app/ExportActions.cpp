@@ -52,8 +52,8 @@ CExportActions::CExportActions(QWidget& window, QTextEdit& explanationPane,
       m_pOutlineToggle(NewAction(tr("Show steps as outline"), {}, explanationPane)),
       m_pSave(NewAction(tr("Save worked solution..."), QKeySequence(Qt::CTRL | Qt::Key_S),
                         explanationPane)),
-      m_pPrint(NewAction(tr("Print..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P),
-                         explanationPane))
+      m_pPrint(
+          NewAction(tr("Print..."), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P), explanationPane))
 {
     m_pOutlineToggle->setObjectName(QStringLiteral("actionOutline"));
     m_pSave->setObjectName(QStringLiteral("actionSave"));
@@ -152,14 +152,20 @@ std::unique_ptr<QMenu> CExportActions::CreateResultMenu(CZelvixCtrl& editor) con
     std::unique_ptr<QMenu> pMenu = editor.CreateContextMenu();
     const QString strEquation = editor.GetEquation();
     pMenu->addSeparator();
-    QAction* pLatex = pMenu->addAction(tr("Copy result as LaTeX"), [strEquation] {
-        QApplication::clipboard()->setText(
-            QString::fromStdString(ToLatexMath(strEquation.toStdString())));
-    });
-    QAction* pMathML = pMenu->addAction(tr("Copy result as MathML"), [strEquation] {
-        QApplication::clipboard()->setText(
-            QString::fromStdString(ToMathML(strEquation.toStdString())));
-    });
+    QAction* pLatex =
+        pMenu->addAction(tr("Copy result as LaTeX"),
+                         [strEquation]
+                         {
+                             QApplication::clipboard()->setText(
+                                 QString::fromStdString(ToLatexMath(strEquation.toStdString())));
+                         });
+    QAction* pMathML =
+        pMenu->addAction(tr("Copy result as MathML"),
+                         [strEquation]
+                         {
+                             QApplication::clipboard()->setText(
+                                 QString::fromStdString(ToMathML(strEquation.toStdString())));
+                         });
     pLatex->setEnabled(HasText(strEquation));
     pMathML->setEnabled(HasText(strEquation));
     return pMenu;

@@ -3,8 +3,8 @@
 #include "AboutBox.h"
 #include "DialogUnits.h"
 #include "EngineErrorText.h"
-#include "ExportActions.h"
 #include "ExplanationPane.h"
+#include "ExportActions.h"
 #include "HelpViewer.h"
 #include "core/PrimeFactors.h"
 #include "ui_FennoryDlg.h"
@@ -57,8 +57,8 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     connect(m_pUi->buttonClear, &QPushButton::clicked, this, &CFennoryDlg::OnClear);
     connect(m_pUi->buttonHelp, &QPushButton::clicked, this, &CFennoryDlg::OnHelp);
     connect(m_pUi->buttonClose, &QPushButton::clicked, this, &QDialog::accept);
-    m_pExport = new CExportActions(*this, *m_pUi->paneExplanation,
-                                   {m_pUi->editResult, m_pUi->editFurther});
+    m_pExport =
+        new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
 
     // The first request should not pay for the prime sieve.
     CPrimeFactors::PrepareSieve();

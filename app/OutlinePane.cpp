@@ -26,8 +26,8 @@ public:
         int nDepth = 0;
         for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
             ++nDepth;
-        const int nWidth = std::max(
-            50, m_Tree.viewport()->width() - m_Tree.indentation() * (nDepth + 1) - 8);
+        const int nWidth =
+            std::max(50, m_Tree.viewport()->width() - m_Tree.indentation() * (nDepth + 1) - 8);
         const QRect bounds = option.fontMetrics.boundingRect(
             QRect(0, 0, nWidth, 100000), Qt::TextWordWrap, index.data().toString());
         return {nWidth, bounds.height() + 4};

@@ -100,7 +100,8 @@ std::string Conflict(const COptions& options)
     const EOutputFormat eFormat = FormatOf(options);
     if (options.m_bBatch && (eFormat == EOutputFormat::Latex || eFormat == EOutputFormat::MathML))
         return "--batch writes json, text or html";
-    const bool bTimed = eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
+    const bool bTimed =
+        eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
     if (options.m_nRepeat > 0 && !bTimed)
         return "--repeat needs --json or --batch";
     return "";

@@ -6,10 +6,11 @@
 
 std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
 {
-    static const std::map<std::string, EOutputFormat> formats = {
-        {"text", EOutputFormat::Text},   {"json", EOutputFormat::Json},
-        {"html", EOutputFormat::Html},   {"latex", EOutputFormat::Latex},
-        {"mathml", EOutputFormat::MathML}};
+    static const std::map<std::string, EOutputFormat> formats = {{"text", EOutputFormat::Text},
+                                                                 {"json", EOutputFormat::Json},
+                                                                 {"html", EOutputFormat::Html},
+                                                                 {"latex", EOutputFormat::Latex},
+                                                                 {"mathml", EOutputFormat::MathML}};
     const auto found = formats.find(strName);
     if (found == formats.end())
         return std::nullopt;

@@ -103,7 +103,8 @@ std::string ContentsEntry(const CWorkedSolution& solution, size_t nNumber)
     const std::string strHref = " href=\"#problem-" + std::to_string(nNumber) + "\"";
     std::string strEntry = Tag("a", ProblemMath(solution), strHref);
     if (solution.m_strResult)
-        strEntry += " \xE2\x86\x92 " + ToMathML(solution.m_strFurther.value_or(*solution.m_strResult));
+        strEntry +=
+            " \xE2\x86\x92 " + ToMathML(solution.m_strFurther.value_or(*solution.m_strResult));
     else if (!solution.m_Errors.empty())
         strEntry += " (" + XmlEscape(solution.m_Errors.front()) + ")";
     return Tag("li", strEntry) + "\n";
@@ -146,6 +147,6 @@ std::string WriteHtmlSheet(const CWorkedSheet& sheet)
         Tag("nav", "\n" + Tag("h2", "Contents") + "\n" +
                        Tag("ol", "\n" + strContents, " class=\"contents\"") + "\n") +
         "\n";
-    return Page(sheet.m_strTitle, Tag("h1", XmlEscape(sheet.m_strTitle)) + "\n" + strNav +
-                                      strSections);
+    return Page(sheet.m_strTitle,
+                Tag("h1", XmlEscape(sheet.m_strTitle)) + "\n" + strNav + strSections);
 }

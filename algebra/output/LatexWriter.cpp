@@ -44,9 +44,8 @@ void AppendSteps(const std::vector<CStep>& steps, int nLevel, std::string& strOu
 {
     for (const CStep& step : steps)
     {
-        strOut += "\\par\\noindent\\hangindent=" + std::to_string(2 * nLevel + 2) +
-                  "em\\hspace*{" + std::to_string(2 * nLevel) + "em}" +
-                  LatexProse(step.m_strText) + "\n";
+        strOut += "\\par\\noindent\\hangindent=" + std::to_string(2 * nLevel + 2) + "em\\hspace*{" +
+                  std::to_string(2 * nLevel) + "em}" + LatexProse(step.m_strText) + "\n";
         if (step.m_bGapAfter)
             strOut += "\\par\\medskip\n";
         AppendSteps(step.m_Steps, nLevel + 1, strOut);
@@ -66,8 +65,8 @@ std::string WriteLatex(const CWorkedSolution& solution)
                          "\\usepackage{amsmath}\n\\begin{document}\n"
                          "\\section*{Worked solution}\n";
     if (solution.m_strProblem.empty())
-        strOut += "\\par\\noindent\\textbf{Problem} \\texttt{" + LatexProse(solution.m_strInput) +
-                  "}\n";
+        strOut +=
+            "\\par\\noindent\\textbf{Problem} \\texttt{" + LatexProse(solution.m_strInput) + "}\n";
     else
         strOut += DisplayMath("Problem", solution.m_strProblem);
     if (solution.m_strResult)

@@ -48,8 +48,8 @@ std::string MathMLBase(const CMathNode& node)
         return Element("mtext", XmlEscape(node.m_strText));
     case EMathKind::Fraction:
     {
-        std::string strFraction = Element(
-            "mfrac", MathMLNumber(node.m_strNumerator) + MathMLNumber(node.m_strDenominator));
+        std::string strFraction = Element("mfrac", MathMLNumber(node.m_strNumerator) +
+                                                       MathMLNumber(node.m_strDenominator));
         if (node.m_strText.empty())
             return strFraction;
         return Element("mrow", MathMLNumber(node.m_strText) + strFraction);
@@ -96,8 +96,8 @@ std::string MathMLNodes(const std::vector<CMathNode>& nodes)
 std::string LatexCharacter(char c)
 {
     const auto u = static_cast<unsigned char>(c);
-    if (std::isalnum(u) || c == '.' || c == '+' || c == '-' || c == '=' || c == '/' ||
-        c == '(' || c == ')' || c == ',')
+    if (std::isalnum(u) || c == '.' || c == '+' || c == '-' || c == '=' || c == '/' || c == '(' ||
+        c == ')' || c == ',')
         return std::string(1, c);
     if (std::string("#$%&_{}").find(c) != std::string::npos)
         return std::string("\\") + c;
@@ -126,8 +126,7 @@ std::string LatexBase(const CMathNode& node)
     case EMathKind::Group:
         if (!node.m_bBracketed)
             return "{" + LatexNodes(node.m_Children) + "}";
-        return "\\left(" + LatexNodes(node.m_Children) +
-               (node.m_bClosed ? "\\right)" : "\\right.");
+        return "\\left(" + LatexNodes(node.m_Children) + (node.m_bClosed ? "\\right)" : "\\right.");
     case EMathKind::Letter:
         return node.m_strText.empty() ? "{}" : LatexText(node.m_strText);
     default:

@@ -27,8 +27,8 @@ void AppendNarrative(const std::vector<CStep>& steps, const std::string& strLine
 {
     for (const CStep& step : steps)
     {
-        strOut += std::string(static_cast<size_t>(step.m_nIndent), ' ') + step.m_strText +
-                  strLineEnd;
+        strOut +=
+            std::string(static_cast<size_t>(step.m_nIndent), ' ') + step.m_strText + strLineEnd;
         if (step.m_bGapAfter)
             strOut += strLineEnd;
         AppendNarrative(step.m_Steps, strLineEnd, strOut);

@@ -9,9 +9,9 @@
 // One line of the narrative and the lines indented under it.
 struct CStep
 {
-    std::string m_strText;     // the line without its leading spaces, as the engine wrote it
-    int m_nIndent = 0;         // its leading spaces (eight a level)
-    bool m_bGapAfter = false;  // an empty line followed this very line (before any step under it)
+    std::string m_strText;    // the line without its leading spaces, as the engine wrote it
+    int m_nIndent = 0;        // its leading spaces (eight a level)
+    bool m_bGapAfter = false; // an empty line followed this very line (before any step under it)
     std::vector<CStep> m_Steps;
 
     bool operator==(const CStep&) const = default;
@@ -59,5 +59,4 @@ CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::strin
                                    const CSimplifyOutcome& outcome);
 
 // A problem that validation refused, with its messages in order.
-CWorkedSolution MakeRefusedSolution(const std::string& strInput,
-                                    std::vector<std::string> errors);
+CWorkedSolution MakeRefusedSolution(const std::string& strInput, std::vector<std::string> errors);

@@ -56,8 +56,8 @@ std::string Sanitise(const std::string& strText, bool bXml)
             strOut.append(strText, i - nLength, nLength);
             continue;
         }
-        const bool bControl = static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' &&
-                              c != '\r';
+        const bool bControl =
+            static_cast<unsigned char>(c) < 0x20 && c != '\t' && c != '\n' && c != '\r';
         if (bXml && bControl)
             strOut += kReplacement;
         else if (bXml && c == '&')

@@ -104,8 +104,9 @@ TEST_F(WorkedSolutionWindow, CtrlCCopiesTheStepWithItsChildrenIndented)
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Middle one\n        Deep\n"));
     Outline().setCurrentItem(Outline().topLevelItem(0));
     QTest::keyClick(&Outline(), Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(QApplication::clipboard()->text(),
-              QStringLiteral("Top\n        Middle one\n                Deep\n        Middle two\n"));
+    EXPECT_EQ(
+        QApplication::clipboard()->text(),
+        QStringLiteral("Top\n        Middle one\n                Deep\n        Middle two\n"));
 }
 
 TEST_F(WorkedSolutionWindow, CollapsedStepShowsItsFirstLineOnly)
@@ -169,14 +170,16 @@ QString CloseModalAfter(const std::function<void()>& press)
 {
     QString strTitle;
     QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [&strTitle] {
-        QWidget* pDialog = QApplication::activeModalWidget();
-        if (pDialog && pDialog->isVisible() && strTitle.isEmpty())
-        {
-            strTitle = pDialog->windowTitle();
-            pDialog->close();
-        }
-    });
+    QObject::connect(&poll, &QTimer::timeout,
+                     [&strTitle]
+                     {
+                         QWidget* pDialog = QApplication::activeModalWidget();
+                         if (pDialog && pDialog->isVisible() && strTitle.isEmpty())
+                         {
+                             strTitle = pDialog->windowTitle();
+                             pDialog->close();
+                         }
+                     });
     poll.start(20);
     press();
     return strTitle;
@@ -198,8 +201,8 @@ TEST_F(WorkedSolutionWindow, PrintAndSaveKeysInTheEditorLeaveItsTextAlone)
         [this] { QTest::keyClick(Input(), Qt::Key_P, Qt::ControlModifier | Qt::AltModifier); });
     EXPECT_FALSE(strPrint.isEmpty()) << "no print dialog opened";
     EXPECT_EQ(Input()->GetEquation(), QStringLiteral("x"));
-    for (const QKeySequence& editorKey : {QKeySequence(QStringLiteral("Ctrl+P")),
-                                          QKeySequence(QStringLiteral("Ctrl+F"))})
+    for (const QKeySequence& editorKey :
+         {QKeySequence(QStringLiteral("Ctrl+P")), QKeySequence(QStringLiteral("Ctrl+F"))})
         EXPECT_NE(Export().PrintAction().shortcut(), editorKey);
 }
 
@@ -231,7 +234,8 @@ TEST_F(WorkedSolutionWindow, EmptyResultHasNothingToCopy)
     const std::unique_ptr<QMenu> pMenu = Export().CreateResultMenu(*Further());
     int nDisabled = 0;
     for (QAction* pAction : pMenu->actions())
-        nDisabled += pAction->text().startsWith(QStringLiteral("Copy result")) && !pAction->isEnabled();
+        nDisabled +=
+            pAction->text().startsWith(QStringLiteral("Copy result")) && !pAction->isEnabled();
     EXPECT_EQ(nDisabled, 2);
 }
 } // namespace

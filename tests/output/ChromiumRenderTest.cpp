@@ -157,7 +157,8 @@ TEST_F(ChromiumRender, EveryFractionOfTheExamplesIsStackedAndEveryPowerRaised)
     const CToolRun run = Chromium("--dump-dom " + Url(page));
     std::smatch match;
     const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
-    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured)) << run.m_strOutput.substr(0, 2000);
+    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured))
+        << run.m_strOutput.substr(0, 2000);
     EXPECT_GT(std::stoi(match[1]), 10);
     EXPECT_EQ(match[2], match[1]) << match[0];
     EXPECT_GT(std::stoi(match[3]), 10);
@@ -194,8 +195,8 @@ TEST_F(ChromiumRender, PictureOfAStackedFractionIsTallerThanALineOfText)
             strBody + "</body></html>";
         const std::filesystem::path page = m_Dir.Write(strName + ".html", strPage);
         const std::filesystem::path png = m_Dir.File(strName + ".png");
-        const CToolRun run = Chromium("--window-size=400,300 --screenshot=" +
-                                      Quoted(png.string()) + " " + Url(page));
+        const CToolRun run = Chromium("--window-size=400,300 --screenshot=" + Quoted(png.string()) +
+                                      " " + Url(page));
         const QImage image(QString::fromStdString(png.string()));
         EXPECT_FALSE(image.isNull()) << run.m_strOutput;
         return InkHeight(image);

@@ -1,6 +1,6 @@
 #include "output/MathWriters.h"
-#include "output/XmlText.h"
 #include "driver/SimplifyRequest.h"
+#include "output/XmlText.h"
 
 #include <gtest/gtest.h>
 
@@ -24,9 +24,10 @@ class MathFromEquationText : public testing::TestWithParam<CMathCase>
 
 TEST_P(MathFromEquationText, MathML)
 {
-    const std::string strExpected = std::string("<math xmlns=\"http://www.w3.org/1998/Math/MathML\">"
-                                                "<mrow>") +
-                                    GetParam().m_szMathML + "</mrow></math>";
+    const std::string strExpected =
+        std::string("<math xmlns=\"http://www.w3.org/1998/Math/MathML\">"
+                    "<mrow>") +
+        GetParam().m_szMathML + "</mrow></math>";
     EXPECT_EQ(ToMathML(GetParam().m_szText), strExpected);
 }
 
@@ -65,8 +66,7 @@ INSTANTIATE_TEST_SUITE_P(
         CMathCase{"x^2!^3!",
                   "<msup><mrow><msup><mi>x</mi><mn>2</mn></msup></mrow><mn>3</mn></msup>",
                   "{x^{2}}^{3}"},
-        CMathCase{"2.5", "<mn>2.5</mn>", "2.5"},
-        CMathCase{" ", "", ""}));
+        CMathCase{"2.5", "<mn>2.5</mn>", "2.5"}, CMathCase{" ", "", ""}));
 
 // Texts set through the property need not follow the grammar; the output must still parse.
 INSTANTIATE_TEST_SUITE_P(
@@ -100,10 +100,11 @@ TEST(XmlEscape, BrokenUtf8AndControlCharactersBecomeReplacementCharacters)
 {
     const std::string strReplacement = "\xEF\xBF\xBD";
     EXPECT_EQ(XmlEscape(std::string("\xff", 1)), strReplacement);
-    EXPECT_EQ(XmlEscape("\xC3"), strReplacement);              // cut off before its end
+    EXPECT_EQ(XmlEscape("\xC3"), strReplacement);                      // cut off before its end
     EXPECT_EQ(XmlEscape("\xC0\xAF"), strReplacement + strReplacement); // overlong "/"
     EXPECT_EQ(XmlEscape("\xED\xA0\x80"), strReplacement + strReplacement + strReplacement);
     EXPECT_EQ(XmlEscape(std::string("a\0b\x1f", 4)), "a" + strReplacement + "b" + strReplacement);
-    EXPECT_EQ(XmlEscape("\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t"), "\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t");
+    EXPECT_EQ(XmlEscape("\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t"),
+              "\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t");
 }
 } // namespace

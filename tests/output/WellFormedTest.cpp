@@ -20,7 +20,8 @@ protected:
 
     void ExpectWellFormed(const std::string& strName, const std::string& strXml)
     {
-        const CToolRun run = RunTool(m_strXmllint + " --noout " + Quoted(m_Dir.Write(strName, strXml)));
+        const CToolRun run =
+            RunTool(m_strXmllint + " --noout " + Quoted(m_Dir.Write(strName, strXml)));
         EXPECT_EQ(run.m_nStatus, 0) << run.m_strOutput;
     }
 
