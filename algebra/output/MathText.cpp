@@ -32,11 +32,15 @@ private:
             ReadFraction(open.back(), bAfterNumber);
         else if (c == '^')
             ReadPower(open.back());
+        else if (c == '(' && open.size() > kMaxGroupDepth)
+            ReadFlatBracket(open.back(), c, +1);
         else if (c == '(')
         {
             open.emplace_back();
             ++m_nPos;
         }
+        else if (c == ')' && m_nFlatDepth > 0)
+            ReadFlatBracket(open.back(), c, -1);
         else if (c == ')' && open.size() > 1)
         {
             CloseGroup(open, true);
@@ -99,6 +103,14 @@ private:
         nodes.back().m_strExponent = std::move(strExponent);
     }
 
+    void ReadFlatBracket(std::vector<CMathNode>& nodes, char c, int nDepthChange)
+    {
+        ++m_nPos;
+        m_nFlatDepth += nDepthChange;
+        nodes.push_back(
+            CMathNode{EMathKind::Bracket, std::string(1, c), {}, {}, {}, true, true, {}});
+    }
+
     void ReadSingle(std::vector<CMathNode>& nodes, char c)
     {
         ++m_nPos;
@@ -130,6 +142,7 @@ private:
     const std::string& m_strText;
     size_t m_nPos = 0;
     bool m_bAfterNumber = false;
+    int m_nFlatDepth = 0; // brackets read as characters and not yet closed
 };
 } // namespace
 

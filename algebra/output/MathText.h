@@ -14,7 +14,8 @@ enum class EMathKind
     Letter,   // m_strText: one letter, or "" for a power with nothing before it
     Operator, // m_strText: one of + - * / = or a stray ")"
     Other,    // m_strText: a character the format has no meaning for
-    Group     // a bracket: m_Children inside; m_bClosed when its ")" is there
+    Group,    // a bracket: m_Children inside; m_bClosed when its ")" is there
+    Bracket   // m_strText: "(" or ")" standing alone, for brackets nested past kMaxGroupDepth
 };
 
 struct CMathNode
@@ -28,6 +29,10 @@ struct CMathNode
     bool m_bClosed = true;
     std::optional<std::string> m_strExponent;
 };
+
+// Brackets deeper than this are read as single bracket characters, so that no writer (nor any
+// XML parser reading what it wrote) has to follow thousands of levels.
+inline constexpr size_t kMaxGroupDepth = 32;
 
 // Reads any text without failing: an unclosed bracket or fraction ends with the text, a
 // ")" without its "(" is an operator, blanks are skipped.

@@ -46,6 +46,8 @@ std::string MathMLBase(const CMathNode& node)
         return MathMLOperator(node.m_strText);
     case EMathKind::Other:
         return Element("mtext", XmlEscape(node.m_strText));
+    case EMathKind::Bracket:
+        return Element("mo", node.m_strText);
     case EMathKind::Fraction:
     {
         std::string strFraction = Element("mfrac", MathMLNumber(node.m_strNumerator) +

@@ -45,6 +45,16 @@ TEST_F(WellFormed, HostileInputsOnASheetAndAlone)
     ExpectWellFormed("hostile.mml", WriteMathML(solution));
 }
 
+// Validation lets 5000 nested brackets through (the engine then refuses them); typeset as
+// nested elements they broke every XML parser's depth limit.
+TEST_F(WellFormed, ThousandsOfNestedBracketsStayParseable)
+{
+    const std::string strDeep = std::string(5000, '(') + "x" + std::string(5000, ')') + "^2!";
+    std::istringstream lines(strDeep + "\n");
+    ExpectWellFormed("deep-sheet.html", FormatSheet(lines, 0));
+    ExpectWellFormed("deep.mml", WriteMathML(MakeWorkedSolution(strDeep, strDeep, {})));
+}
+
 TEST_F(WellFormed, MathMLOfEveryShape)
 {
     for (const char* szText : {"3x/(x+1)=0", "x^2!^3!", "x^1%1,2$!", "2%1,3$x-%1,2$", "x/0"})
