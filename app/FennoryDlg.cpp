@@ -5,6 +5,7 @@
 #include "DialogUnits.h"
 #include "EngineErrorText.h"
 #include "ExplanationPane.h"
+#include "ExportActions.h"
 #include "FocusFrame.h"
 #include "HelpViewer.h"
 #include "WindowLayout.h"
@@ -90,6 +91,8 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     connect(m_pUi->buttonClear, &QPushButton::clicked, this, &CFennoryDlg::OnClear);
     connect(m_pUi->buttonHelp, &QPushButton::clicked, this, &CFennoryDlg::OnHelp);
     connect(m_pUi->buttonClose, &QPushButton::clicked, this, &QDialog::accept);
+    m_pExport =
+        new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
     SetUpHistory();
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
@@ -197,7 +200,10 @@ void CFennoryDlg::ScrollNarrativeTo(int nLine)
 void CFennoryDlg::OnSimplify()
 {
     m_strErrorInput.reset();
-    switch (SimplifyRequest(*this))
+    const ESimplifyRequestEnd eEnd = SimplifyRequest(*this);
+    if (eEnd != ESimplifyRequestEnd::Refused)
+        m_pExport->SetProblem(eEnd == ESimplifyRequestEnd::Simplified ? ReadInputText() : "");
+    switch (eEnd)
     {
     case ESimplifyRequestEnd::Refused:
         ShowRefusal();
@@ -221,6 +227,8 @@ void CFennoryDlg::ShowRefusal()
     m_Further.SetEquation(QStringLiteral(" "));
     m_strHowItWasDone.clear();
     m_pUi->paneExplanation->clear();
+    m_pExport->ShowNarrative(m_strHowItWasDone);
+    m_pExport->SetProblem("");
 }
 
 void CFennoryDlg::OnClear()
@@ -317,6 +325,7 @@ void CFennoryDlg::SetExplanation(const std::string& strExplanation)
 {
     m_strHowItWasDone = strExplanation;
     ShowIndentedExplanation(*m_pUi->paneExplanation, m_strHowItWasDone);
+    m_pExport->ShowNarrative(m_strHowItWasDone);
 }
 
 void CFennoryDlg::Beep()

@@ -16,6 +16,7 @@ namespace Ui
 class CFennoryDlg;
 }
 class CFocusFrame;
+class CExportActions;
 class CHelpViewer;
 
 // The main window: three equation editors, the message and explanation panes, the history,
@@ -42,6 +43,7 @@ public:
     void SetHistoryShown(bool bShown);
 
     void done(int nResult) override;
+    CExportActions& GetExportActions() const { return *m_pExport; }
 
 protected:
     // Enter in an editor presses the default button, as in any dialog, rather than reaching
@@ -96,4 +98,6 @@ private:
     QString m_strWalkText;
     CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
+    QPointer<CHelpViewer> m_pHelp; // a child window, made on the first Help
+    CExportActions* m_pExport;     // outline, save and print; a child of the window
 };

@@ -1,6 +1,7 @@
 #include "CommandLine.h"
 
 #include "FennoryVersion.h"
+#include "Formats.h"
 #include "TextReport.h"
 
 #include <CLI/CLI.hpp>
@@ -9,6 +10,7 @@
 #include <fstream>
 #include <istream>
 #include <ostream>
+#include <sstream>
 
 namespace
 {
@@ -18,6 +20,8 @@ struct COptions
     bool m_bJson = false;
     bool m_bBatch = false;
     int m_nRepeat = 0;
+    std::string m_strFormat; // "" for the default: text, or json with --batch
+    std::string m_strOutput; // "" for standard output
 };
 
 constexpr const char* kDescription =
@@ -26,13 +30,20 @@ constexpr const char* kDescription =
     "÷, ·, the Unicode minus, ½ and 3 1/2 for a mixed number. Blanks are dropped.";
 constexpr const char* kFooter =
     "Exit status: 0 simplified, 1 the text was refused (messages on standard error), 2 the "
-    "simplification failed (message on standard error), 64 bad options, 66 unreadable batch file.\n"
+    "simplification failed (message on standard error), 64 bad options, 66 unreadable batch file, "
+    "73 the output file could not be written.\n"
     "A TEXT that begins with \"-\" may be given after \"--\".";
+
+bool TakesValue(const std::string& arg)
+{
+    return arg == "--repeat" || arg == "--format" || arg == "--output";
+}
 
 bool IsOptionSpelling(const std::string& arg)
 {
-    return arg == "--json" || arg == "--batch" || arg == "--repeat" || arg == "--help" ||
-           arg == "--version" || arg == "-h" || arg.rfind("--repeat=", 0) == 0;
+    return arg == "--json" || arg == "--batch" || arg == "--help" || arg == "--version" ||
+           arg == "-h" || TakesValue(arg) || arg.rfind("--repeat=", 0) == 0 ||
+           arg.rfind("--format=", 0) == 0 || arg.rfind("--output=", 0) == 0;
 }
 
 // The first argument before "--" that is spelt as a long option but is none, or "". No text
@@ -41,8 +52,8 @@ std::string FindUnknownOption(const std::vector<std::string>& args)
 {
     for (size_t i = 0; i < args.size() && args[i] != "--"; ++i)
     {
-        const bool bValueOfRepeat = i > 0 && args[i - 1] == "--repeat";
-        if (args[i].rfind("--", 0) == 0 && !IsOptionSpelling(args[i]) && !bValueOfRepeat)
+        const bool bValue = i > 0 && TakesValue(args[i - 1]);
+        if (args[i].rfind("--", 0) == 0 && !IsOptionSpelling(args[i]) && !bValue)
             return args[i];
     }
     return "";
@@ -55,9 +66,9 @@ std::vector<std::string> SeparateNegativeText(std::vector<std::string> args)
     {
         if (args[i] == "--")
             break;
-        const bool bValueOfRepeat = i > 0 && args[i - 1] == "--repeat";
+        const bool bValueOfOption = i > 0 && TakesValue(args[i - 1]);
         if (args[i].size() > 1 && args[i][0] == '-' && !IsOptionSpelling(args[i]) &&
-            !bValueOfRepeat)
+            !bValueOfOption)
         {
             args.insert(args.begin() + static_cast<long>(i), "--");
             break;
@@ -80,24 +91,59 @@ void Describe(CLI::App& app, COptions& options)
     app.add_option("--repeat", options.m_nRepeat,
                    "Run each request N times and add \"micros\", the median time")
         ->check(CLI::Range(1, 1000000));
+    app.add_option("--format", options.m_strFormat,
+                   "text, json, html, latex or mathml; with --batch: json (the default), text "
+                   "(one line each) or html (one worked-solutions sheet)")
+        ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}));
+    app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output");
+}
+
+EOutputFormat FormatOf(const COptions& options)
+{
+    if (options.m_bJson)
+        return EOutputFormat::Json;
+    if (options.m_strFormat.empty())
+        return options.m_bBatch ? EOutputFormat::Json : EOutputFormat::Text;
+    return *ParseOutputFormat(options.m_strFormat);
+}
+
+// Options that parse but cannot go together; "" when they can.
+std::string Conflict(const COptions& options)
+{
+    if (options.m_bJson && !options.m_strFormat.empty() && options.m_strFormat != "json")
+        return "--json and --format " + options.m_strFormat + " cannot go together";
+    const EOutputFormat eFormat = FormatOf(options);
+    if (options.m_bBatch && (eFormat == EOutputFormat::Latex || eFormat == EOutputFormat::MathML))
+        return "--batch writes json, text or html";
+    const bool bTimed =
+        eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
+    if (options.m_nRepeat > 0 && !bTimed)
+        return "--repeat needs --json or --batch";
+    return "";
 }
 
 int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
 {
     const CTextReport report = ReportText(options.m_strText, options.m_nRepeat);
     err << ToDiagnostics(report);
-    out << (options.m_bJson ? ToJsonLine(report) : ToPlainText(report));
+    out << FormatReport(report, FormatOf(options));
     return ExitStatus(report);
 }
 
-int ReportLines(std::istream& in, int nRepeat, std::ostream& out)
+int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
 {
+    const EOutputFormat eFormat = FormatOf(options);
+    if (eFormat == EOutputFormat::Html)
+    {
+        out << FormatSheet(in, options.m_nRepeat);
+        return 0;
+    }
     std::string strLine;
     while (std::getline(in, strLine))
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        out << ToJsonLine(ReportText(strLine, nRepeat));
+        out << FormatBatchLine(ReportText(strLine, options.m_nRepeat), eFormat);
         out.flush();
     }
     return 0;
@@ -106,14 +152,40 @@ int ReportLines(std::istream& in, int nRepeat, std::ostream& out)
 int ReportBatch(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (options.m_strText.empty() || options.m_strText == "-")
-        return ReportLines(in, options.m_nRepeat, out);
+        return ReportLines(in, options, out);
     std::ifstream file(options.m_strText, std::ios::binary);
     if (!file)
     {
         err << "Cannot read " << options.m_strText << "\n";
         return kExitNoInput;
     }
-    return ReportLines(file, options.m_nRepeat, out);
+    return ReportLines(file, options, out);
+}
+
+int Report(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (options.m_bBatch)
+        return ReportBatch(options, in, out, err);
+    return ReportOne(options, out, err);
+}
+
+// With --output the answer is gathered first, so that a file that cannot be written is
+// reported rather than silently left short.
+int ReportToFile(const COptions& options, std::istream& in, std::ostream& err)
+{
+    std::ostringstream answer;
+    const int nStatus = Report(options, in, answer, err);
+    if (nStatus == kExitNoInput)
+        return nStatus;
+    std::ofstream file(options.m_strOutput, std::ios::binary | std::ios::trunc);
+    file << answer.str();
+    file.close();
+    if (!file)
+    {
+        err << "Cannot write " << options.m_strOutput << "\n";
+        return kExitCannotWrite;
+    }
+    return nStatus;
 }
 } // namespace
 
@@ -151,17 +223,17 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
             << "Run with --help for more information.\n";
         return kExitUsage;
     }
-    if (options.m_nRepeat > 0 && !options.m_bJson && !options.m_bBatch)
+    if (const std::string strConflict = Conflict(options); !strConflict.empty())
     {
-        err << "--repeat needs --json or --batch\n";
+        err << strConflict << "\n";
         return kExitUsage;
     }
-    if (options.m_bBatch)
-        return ReportBatch(options, in, out, err);
-    if (app.count("TEXT") == 0)
+    if (!options.m_bBatch && app.count("TEXT") == 0)
     {
         err << "Give a TEXT to simplify, or --batch. Run with --help for more information.\n";
         return kExitUsage;
     }
-    return ReportOne(options, out, err);
+    if (app.count("--output") > 0)
+        return ReportToFile(options, in, err);
+    return Report(options, in, out, err);
 }

@@ -1,6 +1,7 @@
 #include "TextReport.h"
 
 #include "model/OrdinaryNotation.h"
+#include "output/Writers.h"
 
 #include <algorithm>
 #include <chrono>
@@ -44,16 +45,6 @@ json TextOrNull(const std::optional<std::string>& text)
 json TextOrNull(const std::string& text, bool bPresent)
 {
     return bPresent ? json(text) : json(nullptr);
-}
-
-std::string UnixLineEnds(const std::string& text)
-{
-    std::string unix;
-    unix.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            unix += text[i];
-    return unix;
 }
 } // namespace
 
@@ -120,15 +111,16 @@ std::string ToJsonLine(const CTextReport& report)
 
 std::string ToPlainText(const CTextReport& report)
 {
-    const CSimplifyOutcome& outcome = report.m_Outcome;
-    if (ExitStatus(report) != 0 || report.m_Validation.m_strText.empty())
+    if (ExitStatus(report) != 0)
         return "";
-    std::string text = "Result: " + outcome.m_strResultDisplay + "\n";
-    if (outcome.m_strFurtherDisplay)
-        text += "Further result: " + *outcome.m_strFurtherDisplay + "\n";
-    text += "How it was done\n";
-    text += UnixLineEnds(outcome.m_strExplanation);
-    return text;
+    return WriteText(ToWorkedSolution(report));
+}
+
+CWorkedSolution ToWorkedSolution(const CTextReport& report)
+{
+    if (!report.m_bSimplified)
+        return MakeRefusedSolution(report.m_strInput, report.m_Validation.m_Errors);
+    return MakeWorkedSolution(report.m_strInput, report.m_Validation.m_strText, report.m_Outcome);
 }
 
 std::string ToDiagnostics(const CTextReport& report)

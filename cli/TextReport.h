@@ -2,6 +2,7 @@
 
 #include "Validation.h"
 #include "driver/SimplifyRequest.h"
+#include "output/WorkedSolution.h"
 
 #include <nlohmann/json.hpp>
 
@@ -35,3 +36,6 @@ std::string ToJsonLine(const CTextReport& report);
 std::string ToPlainText(const CTextReport& report);
 // What goes to standard error: the validation messages or the engine's error, one a line.
 std::string ToDiagnostics(const CTextReport& report);
+
+// The report as the output formats read it.
+CWorkedSolution ToWorkedSolution(const CTextReport& report);

@@ -9,7 +9,9 @@ packages=(cmake g++ ninja-build pkg-config ccache
   nlohmann-json3-dev libcli11-dev
   xvfb xauth fonts-liberation
   # The install and package tests: validators, manual pages, Debian packaging.
-  desktop-file-utils appstream man-db groff dpkg-dev file lintian)
+  desktop-file-utils appstream man-db groff dpkg-dev file lintian
+  # The worked-solution tests: an XML parser, a browser, PDF text and KaTeX.
+  libxml2-utils chromium poppler-utils nodejs npm)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -13,6 +13,8 @@ int main(int argc, char** argv)
     QTemporaryDir settingsDir;
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+    // Settings the window keeps between runs go to a scratch folder, never the user's.
+    qputenv("XDG_CONFIG_HOME", settingsDir.path().toLocal8Bit());
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("FennoryTests"));
     QApplication::setApplicationName(QStringLiteral("fennory-tests"));

@@ -1,0 +1,32 @@
+#include "output/Writers.h"
+
+#include "output/MathWriters.h"
+#include "output/XmlText.h"
+
+namespace
+{
+std::string Row(const char* szLabel, const std::string& strCell)
+{
+    return std::string("<mtr><mtd><mtext>") + szLabel + "</mtext></mtd><mtd>" + strCell +
+           "</mtd></mtr>\n";
+}
+} // namespace
+
+std::string WriteMathML(const CWorkedSolution& solution)
+{
+    std::string strRows;
+    if (solution.m_strProblem.empty())
+        strRows += Row("Problem", "<mtext>" + XmlEscape(solution.m_strInput) + "</mtext>");
+    else
+        strRows += Row("Problem", ToMathMLRow(solution.m_strProblem));
+    if (solution.m_strResult)
+        strRows += Row("Result", ToMathMLRow(*solution.m_strResult));
+    if (solution.m_strFurther)
+        strRows += Row("Further result", ToMathMLRow(*solution.m_strFurther));
+    for (const std::string& strError : solution.m_Errors)
+        strRows += Row("Error", "<mtext>" + XmlEscape(strError) + "</mtext>");
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+           "<math xmlns=\"http://www.w3.org/1998/Math/MathML\" display=\"block\">\n"
+           "<mtable columnalign=\"left\">\n" +
+           strRows + "</mtable>\n</math>\n";
+}

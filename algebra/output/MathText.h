@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// Equation text read into its structure, for the formats that typeset it: numbers, typed
+// fractions (with the whole part of a mixed number), letters, operators and brackets, each
+// perhaps raised to a power.
+enum class EMathKind
+{
+    Number,   // m_strText: digits and the decimal point
+    Fraction, // m_strText: the whole part ("" for none); numerator and denominator
+    Letter,   // m_strText: one letter, or "" for a power with nothing before it
+    Operator, // m_strText: one of + - * / = or a stray ")"
+    Other,    // m_strText: a character the format has no meaning for
+    Group,    // a bracket: m_Children inside; m_bClosed when its ")" is there
+    Bracket   // m_strText: "(" or ")" standing alone, for brackets nested past kMaxGroupDepth
+};
+
+struct CMathNode
+{
+    EMathKind m_eKind = EMathKind::Other;
+    std::string m_strText;
+    std::string m_strNumerator;
+    std::string m_strDenominator;
+    std::vector<CMathNode> m_Children;
+    bool m_bBracketed = true; // a group without brackets holds a base that is raised twice
+    bool m_bClosed = true;
+    std::optional<std::string> m_strExponent;
+};
+
+// Brackets deeper than this are read as single bracket characters, so that no writer (nor any
+// XML parser reading what it wrote) has to follow thousands of levels.
+inline constexpr size_t kMaxGroupDepth = 32;
+
+// Reads any text without failing: an unclosed bracket or fraction ends with the text, a
+// ")" without its "(" is an operator, blanks are skipped.
+std::vector<CMathNode> ParseMathText(const std::string& strText);

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+
+// Equation text typeset as a MathML <math> element: powers raised (msup), typed fractions
+// stacked (mfrac) with a mixed number's whole part before its fraction, brackets as fences.
+// bBlock asks for display="block".
+std::string ToMathML(const std::string& strEquationText, bool bBlock = false);
+// The same without the <math> element around it, for documents holding several.
+std::string ToMathMLRow(const std::string& strEquationText);
+
+// Equation text as LaTeX math (without the surrounding delimiters): x^{2}, 3\frac{1}{2},
+// \left( ... \right).
+std::string ToLatexMath(const std::string& strEquationText);
+
+// Equation text in the display form the narrative uses: x^2, (1/2), (3&1/2), brackets as typed.
+std::string ToDisplayMath(const std::string& strEquationText);

@@ -1,0 +1,98 @@
+#include "output/WorkedSolution.h"
+
+#include <utility>
+
+namespace
+{
+std::vector<std::string> SplitLines(const std::string& strText)
+{
+    std::vector<std::string> lines;
+    size_t nStart = 0;
+    while (nStart < strText.size())
+    {
+        size_t nEnd = strText.find('\n', nStart);
+        if (nEnd == std::string::npos)
+            nEnd = strText.size();
+        std::string strLine = strText.substr(nStart, nEnd - nStart);
+        if (!strLine.empty() && strLine.back() == '\r')
+            strLine.pop_back();
+        lines.push_back(std::move(strLine));
+        nStart = nEnd + 1;
+    }
+    return lines;
+}
+
+void AppendNarrative(const std::vector<CStep>& steps, const std::string& strLineEnd,
+                     std::string& strOut)
+{
+    for (const CStep& step : steps)
+    {
+        strOut +=
+            std::string(static_cast<size_t>(step.m_nIndent), ' ') + step.m_strText + strLineEnd;
+        if (step.m_bGapAfter)
+            strOut += strLineEnd;
+        AppendNarrative(step.m_Steps, strLineEnd, strOut);
+    }
+}
+} // namespace
+
+std::vector<CStep> ParseNarrative(const std::string& strExplanation)
+{
+    std::vector<CStep> roots;
+    // The open ancestors of the next line; pointers stay valid because only the last
+    // step's own list ever grows.
+    std::vector<CStep*> open;
+    for (const std::string& strLine : SplitLines(strExplanation))
+    {
+        const size_t nText = strLine.find_first_not_of(' ');
+        if (nText == std::string::npos)
+        {
+            if (!open.empty())
+                open.back()->m_bGapAfter = true;
+            continue;
+        }
+        CStep step{strLine.substr(nText), static_cast<int>(nText), false, {}};
+        while (!open.empty() && open.back()->m_nIndent >= step.m_nIndent)
+            open.pop_back();
+        std::vector<CStep>& siblings = open.empty() ? roots : open.back()->m_Steps;
+        siblings.push_back(std::move(step));
+        open.push_back(&siblings.back());
+    }
+    return roots;
+}
+
+std::string NarrativeText(const std::vector<CStep>& steps, const std::string& strLineEnd)
+{
+    std::string strOut;
+    AppendNarrative(steps, strLineEnd, strOut);
+    return strOut;
+}
+
+CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::string& strProblem,
+                                   const CSimplifyOutcome& outcome)
+{
+    CWorkedSolution solution;
+    solution.m_strInput = strInput;
+    solution.m_strProblem = strProblem;
+    if (outcome.m_strError)
+    {
+        solution.m_Errors.push_back(*outcome.m_strError);
+        return solution;
+    }
+    if (strProblem.empty())
+        return solution;
+    solution.m_strResult = outcome.m_strResult;
+    solution.m_strResultDisplay = outcome.m_strResultDisplay;
+    solution.m_strFurther = outcome.m_strFurther;
+    solution.m_strFurtherDisplay = outcome.m_strFurtherDisplay;
+    solution.m_Narrative = ParseNarrative(outcome.m_strExplanation);
+    return solution;
+}
+
+CWorkedSolution MakeRefusedSolution(const std::string& strInput, std::vector<std::string> errors)
+{
+    CWorkedSolution solution;
+    solution.m_strInput = strInput;
+    solution.m_Errors = std::move(errors);
+    return solution;
+}

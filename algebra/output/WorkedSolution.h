@@ -1,0 +1,62 @@
+#pragma once
+
+#include "driver/SimplifyRequest.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+// One line of the narrative and the lines indented under it.
+struct CStep
+{
+    std::string m_strText;    // the line without its leading spaces, as the engine wrote it
+    int m_nIndent = 0;        // its leading spaces (eight a level)
+    bool m_bGapAfter = false; // an empty line followed this very line (before any step under it)
+    std::vector<CStep> m_Steps;
+
+    bool operator==(const CStep&) const = default;
+};
+
+// A worked solution as every output format sees it: the problem, what became of it and how.
+// Texts of the problem and results are equation text; the writers typeset them.
+struct CWorkedSolution
+{
+    std::string m_strInput;   // what the user typed (may be ordinary notation, may be refused)
+    std::string m_strProblem; // the equation text that was simplified ("" when refused)
+    std::vector<std::string> m_Errors; // validation messages, or the engine's error
+    std::optional<std::string> m_strResult;
+    std::optional<std::string> m_strResultDisplay;
+    std::optional<std::string> m_strFurther;
+    std::optional<std::string> m_strFurtherDisplay;
+    std::vector<CStep> m_Narrative;
+
+    bool IsSolved() const { return m_strResult.has_value(); }
+};
+
+// A sheet of several worked solutions under a title; a heading stands between problems.
+struct CSheetItem
+{
+    std::optional<std::string> m_strHeading; // set for a heading, else the item is a problem
+    CWorkedSolution m_Solution;
+};
+
+struct CWorkedSheet
+{
+    std::string m_strTitle;
+    std::vector<CSheetItem> m_Items;
+};
+
+// Turns the narrative's indentation into a tree: a line is a step of the nearest line
+// above it that is indented less. Empty lines close blocks and make no step.
+std::vector<CStep> ParseNarrative(const std::string& strExplanation);
+
+// The narrative again, line by line with its indentation and its empty lines, each line
+// ending in strLineEnd.
+std::string NarrativeText(const std::vector<CStep>& steps, const std::string& strLineEnd);
+
+// A simplified problem; an outcome with an error gives a solution with that error only.
+CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::string& strProblem,
+                                   const CSimplifyOutcome& outcome);
+
+// A problem that validation refused, with its messages in order.
+CWorkedSolution MakeRefusedSolution(const std::string& strInput, std::vector<std::string> errors);

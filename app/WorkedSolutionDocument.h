@@ -1,0 +1,28 @@
+#pragma once
+
+#include "output/WorkedSolution.h"
+
+#include <QString>
+
+#include <memory>
+
+class QTextDocument;
+
+// The worked solution as Qt's rich text, for its PDF writer and the printer: the same content
+// as the HTML page, with powers raised and fractions as small numerator over denominator.
+QString ToRichText(const CWorkedSolution& solution);
+std::unique_ptr<QTextDocument> MakeWorkedSolutionDocument(const CWorkedSolution& solution);
+
+enum class ESaveFormat
+{
+    Html,
+    Text,
+    Pdf
+};
+
+// The format a file name asks for by its extension (.htm/.html, .pdf, anything else text).
+ESaveFormat SaveFormatOf(const QString& strPath);
+
+// Writes the file whole; false (and the file not left half-written) when it cannot be written.
+bool SaveWorkedSolution(const CWorkedSolution& solution, const QString& strPath,
+                        ESaveFormat eFormat);

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Saves docs/fennory-outline.png (the window with the steps as an outline, under a virtual
+# display) and docs/worked-solutions-sheet.png (the sheet of tests/data/examples.txt as
+# headless Chromium renders it). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+for program in fennory fennory-cli; do
+  [ -x "$build/bin/$program" ] || { echo "no $build/bin/$program: build it first" >&2; exit 1; }
+done
+command -v xvfb-run >/dev/null || { echo "xvfb-run is missing (Debian package xvfb)" >&2; exit 1; }
+command -v chromium >/dev/null || { echo "chromium is missing (Debian package chromium)" >&2; exit 1; }
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+# The outline is a choice the window remembers; a scratch settings folder makes it.
+mkdir -p "$scratch/config/Fennory"
+printf '[General]\nStepsAsOutline=true\n' >"$scratch/config/Fennory/fennory.conf"
+XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
+  "$build/bin/fennory" --input '(x+1)/(x^2!-1)' --screenshot docs/fennory-outline.png
+echo "saved docs/fennory-outline.png"
+
+"$build/bin/fennory-cli" --batch tests/data/examples.txt --format html --output "$scratch/sheet.html"
+chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+  --user-data-dir="$scratch/profile" --window-size=900,1500 \
+  --screenshot="$PWD/docs/worked-solutions-sheet.png" "file://$scratch/sheet.html" 2>/dev/null
+echo "saved docs/worked-solutions-sheet.png"

@@ -1,0 +1,241 @@
+#include "ExportActions.h"
+#include "OutlinePane.h"
+#include "WindowFixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QFile>
+#include <QMenu>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace
+{
+class WorkedSolutionWindow : public WindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        QSettings(QStringLiteral("Fennory"), QStringLiteral("fennory")).clear();
+        WindowFixture::SetUp();
+    }
+
+    CExportActions& Export() const { return m_pDlg->GetExportActions(); }
+    COutlinePane& Outline() const { return Export().Outline(); }
+
+    QByteArray ReadSaved(const QString& strName) const
+    {
+        QFile file(m_Dir.filePath(strName));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << strName.toStdString();
+        return file.readAll();
+    }
+
+    QTemporaryDir m_Dir;
+};
+
+constexpr const char* kNarrative = "Top\r\n        Middle one\r\n                Deep\r\n\r\n"
+                                   "        Middle two\r\nLast\r\n";
+
+TEST_F(WorkedSolutionWindow, ClassicPaneIsTheDefault)
+{
+    EXPECT_FALSE(Export().OutlineToggle().isChecked());
+    EXPECT_FALSE(Outline().isVisible());
+    EXPECT_TRUE(Explanation()->isVisible());
+}
+
+TEST_F(WorkedSolutionWindow, OutlineChoiceIsRememberedBetweenRuns)
+{
+    Export().OutlineToggle().setChecked(true);
+    EXPECT_TRUE(Outline().isVisible());
+    EXPECT_EQ(Outline().geometry(), Explanation()->geometry());
+    m_pDlg = std::make_unique<CFennoryDlg>();
+    m_pDlg->show();
+    EXPECT_TRUE(Export().OutlineToggle().isChecked());
+    EXPECT_TRUE(Outline().isVisible());
+}
+
+TEST_F(WorkedSolutionWindow, OutlineHoldsTheEngineLinesUnderTheirSteps)
+{
+    Export().OutlineToggle().setChecked(true);
+    Type(QStringLiteral("x+1/x"));
+    ClickSimplify();
+    const QTreeWidgetItem* pFirst = Outline().topLevelItem(0);
+    ASSERT_NE(pFirst, nullptr);
+    EXPECT_TRUE(pFirst->text(0).startsWith(QStringLiteral("Brimlet Works from left to right")));
+    int nLines = 0;
+    for (QTreeWidgetItemIterator it(&Outline()); *it; ++it)
+        ++nLines;
+    const QString strPane = Explanation()->toPlainText();
+    EXPECT_EQ(nLines, strPane.split('\n', Qt::SkipEmptyParts).size());
+    EXPECT_GT(Outline().topLevelItemCount(), 0);
+    EXPECT_LT(Outline().topLevelItemCount(), nLines); // some lines are steps of others
+}
+
+TEST_F(WorkedSolutionWindow, LeftAndRightCloseAndOpenAStepAndArrowsMove)
+{
+    Export().OutlineToggle().setChecked(true);
+    Outline().SetNarrative(kNarrative);
+    Outline().setFocus();
+    QTreeWidgetItem* pTop = Outline().topLevelItem(0);
+    ASSERT_EQ(Outline().currentItem(), pTop);
+    QTest::keyClick(&Outline(), Qt::Key_Left);
+    EXPECT_FALSE(pTop->isExpanded());
+    QTest::keyClick(&Outline(), Qt::Key_Down); // a closed step hides its children
+    EXPECT_EQ(Outline().currentItem()->text(0), QStringLiteral("Last"));
+    QTest::keyClick(&Outline(), Qt::Key_Up);
+    QTest::keyClick(&Outline(), Qt::Key_Right);
+    EXPECT_TRUE(pTop->isExpanded());
+    QTest::keyClick(&Outline(), Qt::Key_Down);
+    EXPECT_EQ(Outline().currentItem()->text(0), QStringLiteral("Middle one"));
+}
+
+TEST_F(WorkedSolutionWindow, CtrlCCopiesTheStepWithItsChildrenIndented)
+{
+    Export().OutlineToggle().setChecked(true);
+    Outline().SetNarrative(kNarrative);
+    Outline().setFocus();
+    QTest::keyClick(&Outline(), Qt::Key_Down);
+    QTest::keyClick(&Outline(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Middle one\n        Deep\n"));
+    Outline().setCurrentItem(Outline().topLevelItem(0));
+    QTest::keyClick(&Outline(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(
+        QApplication::clipboard()->text(),
+        QStringLiteral("Top\n        Middle one\n                Deep\n        Middle two\n"));
+}
+
+TEST_F(WorkedSolutionWindow, CollapsedStepShowsItsFirstLineOnly)
+{
+    Outline().SetNarrative(kNarrative);
+    Outline().collapseAll();
+    EXPECT_FALSE(Outline().topLevelItem(0)->isExpanded());
+    EXPECT_EQ(Outline().topLevelItem(0)->text(0), QStringLiteral("Top"));
+    Outline().expandAll();
+    EXPECT_TRUE(Outline().topLevelItem(0)->child(0)->isExpanded());
+}
+
+TEST_F(WorkedSolutionWindow, NothingToSaveBeforeASimplifyAndAfterAnEmptyOne)
+{
+    EXPECT_FALSE(Export().SaveAction().isEnabled());
+    Type(QStringLiteral("x+x"));
+    ClickSimplify();
+    EXPECT_TRUE(Export().SaveAction().isEnabled());
+    QTest::keyClick(Input(), Qt::Key_Backspace);
+    QTest::keyClick(Input(), Qt::Key_Backspace);
+    QTest::keyClick(Input(), Qt::Key_Backspace);
+    ClickSimplify();
+    EXPECT_FALSE(Export().SaveAction().isEnabled());
+    EXPECT_FALSE(Export().SaveTo(m_Dir.filePath(QStringLiteral("none.html"))));
+}
+
+TEST_F(WorkedSolutionWindow, SavesHtmlTextAndPdf)
+{
+    Type(QStringLiteral("x+1/x"));
+    ClickSimplify();
+    for (const char* szName : {"w.html", "w.txt", "w.pdf"})
+        ASSERT_TRUE(Export().SaveTo(m_Dir.filePath(QString::fromLatin1(szName)))) << szName;
+    const QByteArray html = ReadSaved(QStringLiteral("w.html"));
+    EXPECT_TRUE(html.startsWith("<!DOCTYPE html>"));
+    EXPECT_TRUE(html.contains("<msup><mi>x</mi><mn>2</mn></msup>"));
+    const QByteArray text = ReadSaved(QStringLiteral("w.txt"));
+    EXPECT_TRUE(text.startsWith("Problem: x+1/x\nResult: (x^2+1)/x\nFurther result: x+1/x\n"
+                                "How it was done\nBrimlet Works"))
+        << text.left(200).toStdString();
+    EXPECT_TRUE(ReadSaved(QStringLiteral("w.pdf")).startsWith("%PDF"));
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF text not read";
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {m_Dir.filePath(QStringLiteral("w.pdf")), "-"});
+    ASSERT_TRUE(pdftotext.waitForFinished(30000));
+    const QString strPdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
+    EXPECT_TRUE(strPdf.contains(QStringLiteral("How it was done"))) << strPdf.toStdString();
+    EXPECT_TRUE(strPdf.contains(QStringLiteral("Brimlet Works from left to right")));
+}
+
+TEST_F(WorkedSolutionWindow, UnwritableFileIsReportedAsFailure)
+{
+    Type(QStringLiteral("x+x"));
+    ClickSimplify();
+    EXPECT_FALSE(Export().SaveTo(QStringLiteral("/nonexistent/fennory/w.html")));
+    EXPECT_FALSE(Export().SaveTo(QStringLiteral("/nonexistent/fennory/w.pdf")));
+}
+
+// Closes the first modal window that shows while press() runs and gives its title.
+QString CloseModalAfter(const std::function<void()>& press)
+{
+    QString strTitle;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout,
+                     [&strTitle]
+                     {
+                         QWidget* pDialog = QApplication::activeModalWidget();
+                         if (pDialog && pDialog->isVisible() && strTitle.isEmpty())
+                         {
+                             strTitle = pDialog->windowTitle();
+                             pDialog->close();
+                         }
+                     });
+    poll.start(20);
+    press();
+    return strTitle;
+}
+
+// Ctrl+Shift+P would reach the editor as Ctrl+P and insert a power.
+TEST_F(WorkedSolutionWindow, PrintAndSaveKeysInTheEditorLeaveItsTextAlone)
+{
+    Type(QStringLiteral("x"));
+    ClickSimplify();
+    Input()->setFocus();
+    const QString strSave =
+        CloseModalAfter([this] { QTest::keyClick(Input(), Qt::Key_S, Qt::ControlModifier); });
+    EXPECT_EQ(strSave, QStringLiteral("Save worked solution"));
+    QApplication::setActiveWindow(m_pDlg.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_pDlg.get()));
+    Input()->setFocus();
+    const QString strPrint = CloseModalAfter(
+        [this] { QTest::keyClick(Input(), Qt::Key_P, Qt::ControlModifier | Qt::AltModifier); });
+    EXPECT_FALSE(strPrint.isEmpty()) << "no print dialog opened";
+    EXPECT_EQ(Input()->GetEquation(), QStringLiteral("x"));
+    for (const QKeySequence& editorKey :
+         {QKeySequence(QStringLiteral("Ctrl+P")), QKeySequence(QStringLiteral("Ctrl+F"))})
+        EXPECT_NE(Export().PrintAction().shortcut(), editorKey);
+}
+
+TEST_F(WorkedSolutionWindow, ResultMenuCopiesTheResultAsLatexAndMathML)
+{
+    const auto trigger = [this](const QString& strText)
+    {
+        const std::unique_ptr<QMenu> pMenu = Export().CreateResultMenu(*Result());
+        for (QAction* pAction : pMenu->actions())
+            if (pAction->text() == strText)
+            {
+                EXPECT_TRUE(pAction->isEnabled());
+                pAction->trigger();
+                return;
+            }
+        ADD_FAILURE() << "no " << strText.toStdString();
+    };
+    Type(QStringLiteral("x/2"));
+    ClickSimplify();
+    trigger(QStringLiteral("Copy result as LaTeX"));
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("\\frac{1}{2}x"));
+    trigger(QStringLiteral("Copy result as MathML"));
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(
+        QStringLiteral("<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>")));
+}
+
+TEST_F(WorkedSolutionWindow, EmptyResultHasNothingToCopy)
+{
+    const std::unique_ptr<QMenu> pMenu = Export().CreateResultMenu(*Further());
+    int nDisabled = 0;
+    for (QAction* pAction : pMenu->actions())
+        nDisabled +=
+            pAction->text().startsWith(QStringLiteral("Copy result")) && !pAction->isEnabled();
+    EXPECT_EQ(nDisabled, 2);
+}
+} // namespace

@@ -1,0 +1,125 @@
+#include "CommandLine.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace
+{
+struct CRun
+{
+    int m_nStatus;
+    std::string m_strOut;
+    std::string m_strErr;
+};
+
+CRun RunCli(std::vector<std::string> args, const std::string& strInput = "")
+{
+    std::istringstream in(strInput);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int nStatus = RunCommandLine(std::move(args), in, out, err);
+    return {nStatus, out.str(), err.str()};
+}
+
+bool Contains(const std::string& strText, const std::string& strPart)
+{
+    return strText.find(strPart) != std::string::npos;
+}
+
+TEST(FormatOption, JsonFormatIsTheJsonFlag)
+{
+    EXPECT_EQ(RunCli({"--format", "json", "x+x"}).m_strOut, RunCli({"--json", "x+x"}).m_strOut);
+    EXPECT_EQ(RunCli({"--format=text", "x+x"}).m_strOut, RunCli({"x+x"}).m_strOut);
+}
+
+TEST(FormatOption, UnknownOrConflictingFormatsAreUsageErrors)
+{
+    EXPECT_EQ(RunCli({"--format", "pdf", "x"}).m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--json", "--format", "html", "x"}).m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--batch", "--format", "latex"}, "x\n").m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--format", "html", "--repeat", "2", "x"}).m_nStatus, kExitUsage);
+}
+
+TEST(FormatOption, HtmlTypesetsTheProblemAndNestsTheNarrative)
+{
+    const CRun run = RunCli({"--format", "html", "3%1,2$x^2!"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_strOut.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_TRUE(Contains(run.m_strOut, "<mn>3</mn><mfrac><mn>1</mn><mn>2</mn></mfrac>"));
+    EXPECT_TRUE(Contains(run.m_strOut, "<msup><mi>x</mi><mn>2</mn></msup>"));
+    EXPECT_TRUE(Contains(run.m_strOut, "<ul class=\"steps\">"));
+    EXPECT_FALSE(Contains(run.m_strOut, "<script"));
+}
+
+TEST(FormatOption, RefusedTextStillGivesADocumentThatSaysWhy)
+{
+    const CRun run = RunCli({"--format", "html", "*x<"});
+    EXPECT_EQ(run.m_nStatus, 1);
+    EXPECT_TRUE(Contains(run.m_strOut, "<code>*x&lt;</code>"));
+    EXPECT_TRUE(Contains(run.m_strOut, "Invalid First Character"));
+}
+
+TEST(FormatOption, LatexAndMathMLOfAnEquation)
+{
+    const CRun latex = RunCli({"--format", "latex", "3x/(x+1)=0"});
+    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x/\\left(x+1\\right)=0 \\]"));
+    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x=0 \\]"));
+    const CRun mathml = RunCli({"--format", "mathml", "x/2"});
+    EXPECT_EQ(mathml.m_strOut.rfind("<?xml", 0), 0u);
+    EXPECT_TRUE(Contains(mathml.m_strOut, "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>"));
+}
+
+TEST(FormatOption, BatchTextAnswersEveryLineOnItsOwnLine)
+{
+    const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n\n*x\nx+1/x\n");
+    EXPECT_EQ(run.m_strOut, "2x\nError: Invalid First Character\n\nError: Invalid First "
+                            "Character\n(x^2+1)/x\tFurther: x+1/x\n");
+}
+
+TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
+{
+    const CRun run = RunCli({"--batch", "--format", "html"}, "# Fractions\nx/2\n*x\n\n#\nx+x\n");
+    const std::string& strSheet = run.m_strOut;
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_TRUE(Contains(strSheet, "<h1>Worked solutions</h1>"));
+    EXPECT_TRUE(Contains(strSheet, "<h2>Fractions</h2>"));
+    EXPECT_TRUE(Contains(strSheet, "<a href=\"#problem-3\">"));
+    EXPECT_FALSE(Contains(strSheet, "problem-4")); // headings and blank lines are no problems
+    EXPECT_TRUE(Contains(strSheet, "<code>*x</code></a> (Invalid First Character)"));
+    EXPECT_LT(strSheet.find("Fractions"), strSheet.find("id=\"problem-1\""));
+}
+
+TEST(FormatOption, OutputGoesToTheFile)
+{
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("fennory-out-" + std::to_string(std::random_device()()));
+    const CRun run = RunCli({"--format", "html", "--output", file.string(), "x+x"});
+    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_TRUE(run.m_strOut.empty());
+    std::ifstream written(file);
+    std::stringstream content;
+    content << written.rdbuf();
+    EXPECT_EQ(content.str().rfind("<!DOCTYPE html>", 0), 0u);
+    std::filesystem::remove(file);
+}
+
+TEST(FormatOption, UnwritableOutputIsReportedNotSilent)
+{
+    const CRun run = RunCli({"--output", "/nonexistent/fennory/out.txt", "x+x"});
+    EXPECT_EQ(run.m_nStatus, kExitCannotWrite);
+    EXPECT_TRUE(Contains(run.m_strErr, "Cannot write /nonexistent/fennory/out.txt"));
+}
+
+TEST(FormatOption, OutputFileNameStartingWithMinusIsNotTakenForText)
+{
+    const std::string strName = "-fennory-test-" + std::to_string(std::random_device()()) + ".txt";
+    const CRun run = RunCli({"--output", strName, "x+x"});
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    EXPECT_TRUE(std::filesystem::exists(strName));
+    std::filesystem::remove(strName);
+}
+} // namespace

@@ -1,0 +1,210 @@
+// A browser renders the sheet: headless Chromium prints it to PDF, whose text pdftotext reads
+// back, and takes pictures whose pixels show fractions stacked and powers raised.
+#include "ExamplesSheet.h"
+#include "ExternalTool.h"
+#include "output/MathWriters.h"
+#include "output/WorkedSolution.h"
+
+#include <gtest/gtest.h>
+
+#ifdef FENNORY_HAVE_QT_GUI
+#include <QImage>
+#endif
+
+#include <fstream>
+#include <regex>
+
+namespace
+{
+class ChromiumRender : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (const char* szName : {"chromium", "chromium-browser"})
+            if (m_strChromium.empty())
+                m_strChromium = FindProgram(szName);
+        if (m_strChromium.empty())
+            GTEST_SKIP() << "Chromium is not installed (Debian: chromium); HTML not rendered";
+    }
+
+    // Chromium, shut off from the network and from any profile but a fresh one.
+    CToolRun Chromium(const std::string& strArguments)
+    {
+        return RunTool("timeout 120 " + m_strChromium +
+                       " --headless --no-sandbox --disable-gpu --disable-quic --no-first-run"
+                       " --disable-background-networking --disable-component-update"
+                       " --disable-sync --hide-scrollbars --user-data-dir=" +
+                       Quoted(m_Dir.File("profile").string()) + " " + strArguments);
+    }
+
+    std::string Url(const std::filesystem::path& page) { return Quoted("file://" + page.string()); }
+
+    std::string m_strChromium;
+    CScratchDir m_Dir;
+};
+
+// --- the printed sheet ---
+
+// pdftotext gives math letters as mathematical italic (U+1D44E on, h at U+210E), minus as
+// U+2212; lines break anywhere. Back to ASCII, without blanks.
+std::string Comparable(const std::string& strText)
+{
+    std::string strOut;
+    for (size_t i = 0; i < strText.size(); ++i)
+    {
+        const auto c = static_cast<unsigned char>(strText[i]);
+        if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x91") == 0)
+        {
+            const int nCode = 0x1D440 + (static_cast<unsigned char>(strText[i + 3]) & 0x3F);
+            strOut += static_cast<char>(nCode < 0x1D44E ? 'A' + (nCode - 0x1D434)
+                                                        : 'a' + (nCode - 0x1D44E));
+            i += 3;
+        }
+        else if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x90") == 0)
+        {
+            strOut += static_cast<char>('A' + (static_cast<unsigned char>(strText[i + 3]) - 0xB4));
+            i += 3;
+        }
+        else if (strText.compare(i, 3, "\xE2\x84\x8E") == 0)
+            strOut += 'h', i += 2;
+        else if (strText.compare(i, 3, "\xE2\x88\x92") == 0)
+            strOut += '-', i += 2;
+        else if (strText.compare(i, 2, "\xC2\xB7") == 0)
+            strOut += '*', i += 1;
+        else if (!std::isspace(c))
+            strOut += static_cast<char>(c);
+    }
+    return strOut;
+}
+
+// What a typeset equation text reads as: markers gone, numerator before denominator.
+std::string Typeset(const std::string& strEquationText)
+{
+    std::string strOut;
+    for (char c : strEquationText)
+        if (std::string("^!%,$ ").find(c) == std::string::npos)
+            strOut += c;
+    return strOut;
+}
+
+TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
+{
+    if (FindProgram("pdftotext").empty())
+        GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
+    const std::filesystem::path page = m_Dir.Write("sheet.html", ExamplesSheet());
+    const std::filesystem::path pdf = m_Dir.File("sheet.pdf");
+    const CToolRun print =
+        Chromium("--no-pdf-header-footer --print-to-pdf=" + Quoted(pdf.string()) + " " + Url(page));
+    ASSERT_TRUE(std::filesystem::exists(pdf)) << print.m_strOutput;
+    const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(pdf.string()) + " -");
+    ASSERT_EQ(text.m_nStatus, 0) << text.m_strOutput;
+    const std::string strPrinted = Comparable(text.m_strOutput);
+
+    std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    std::string strLine;
+    int nProblems = 0;
+    while (std::getline(examples, strLine))
+    {
+        if (strLine.empty() || strLine.front() == '#')
+            continue;
+        ++nProblems;
+        const CTextReport report = ReportText(strLine);
+        const CWorkedSolution solution = ToWorkedSolution(report);
+        EXPECT_NE(strPrinted.find(Typeset(solution.m_strProblem)), std::string::npos) << strLine;
+        EXPECT_NE(strPrinted.find(Typeset(solution.m_strResult.value_or(""))), std::string::npos)
+            << strLine << " result " << solution.m_strResult.value_or("(none)");
+        if (solution.m_strFurther)
+        {
+            EXPECT_NE(strPrinted.find(Typeset(*solution.m_strFurther)), std::string::npos)
+                << strLine << " further " << *solution.m_strFurther;
+        }
+        std::istringstream narrative(NarrativeText(solution.m_Narrative, "\n"));
+        for (std::string strStep; std::getline(narrative, strStep);)
+            EXPECT_NE(strPrinted.find(Comparable(strStep)), std::string::npos)
+                << strLine << " narrative line: " << strStep;
+    }
+    EXPECT_GT(nProblems, 50);
+}
+
+// --- every fraction stacked, every power raised, measured by the browser's own boxes ---
+
+// A test-only script, added to a copy of the sheet, writes the boxes it finds into the page.
+constexpr const char* kMeasureScript = R"(<script>
+window.addEventListener("load", () => {
+  const box = (e) => e.getBoundingClientRect();
+  let fractions = 0, stacked = 0, powers = 0, raised = 0;
+  for (const f of document.getElementsByTagName("mfrac")) {
+    fractions++;
+    const top = box(f.children[0]), bottom = box(f.children[1]);
+    if (top.height > 0 && top.bottom <= bottom.top + 1) stacked++;
+  }
+  for (const p of document.getElementsByTagName("msup")) {
+    powers++;
+    const base = box(p.children[0]), exponent = box(p.children[1]);
+    if (exponent.height > 0 && exponent.bottom < base.bottom - 2 && exponent.top < base.top) raised++;
+  }
+  document.body.setAttribute("data-measured",
+    `fractions=${fractions} stacked=${stacked} powers=${powers} raised=${raised}`);
+});
+</script>)";
+
+TEST_F(ChromiumRender, EveryFractionOfTheExamplesIsStackedAndEveryPowerRaised)
+{
+    std::string strSheet = ExamplesSheet();
+    strSheet.insert(strSheet.find("</head>"), kMeasureScript);
+    const std::filesystem::path page = m_Dir.Write("measured.html", strSheet);
+    const CToolRun run = Chromium("--dump-dom " + Url(page));
+    std::smatch match;
+    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
+    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured))
+        << run.m_strOutput.substr(0, 2000);
+    EXPECT_GT(std::stoi(match[1]), 10);
+    EXPECT_EQ(match[2], match[1]) << match[0];
+    EXPECT_GT(std::stoi(match[3]), 10);
+    EXPECT_EQ(match[4], match[3]) << match[0];
+}
+
+// --- a picture ---
+
+#ifdef FENNORY_HAVE_QT_GUI
+// Rows of the picture holding any dark pixel, top to bottom.
+int InkHeight(const QImage& image)
+{
+    int nTop = -1;
+    int nBottom = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 160)
+            {
+                nTop = nTop < 0 ? y : nTop;
+                nBottom = y;
+                break;
+            }
+    return nTop < 0 ? 0 : nBottom - nTop + 1;
+}
+
+TEST_F(ChromiumRender, PictureOfAStackedFractionIsTallerThanALineOfText)
+{
+    const auto picture = [&](const std::string& strName, const std::string& strBody)
+    {
+        const std::string strPage =
+            "<!DOCTYPE html><html xmlns=\"http://www.w3.org/1999/xhtml\"><head><meta "
+            "charset=\"utf-8\"/><style>body{margin:20px;font-size:40px;background:#fff} "
+            "math{math-style:normal}</style></head><body>" +
+            strBody + "</body></html>";
+        const std::filesystem::path page = m_Dir.Write(strName + ".html", strPage);
+        const std::filesystem::path png = m_Dir.File(strName + ".png");
+        const CToolRun run = Chromium("--window-size=400,300 --screenshot=" + Quoted(png.string()) +
+                                      " " + Url(page));
+        const QImage image(QString::fromStdString(png.string()));
+        EXPECT_FALSE(image.isNull()) << run.m_strOutput;
+        return InkHeight(image);
+    };
+    const int nLine = picture("line", "Hy(x)");
+    const int nMixed = picture("mixed", ToMathML("3%1,2$x"));
+    EXPECT_GT(nLine, 20);
+    EXPECT_GT(nMixed, nLine * 5 / 4) << "line " << nLine;
+}
+#endif
+} // namespace

@@ -1,0 +1,47 @@
+// The LaTeX math parses with KaTeX, a real LaTeX-math parser, run by node from a test-only
+// folder. Without node or npm, or without network for the first install, the test skips.
+#include "ExternalTool.h"
+#include "TextReport.h"
+#include "output/Writers.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+std::string KatexFolder()
+{
+    return std::string(FENNORY_SOURCE_DIR) + "/tests/output/katex";
+}
+
+// "" when KaTeX is ready, else why not.
+std::string PrepareKatex()
+{
+    if (FindProgram("node").empty() || FindProgram("npm").empty())
+        return "node and npm are not installed; LaTeX not checked";
+    if (std::filesystem::exists(KatexFolder() + "/node_modules/katex"))
+        return "";
+    const CToolRun run =
+        RunTool("cd " + Quoted(KatexFolder()) + " && npm ci --no-audit --no-fund --silent");
+    return run.m_nStatus == 0 ? "" : "npm ci could not install KaTeX: " + run.m_strOutput;
+}
+
+TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
+{
+    const std::string strWhyNot = PrepareKatex();
+    if (!strWhyNot.empty())
+        GTEST_SKIP() << strWhyNot;
+    std::string strDocuments;
+    std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    std::string strLine;
+    while (std::getline(examples, strLine))
+        if (!strLine.empty() && strLine.front() != '#')
+            strDocuments += WriteLatex(ToWorkedSolution(ReportText(strLine)));
+    for (const char* szOdd : {"x^2!^3!", "(x+1", "x)", "^2!", "%1,2"})
+        strDocuments += WriteLatex(MakeWorkedSolution(szOdd, szOdd, RunSimplify("x")));
+    CScratchDir dir;
+    const std::filesystem::path documents = dir.Write("all.tex", strDocuments);
+    const CToolRun run = RunTool("node " + Quoted(KatexFolder() + "/check-latex.js") + " < " +
+                                 Quoted(documents.string()));
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strOutput;
+}
+} // namespace

@@ -1,0 +1,110 @@
+#include "output/MathWriters.h"
+#include "driver/SimplifyRequest.h"
+#include "output/XmlText.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct CMathCase
+{
+    const char* m_szText;
+    const char* m_szMathML; // inside <math><mrow>...</mrow></math>
+    const char* m_szLatex;
+};
+
+void PrintTo(const CMathCase& row, std::ostream* pOut)
+{
+    *pOut << row.m_szText;
+}
+
+class MathFromEquationText : public testing::TestWithParam<CMathCase>
+{
+};
+
+TEST_P(MathFromEquationText, MathML)
+{
+    const std::string strExpected =
+        std::string("<math xmlns=\"http://www.w3.org/1998/Math/MathML\">"
+                    "<mrow>") +
+        GetParam().m_szMathML + "</mrow></math>";
+    EXPECT_EQ(ToMathML(GetParam().m_szText), strExpected);
+}
+
+TEST_P(MathFromEquationText, Latex)
+{
+    EXPECT_EQ(ToLatexMath(GetParam().m_szText), GetParam().m_szLatex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Shapes, MathFromEquationText,
+    testing::Values(
+        CMathCase{"x^2!+2x+1",
+                  "<msup><mi>x</mi><mn>2</mn></msup><mo>+</mo><mn>2</mn><mi>x</mi><mo>+</mo>"
+                  "<mn>1</mn>",
+                  "x^{2}+2x+1"},
+        CMathCase{"3%1,2$", "<mrow><mn>3</mn><mfrac><mn>1</mn><mn>2</mn></mfrac></mrow>",
+                  "3\\frac{1}{2}"},
+        CMathCase{"%1,2$x", "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>", "\\frac{1}{2}x"},
+        CMathCase{"(x+1)^3!",
+                  "<msup><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn><mo>)</mo></mrow>"
+                  "<mn>3</mn></msup>",
+                  "\\left(x+1\\right)^{3}"},
+        CMathCase{"2*x-y=0",
+                  "<mn>2</mn><mo>\xC2\xB7</mo><mi>x</mi><mo>\xE2\x88\x92</mo><mi>y</mi>"
+                  "<mo>=</mo><mn>0</mn>",
+                  "2\\cdot x-y=0"},
+        CMathCase{"3x/(x+1)",
+                  "<mn>3</mn><mi>x</mi><mo>/</mo><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn>"
+                  "<mo>)</mo></mrow>",
+                  "3x/\\left(x+1\\right)"},
+        CMathCase{"x^1%1,2$!",
+                  "<msup><mi>x</mi><mrow><mn>1</mn><mfrac><mn>1</mn><mn>2</mn></mfrac></mrow>"
+                  "</msup>",
+                  "x^{1\\frac{1}{2}}"},
+        // Raised twice: the first power is the base of the second, never a double superscript.
+        CMathCase{"x^2!^3!",
+                  "<msup><mrow><msup><mi>x</mi><mn>2</mn></msup></mrow><mn>3</mn></msup>",
+                  "{x^{2}}^{3}"},
+        CMathCase{"2.5", "<mn>2.5</mn>", "2.5"}, CMathCase{" ", "", ""}));
+
+// Texts set through the property need not follow the grammar; the output must still parse.
+INSTANTIATE_TEST_SUITE_P(
+    Unbalanced, MathFromEquationText,
+    testing::Values(CMathCase{"(x+1", "<mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn></mrow>",
+                              "\\left(x+1\\right."},
+                    CMathCase{"x)", "<mi>x</mi><mo>)</mo>", "x)"},
+                    CMathCase{"%1,2", "<mfrac><mn>1</mn><mn>2</mn></mfrac>", "\\frac{1}{2}"},
+                    CMathCase{"^2!", "<msup><mi></mi><mn>2</mn></msup>", "{}^{2}"},
+                    CMathCase{"x^", "<msup><mi>x</mi><mrow></mrow></msup>", "x^{}"},
+                    CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
+                              "x?\\&"}));
+
+// The display form is the one the engine writes into the narrative and the results.
+TEST(DisplayMath, MatchesTheEnginesDisplayText)
+{
+    for (const char* szText : {"x^2!+3%1,2$x", "%1,2$x", "(x+1)^3!-2*y", "3x/(x+1)=0", "2.5x"})
+    {
+        const CSimplifyOutcome outcome = RunSimplify(szText);
+        EXPECT_EQ(ToDisplayMath(outcome.m_strResult), outcome.m_strResultDisplay) << szText;
+    }
+    EXPECT_EQ(ToDisplayMath("x^1%1,2$!"), "x^(1&1/2)");
+}
+
+TEST(XmlEscape, MarkupCharactersAreEscaped)
+{
+    EXPECT_EQ(XmlEscape("a<b & \"c\">"), "a&lt;b &amp; &quot;c&quot;&gt;");
+}
+
+TEST(XmlEscape, BrokenUtf8AndControlCharactersBecomeReplacementCharacters)
+{
+    const std::string strReplacement = "\xEF\xBF\xBD";
+    EXPECT_EQ(XmlEscape(std::string("\xff", 1)), strReplacement);
+    EXPECT_EQ(XmlEscape("\xC3"), strReplacement);                      // cut off before its end
+    EXPECT_EQ(XmlEscape("\xC0\xAF"), strReplacement + strReplacement); // overlong "/"
+    EXPECT_EQ(XmlEscape("\xED\xA0\x80"), strReplacement + strReplacement + strReplacement);
+    EXPECT_EQ(XmlEscape(std::string("a\0b\x1f", 4)), "a" + strReplacement + "b" + strReplacement);
+    EXPECT_EQ(XmlEscape("\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t"),
+              "\xC3\xA9\xE2\x88\x92\xF0\x9F\x98\x80\t");
+}
+} // namespace

@@ -1,0 +1,20 @@
+// Reads a LaTeX document on standard input and parses every \[ ... \] display with KaTeX in
+// strict mode; prints each failure and exits 1 when there was one, 0 when all parsed.
+const katex = require("katex");
+
+let input = "";
+process.stdin.on("data", (chunk) => (input += chunk));
+process.stdin.on("end", () => {
+  const pieces = [...input.matchAll(/\\\[(.*?)\\\]/gs)].map((m) => m[1]);
+  let failures = 0;
+  for (const piece of pieces) {
+    try {
+      katex.renderToString(piece, { throwOnError: true, strict: "error", displayMode: true });
+    } catch (error) {
+      failures++;
+      console.log(`${piece.trim()}: ${error.message}`);
+    }
+  }
+  console.log(`${pieces.length} parsed, ${failures} failed`);
+  process.exit(failures === 0 && pieces.length > 0 ? 0 : 1);
+});
