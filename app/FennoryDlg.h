@@ -98,6 +98,5 @@ private:
     QString m_strWalkText;
     CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
-    QPointer<CHelpViewer> m_pHelp; // a child window, made on the first Help
-    CExportActions* m_pExport;     // outline, save and print; a child of the window
+    CExportActions* m_pExport = nullptr; // outline, save and print; a child of the window
 };
