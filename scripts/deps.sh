@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(cmake g++ ninja-build pkg-config ccache
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev libxkbcommon-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libgmp-dev
   xvfb xauth fonts-liberation)
 missing=()
 for p in "${packages[@]}"; do

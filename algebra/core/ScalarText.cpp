@@ -65,13 +65,8 @@ std::string DecimalDigits(double dMagnitude)
 std::string FractionDigits(const CScalar& value)
 {
     std::string strText;
-    if (value.m_dWhole > 0.0)
-    {
-        if (IsFastWhole(value.m_dWhole))
-            AppendWhole(strText, value.m_dWhole);
-        else
-            strText = Format("%.0f", value.m_dWhole);
-    }
+    if (!value.m_Whole.IsZero())
+        value.m_Whole.AppendText(strText);
     if (value.m_dNumerator > 0.0)
     {
         if (IsFastWhole(value.m_dNumerator) && IsFastWhole(value.m_dDenominator))
