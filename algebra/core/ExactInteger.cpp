@@ -1,5 +1,7 @@
 #include "core/ExactInteger.h"
 
+#include "core/AlgebraError.h"
+
 #include <gmpxx.h>
 
 #include <charconv>
@@ -112,6 +114,8 @@ CExactInteger CExactInteger::FromDouble(double dValue)
     // Below 2^63 in magnitude the conversion is exact and needs no GMP.
     if (std::fabs(dValue) < 9.2e18)
         return CExactInteger(static_cast<std::int64_t>(dValue));
+    if (!std::isfinite(dValue))
+        throw CAlgebraError(kNumberTooLarge);
     std::unique_ptr<SWide, SWideDeleter> pWide(new SWide);
     pWide->m_Value = std::trunc(dValue);
     return CExactInteger(std::move(pWide));

@@ -38,7 +38,8 @@ public:
 
     // Optional sign and decimal digits only ("-0042" -> -42); false for any other text.
     static bool FromDigits(std::string_view strText, CExactInteger& result);
-    // An integral double, exactly (2^80 -> 1208925819614629174706176).
+    // An integral double, exactly (2^80 -> 1208925819614629174706176); infinity raises
+    // CAlgebraError(kNumberTooLarge).
     static CExactInteger FromDouble(double dValue);
 
     bool IsSmall() const { return !m_pWide; }
