@@ -226,9 +226,9 @@ void CExactInteger::DivideWithRemainder(std::int64_t nDivisor, CExactInteger& qu
         return;
     }
     std::unique_ptr<SWide, SWideDeleter> pWide(new SWide);
-    nRemainder = static_cast<std::int64_t>(
-        mpz_fdiv_q_ui(pWide->m_Value.get_mpz_t(), m_pWide->m_Value.get_mpz_t(),
-                      static_cast<unsigned long>(nDivisor)));
+    nRemainder = static_cast<std::int64_t>(mpz_fdiv_q_ui(pWide->m_Value.get_mpz_t(),
+                                                         m_pWide->m_Value.get_mpz_t(),
+                                                         static_cast<unsigned long>(nDivisor)));
     quotient = CExactInteger(std::move(pWide));
 }
 

@@ -2,12 +2,12 @@
 
 #include "core/AlgebraError.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <numeric>
-#include <algorithm>
 #include <string_view>
 
 namespace
@@ -52,7 +52,8 @@ CExactInteger ReadWhole(std::string_view strText)
     const size_t nStart = strText.find_first_not_of(" \t\n\v\f\r");
     strText.remove_prefix(nStart == std::string_view::npos ? strText.size() : nStart);
     const size_t nFirstDigit = strText.find_first_not_of("+-");
-    const size_t nSignificant = strText.find_first_not_of('0', std::min(nFirstDigit, strText.size()));
+    const size_t nSignificant =
+        strText.find_first_not_of('0', std::min(nFirstDigit, strText.size()));
     if (nSignificant != std::string_view::npos &&
         strText.size() - nSignificant > static_cast<size_t>(CScalar::kMaxDigits))
         throw CAlgebraError(kNumberTooLarge);
@@ -95,7 +96,8 @@ CScalar::CScalar(const std::string& strText) : m_Whole(0)
 void CScalar::ReadFraction(const std::string& strFraction)
 {
     const size_t nComma = strFraction.find(',');
-    const CExactInteger numerator = ReadWhole(std::string_view(strFraction).substr(0, nComma)).Abs();
+    const CExactInteger numerator =
+        ReadWhole(std::string_view(strFraction).substr(0, nComma)).Abs();
     CExactInteger denominator = 1;
     if (!numerator.IsZero() && nComma != std::string::npos)
     {

@@ -68,10 +68,10 @@ std::string ToGinacText(const std::string& strText)
         {
             const char cLast = strExplicit.back();
             const bool bLeftEnds = std::isalnum(static_cast<unsigned char>(cLast)) || cLast == ')';
-            const bool bRightStarts = std::isalpha(static_cast<unsigned char>(c)) || c == '(' ||
-                                      (std::isdigit(static_cast<unsigned char>(c)) &&
-                                       (std::isalpha(static_cast<unsigned char>(cLast)) ||
-                                        cLast == ')'));
+            const bool bRightStarts =
+                std::isalpha(static_cast<unsigned char>(c)) || c == '(' ||
+                (std::isdigit(static_cast<unsigned char>(c)) &&
+                 (std::isalpha(static_cast<unsigned char>(cLast)) || cLast == ')'));
             if (bLeftEnds && bRightStarts)
                 strExplicit += '*';
         }
@@ -96,8 +96,8 @@ std::vector<SCase> Cases()
         if (!strLine.empty() && strLine[0] != '#')
             cases.push_back({strLine, strLine, 0});
     for (int n = 2; n <= 30; ++n)
-        cases.push_back({"(x+1)^" + std::to_string(n) + "!",
-                         "(x+1)^" + std::to_string(n) + "!", n});
+        cases.push_back(
+            {"(x+1)^" + std::to_string(n) + "!", "(x+1)^" + std::to_string(n) + "!", n});
     return cases;
 }
 

@@ -20,8 +20,8 @@ std::string RandomDigits(std::mt19937& random, int nLength)
 // 2^53 + 1 was the first whole number a double could not hold: it read as 2^53.
 TEST(ScalarExact, WholeNumbersPastTwoToThe53KeepEveryDigit)
 {
-    for (const char* pText : {"9007199254740993", "-18446744073709551617",
-                              "123456789012345678901234567890123456789"})
+    for (const char* pText :
+         {"9007199254740993", "-18446744073709551617", "123456789012345678901234567890123456789"})
     {
         const CScalar value(pText);
         EXPECT_FALSE(value.m_bDecimal) << pText;
@@ -53,7 +53,8 @@ TEST(ScalarExact, ProductsAndSumsOfLargeNumbersMatchSchoolbookArithmetic)
     {
         const std::string strLeft = RandomDigits(random, 10 + static_cast<int>(random() % 51));
         const std::string strRight = RandomDigits(random, 10 + static_cast<int>(random() % 51));
-        const std::string strCase = "seed " + std::to_string(nSeed) + ": " + strLeft + ", " + strRight;
+        const std::string strCase =
+            "seed " + std::to_string(nSeed) + ": " + strLeft + ", " + strRight;
         CScalar product(strLeft);
         product.Multiply(CScalar("-" + strRight));
         EXPECT_EQ(product.ToText(true), "-" + DecimalProduct(strLeft, strRight)) << strCase;

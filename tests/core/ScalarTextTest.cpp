@@ -64,7 +64,8 @@ TEST(ScalarText, ADecimalPastTheRangeOfADoubleRaisesNumberTooLarge)
     const std::string strNines(400, '9');
     EXPECT_EQ(CScalar(strNines).ToText(true), "+" + strNines);
     EXPECT_EQ(CScalar("%" + strNines + ",3$").ToText(true), "+" + std::string(400, '3'));
-    for (const std::string& strText : {strNines + ".5", "-" + strNines + ".5", std::string("1e400")})
+    for (const std::string& strText :
+         {strNines + ".5", "-" + strNines + ".5", std::string("1e400")})
         EXPECT_EQ(AlgebraErrorOf([&] { CScalar{strText}; }), kNumberTooLarge)
             << strText.substr(0, 12);
     EXPECT_EQ(CScalar("0." + std::string(400, '0') + "1").ToText(true), "+0");

@@ -94,8 +94,8 @@ TEST(ExactCoefficients, ProductsOfLargeTypedNumbersAreExact)
     EXPECT_EQ(product.m_strResult, DecimalProduct(strLeft, strRight) + "x");
     const CSimplifyOutcome brackets = RunSimplify("(" + strLeft + "x+1)(" + strRight + "x+1)");
     ASSERT_FALSE(brackets.m_strError) << *brackets.m_strError;
-    EXPECT_EQ(brackets.m_strResult, DecimalProduct(strLeft, strRight) + "x^2!+" +
-                                        DecimalSum(strLeft, strRight) + "x+1");
+    EXPECT_EQ(brackets.m_strResult,
+              DecimalProduct(strLeft, strRight) + "x^2!+" + DecimalSum(strLeft, strRight) + "x+1");
 }
 
 // The limit on digits ends a runaway power with the message instead of ever longer work.
