@@ -6,7 +6,7 @@ packages=(cmake g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev libxkbcommon-dev
   # Qt Designer's CMake files need Qt OpenGL's; without them the Designer plugin is not built.
   libqt6opengl6-dev
-  nlohmann-json3-dev libcli11-dev
+  nlohmann-json3-dev libcli11-dev libgmp-dev
   xvfb xauth fonts-liberation
   # The install and package tests: validators, manual pages, Debian packaging.
   desktop-file-utils appstream man-db groff dpkg-dev file lintian

@@ -63,6 +63,17 @@ std::string CEqElmAtom::PowerSuffix(bool bDisplay) const
 {
     if (m_Power.IsOne(true))
         return {};
+    // A whole power, nearly every power there is, reads the same in both forms: its digits
+    // go straight in, without the scalar's text and display passes.
+    if (!m_Power.m_bDecimal && m_Power.m_dNumerator == 0.0 && m_Power.m_nSign != 0)
+    {
+        std::string strSuffix(1, '^');
+        if (m_Power.m_nSign < 0)
+            strSuffix += '-';
+        m_Power.m_Whole.AppendText(strSuffix);
+        strSuffix += '!';
+        return strSuffix;
+    }
     const std::string strPower = bDisplay ? m_Power.ToDisplayText(true) : m_Power.ToText(true);
     const std::size_t nSkip = !strPower.empty() && strPower[0] == '+' ? 1 : 0;
     std::string strSuffix;

@@ -86,7 +86,7 @@ CScalar RaiseToPower(const CScalar& value, const CScalar& power)
     }
     if (dPower < 0)
         result = result.Reciprocal();
-    if (!std::isfinite(result.ToDouble()))
+    if (result.m_bDecimal && !std::isfinite(result.ToDouble()))
         throw CAlgebraError(kNumberTooLarge);
     return result;
 }

@@ -2,10 +2,12 @@
 
 #include "core/AlgebraError.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <numeric>
 #include <string_view>
 
 namespace
@@ -43,14 +45,27 @@ double ReadReal(std::string_view strText)
     return bNegative ? -dValue : dValue;
 }
 
-double ReadMagnitude(std::string_view strText)
+// A written whole number, exactly: "123456789012345678901" keeps every digit. Text that is
+// not plain digits reads as the C library's decimal conversion would, truncated.
+CExactInteger ReadWhole(std::string_view strText)
 {
-    return std::floor(std::fabs(ReadReal(strText)));
+    const size_t nStart = strText.find_first_not_of(" \t\n\v\f\r");
+    strText.remove_prefix(nStart == std::string_view::npos ? strText.size() : nStart);
+    const size_t nFirstDigit = strText.find_first_not_of("+-");
+    const size_t nSignificant =
+        strText.find_first_not_of('0', std::min(nFirstDigit, strText.size()));
+    if (nSignificant != std::string_view::npos &&
+        strText.size() - nSignificant > static_cast<size_t>(CScalar::kMaxDigits))
+        throw CAlgebraError(kNumberTooLarge);
+    CExactInteger value;
+    if (CExactInteger::FromDigits(strText, value))
+        return value;
+    return CExactInteger::FromDouble(std::trunc(ReadReal(strText)));
 }
 } // namespace
 
 // "-2%1,3$" -> sign -1, whole 2, numerator 1, denominator 3; "2.5" -> the decimal 2.5.
-CScalar::CScalar(const std::string& strText) : m_dWhole(0.0)
+CScalar::CScalar(const std::string& strText) : m_Whole(0)
 {
     if (strText.empty())
         return;
@@ -61,64 +76,54 @@ CScalar::CScalar(const std::string& strText) : m_dWhole(0.0)
     }
     const size_t nPercent = strText.find('%');
     const std::string_view strWhole = std::string_view(strText).substr(0, nPercent);
-    double dWhole = ReadReal(strWhole);
+    CExactInteger whole = ReadWhole(strWhole);
     if (nPercent != std::string::npos && strWhole == "-")
         m_nSign = -1;
-    if (dWhole < 0)
+    if (whole.Sign() < 0)
     {
         m_nSign = -1;
-        dWhole = -dWhole;
+        whole = whole.Abs();
     }
-    m_dWhole = std::floor(dWhole);
+    m_Whole = std::move(whole);
     if (nPercent != std::string::npos)
-    {
         ReadFraction(strText.substr(nPercent + 1));
-        ReduceFraction();
-    }
     SettleExact();
 }
 
-// A fraction as written (2%4,2$, %3,6$) -> lowest terms with a proper fraction (4, 1/2), as
-// arithmetic would leave it; a number that is never combined would otherwise print as typed.
-void CScalar::ReduceFraction()
-{
-    if (m_dNumerator < kThreshold || m_dNumerator >= kMaxExact || m_dDenominator >= kMaxExact)
-        return;
-    const double dCarry = std::floor(m_dNumerator / m_dDenominator);
-    m_dWhole += dCarry;
-    m_dNumerator -= dCarry * m_dDenominator;
-    double dCommon = m_dDenominator;
-    for (double dRest = m_dNumerator; dRest >= kThreshold;)
-    {
-        const double dNext = std::fmod(dCommon, dRest);
-        dCommon = dRest;
-        dRest = dNext;
-    }
-    if (m_dNumerator < kThreshold)
-    {
-        m_dNumerator = 0.0;
-        m_dDenominator = 1.0;
-        return;
-    }
-    m_dNumerator /= dCommon;
-    m_dDenominator /= dCommon;
-}
-
-// "1,3$" -> numerator 1, denominator 3; a missing denominator is 1, but a written zero
-// (1/0) is a division by zero rather than silently one.
+// "1,3$" -> numerator 1, denominator 3, a fraction as written (2%4,2$, %3,6$) brought to
+// lowest terms with a proper fraction (4, 1/2), as arithmetic would leave it. A missing
+// denominator is 1, but a written zero (1/0) is a division by zero rather than silently one.
 void CScalar::ReadFraction(const std::string& strFraction)
 {
     const size_t nComma = strFraction.find(',');
-    m_dNumerator = ReadMagnitude(std::string_view(strFraction).substr(0, nComma));
-    if (m_dNumerator < kThreshold || nComma == std::string::npos)
+    const CExactInteger numerator =
+        ReadWhole(std::string_view(strFraction).substr(0, nComma)).Abs();
+    CExactInteger denominator = 1;
+    if (!numerator.IsZero() && nComma != std::string::npos)
+    {
+        const std::string_view strRest = std::string_view(strFraction).substr(nComma + 1);
+        const std::string_view strDenominator = strRest.substr(0, strRest.find('$'));
+        denominator = ReadWhole(strDenominator).Abs();
+        if (denominator.IsZero())
+        {
+            if (strDenominator.find_first_of("0123456789") != std::string_view::npos)
+                throw CAlgebraError(kDivideByZero);
+            denominator = 1;
+        }
+    }
+    if (denominator > CExactInteger(static_cast<std::int64_t>(kMaxDenominator)))
+    {
+        SetDecimal(m_nSign * (m_Whole.ToDouble() + numerator.ToDouble() / denominator.ToDouble()));
         return;
-    const std::string_view strRest = std::string_view(strFraction).substr(nComma + 1);
-    const std::string_view strDenominator = strRest.substr(0, strRest.find('$'));
-    const double dDenominator = ReadMagnitude(strDenominator);
-    if (dDenominator < kThreshold &&
-        strDenominator.find_first_of("0123456789") != std::string_view::npos)
-        throw CAlgebraError(kDivideByZero);
-    m_dDenominator = dDenominator < kThreshold ? 1.0 : dDenominator;
+    }
+    const std::int64_t nDenominator = denominator.GetSmall();
+    CExactInteger carry;
+    std::int64_t nRemainder = 0;
+    numerator.DivideWithRemainder(nDenominator, carry, nRemainder);
+    m_Whole = m_Whole + carry;
+    const std::int64_t nCommon = std::gcd(nRemainder, nDenominator);
+    m_dNumerator = static_cast<double>(nRemainder / nCommon);
+    m_dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nDenominator / nCommon);
 }
 
 double CScalar::RelativeTolerance(double dMagnitude)
@@ -156,10 +161,20 @@ void CScalar::SetFromParts(double dWhole, double dNumerator, double dDenominator
         m_nSign = dNumerator < 0 ? -1 : 1;
     if (std::fabs(dDenominator) < 1.0)
         dDenominator = 1.0;
-    m_dWhole = std::floor(dWhole);
+    m_Whole = CExactInteger::FromDouble(std::floor(dWhole));
+    m_dWhole = 0.0;
     m_dNumerator = std::floor(std::fabs(dNumerator));
     m_dDenominator = std::floor(std::fabs(dDenominator));
     m_bDecimal = false;
+    // Keep the fraction proper: a numerator of a whole denominator or more carries over.
+    if (m_dNumerator >= m_dDenominator && m_dDenominator <= kMaxDenominator)
+    {
+        const double dCarry = std::floor(m_dNumerator / m_dDenominator);
+        m_Whole = m_Whole + CExactInteger::FromDouble(dCarry);
+        m_dNumerator -= dCarry * m_dDenominator;
+    }
+    if (m_dNumerator < kThreshold)
+        m_dDenominator = 1.0;
     SettleExact();
 }
 
@@ -168,19 +183,22 @@ void CScalar::SetDecimal(double dValue)
     if (!std::isfinite(dValue))
         throw CAlgebraError(kNumberTooLarge);
     m_nSign = dValue < 0 ? -1 : 1;
+    m_Whole = 0;
     m_dWhole = std::fabs(dValue);
     m_dNumerator = 0.0;
     m_dDenominator = 1.0;
     m_bDecimal = true;
 }
 
-// Exact fields past 2^53 (or a denominator past the limit) cannot stay exact: decimal instead.
-// Zero always carries the sign +1.
+// A denominator past the limit makes a decimal; a whole part past the digit limit is an
+// error rather than ever slower arithmetic. Zero always carries the sign +1.
 void CScalar::SettleExact()
 {
     if (m_bDecimal)
         return;
-    if (m_dWhole >= kMaxExact || m_dNumerator >= kMaxExact || m_dDenominator > kMaxDenominator)
+    if (!m_Whole.IsSmall() && m_Whole.HasMoreDigitsThan(kMaxDigits))
+        throw CAlgebraError(kNumberTooLarge);
+    if (m_dDenominator > kMaxDenominator)
         SetDecimal(ToDouble());
     else if (HasZeroMagnitude())
         m_nSign = 1;
@@ -208,7 +226,7 @@ bool CScalar::HasZeroMagnitude() const
 {
     if (m_bDecimal)
         return m_dWhole == 0.0;
-    return m_dWhole < kThreshold && m_dNumerator < kThreshold;
+    return m_Whole.IsZero() && m_dNumerator < kThreshold;
 }
 
 bool CScalar::IsZero() const
@@ -224,8 +242,9 @@ bool CScalar::IsOne(bool bPositiveOnly) const
         return false;
     if (m_bDecimal)
         return std::fabs(m_dWhole - 1.0) <= RelativeTolerance(1.0);
-    return (std::fabs(m_dWhole - 1.0) < kThreshold && m_dNumerator < kThreshold) ||
-           (m_dWhole < kThreshold && std::fabs(m_dNumerator - m_dDenominator) < kThreshold);
+    if (m_Whole.IsZero())
+        return std::fabs(m_dNumerator - m_dDenominator) < kThreshold;
+    return m_Whole.IsSmall() && m_Whole.GetSmall() == 1 && m_dNumerator < kThreshold;
 }
 
 bool CScalar::IsWhole() const
@@ -243,5 +262,11 @@ double CScalar::ToDouble() const
         return 1.0;
     if (m_bDecimal)
         return m_nSign * m_dWhole;
-    return m_nSign * (m_dWhole + m_dNumerator / m_dDenominator);
+    return m_nSign * (m_Whole.ToDouble() + m_dNumerator / m_dDenominator);
+}
+
+CExactInteger CScalar::ImproperNumerator() const
+{
+    return m_Whole * static_cast<std::int64_t>(m_dDenominator) +
+           static_cast<std::int64_t>(m_dNumerator);
 }

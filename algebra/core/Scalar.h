@@ -1,14 +1,17 @@
 #pragma once
 
+#include "core/ExactInteger.h"
+
+#include <cstdint>
 #include <string>
 
-// An exact signed mixed number (whole + numerator/denominator, integral values held in
-// doubles) that falls back to a decimal real past a denominator of 999999999999 or for
-// decimal input. A plain value type.
+// An exact signed mixed number (whole + numerator/denominator) that falls back to a decimal
+// real past a denominator of 999999999999 or for decimal input. A plain value type.
 //
-// Exact fields stay below 2^53, where every integer is a double; a value whose fields or
-// intermediate products would pass that becomes a decimal instead of a wrong fraction.
-// Values beyond the range of a double raise CAlgebraError(kNumberTooLarge).
+// The whole part is an integer of any size, so every whole number and every product stays
+// exact; numerator and denominator are below the denominator limit, exact in doubles. A whole
+// part of more than kMaxDigits digits, or a decimal beyond the range of a double, raises
+// CAlgebraError(kNumberTooLarge): work stays bounded.
 class CScalar
 {
 public:
@@ -18,6 +21,9 @@ public:
     void SetFromParts(double dWhole, double dNumerator, double dDenominator);
     // Holds a signed real as a decimal.
     void SetDecimal(double dValue);
+    // numerator / denominator for a signed numerator and a denominator from 1 to the limit,
+    // the two without a common factor.
+    void SetFraction(const CExactInteger& numerator, std::int64_t nDenominator);
 
     void Add(const CScalar& other);
     void Subtract(const CScalar& other);
@@ -36,7 +42,9 @@ public:
 
     std::string ToText(bool bAlwaysDigits) const;
     std::string ToDisplayText(bool bAlwaysDigits) const;
-    double GetWholeValue() const { return m_nSign * m_dWhole; }
+    double GetWholeValue() const { return m_nSign * (m_bDecimal ? m_dWhole : m_Whole.ToDouble()); }
+    // denominator x whole + numerator of an exact value: the magnitude over the denominator.
+    CExactInteger ImproperNumerator() const;
     CScalar CommonFactor(const CScalar& other) const;
 
     // The value as a real, for measuring and for tests. Unset counts as one.
@@ -48,22 +56,24 @@ public:
     static int DecimalExponent(double dMagnitude);
 
     static constexpr double kMaxDenominator = 999999999999.0;
-    // Below this every integer is exactly a double.
-    static constexpr double kMaxExact = 9007199254740992.0;
+    // A whole part longer than this raises "Number too large" rather than growing on.
+    static constexpr int kMaxDigits = 10000;
     // Integral fields within this of a whole number count as that number.
     static constexpr double kThreshold = 0.1;
 
     int m_nSign = 1;
-    double m_dWhole = 1.0;
+    // The whole part of an exact value (0 for a decimal).
+    CExactInteger m_Whole = 1;
+    // The magnitude of a decimal (0 for an exact value).
+    double m_dWhole = 0.0;
     double m_dNumerator = 0.0;
     double m_dDenominator = 1.0;
     bool m_bDecimal = false;
 
 private:
     void ReadFraction(const std::string& strFraction);
-    void ReduceFraction();
     void SettleExact();
-    void SetMixed(double dNumerator, double dDenominator);
+    void SetMixed(const CExactInteger& numerator, std::int64_t nDenominator);
     void SetDecimalFallback(double dExact, double dReal);
     bool HasZeroMagnitude() const;
     int CompareMagnitude(const CScalar& other) const;

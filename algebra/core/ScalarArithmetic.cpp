@@ -4,29 +4,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 namespace
 {
-bool Divides(double dDivisor, double dValue)
+std::int64_t ToSmall(double dValue)
 {
-    return dValue - std::floor(dValue / dDivisor) * dDivisor < CScalar::kThreshold;
+    return static_cast<std::int64_t>(dValue);
 }
 
-bool Fits(double dValue)
+// this·sign as an improper numerator over the denominator.
+CExactInteger SignedNumerator(const CScalar& value)
 {
-    return std::fabs(dValue) < CScalar::kMaxExact;
-}
-
-// w + n/d -> d·w + n, the magnitude over the denominator.
-double ImproperNumerator(const CScalar& value)
-{
-    return value.m_dDenominator * value.m_dWhole + value.m_dNumerator;
+    CExactInteger numerator = value.ImproperNumerator();
+    return value.m_nSign < 0 ? CExactInteger(0) - numerator : numerator;
 }
 
 // Unset and +1 both take part in a sum as exactly +1.
-CScalar SumOperand(const CScalar& value)
+const CScalar& SumOperand(const CScalar& value)
 {
-    return value.IsOne(true) ? CScalar() : value;
+    static const CScalar one;
+    return value.IsOne(true) ? one : value;
 }
 
 // A decimal sum of two nearly opposite operands that is only rounding left over (below a
@@ -39,50 +37,63 @@ bool IsRoundingResidue(double dSum, const CScalar& left, const CScalar& right)
 }
 
 // The greatest common divisor of two denominators, from the first one's prime factors.
-double CommonDivisor(double dFirst, double dSecond)
+std::int64_t CommonDivisor(std::int64_t nFirst, std::int64_t nSecond)
 {
-    double dCommon = 1.0;
-    CPrimeFactors factors(dFirst);
+    std::int64_t nCommon = 1;
+    if (nFirst == 1 || nSecond == 1)
+        return nCommon;
+    CPrimeFactors factors(static_cast<double>(nFirst));
     for (double dPrime = factors.First(); !factors.IsEnd(); dPrime = factors.Next())
     {
-        if (Divides(dPrime, dSecond))
+        const std::int64_t nPrime = ToSmall(dPrime);
+        if (nSecond % nPrime == 0)
         {
-            dCommon *= dPrime;
-            dSecond /= dPrime;
+            nCommon *= nPrime;
+            nSecond /= nPrime;
         }
     }
-    return dCommon;
+    return nCommon;
 }
 
 // Divides the denominator's primes out of whichever numerator they divide, the first one tried
 // first: (a/d)·(b/..) with a prime of d dividing b -> (a/(d/p))·((b/p)/..).
-void CancelAcross(double& dDenominator, double& dFirst, double& dSecond)
+void CancelAcross(std::int64_t& nDenominator, CExactInteger& first, CExactInteger& second)
 {
-    if (dDenominator <= 1.0)
+    if (nDenominator <= 1)
         return;
-    CPrimeFactors factors(dDenominator);
-    for (double dPrime = factors.First(); !factors.IsEnd(); dPrime = factors.Next())
+    CPrimeFactors factors(static_cast<double>(nDenominator));
+    for (double dPrime = factors.Next(); !factors.IsEnd(); dPrime = factors.Next())
     {
-        if (Divides(dPrime, dFirst))
-            dFirst /= dPrime;
-        else if (Divides(dPrime, dSecond))
-            dSecond /= dPrime;
+        const std::int64_t nPrime = ToSmall(dPrime);
+        if (first.RemainderOf(nPrime) == 0)
+            first.DivideExactly(nPrime);
+        else if (second.RemainderOf(nPrime) == 0)
+            second.DivideExactly(nPrime);
         else
             continue;
-        dDenominator /= dPrime;
+        nDenominator /= nPrime;
     }
 }
 } // namespace
 
-// An exact n/d -> whole + remainder/d, the remainder left as it is (fmod keeps it exact).
-void CScalar::SetMixed(double dNumerator, double dDenominator)
+// An exact n/d -> whole + remainder/d, the remainder left as it is.
+void CScalar::SetMixed(const CExactInteger& numerator, std::int64_t nDenominator)
 {
-    const double dRemainder = std::fmod(dNumerator, dDenominator);
-    m_dWhole = (dNumerator - dRemainder) / dDenominator;
-    m_dNumerator = dRemainder < kThreshold ? 0.0 : dRemainder;
-    m_dDenominator = dRemainder < kThreshold ? 1.0 : dDenominator;
+    std::int64_t nRemainder = 0;
+    CExactInteger whole;
+    numerator.DivideWithRemainder(nDenominator, whole, nRemainder);
+    m_Whole = std::move(whole);
+    m_dWhole = 0.0;
+    m_dNumerator = static_cast<double>(nRemainder);
+    m_dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nDenominator);
     m_bDecimal = false;
     SettleExact();
+}
+
+void CScalar::SetFraction(const CExactInteger& numerator, std::int64_t nDenominator)
+{
+    m_nSign = numerator.Sign() < 0 ? -1 : 1;
+    SetMixed(numerator.Abs(), nDenominator);
 }
 
 // A result that cannot stay exact: the exact quotient when it is finite, else the real one.
@@ -94,47 +105,44 @@ void CScalar::SetDecimalFallback(double dExact, double dReal)
 // a/d + b/c -> (a·c/k + b·d/k) / (c·d/k) with k the common divisor, then reduced.
 void CScalar::Add(const CScalar& other)
 {
-    const CScalar left = SumOperand(*this);
-    const CScalar right = SumOperand(other);
-    const double dReal = left.ToDouble() + right.ToDouble();
+    const CScalar& left = SumOperand(*this);
+    const CScalar& right = SumOperand(other);
     if (left.m_bDecimal || right.m_bDecimal)
     {
+        const double dReal = left.ToDouble() + right.ToDouble();
         SetDecimal(IsRoundingResidue(dReal, left, right) ? 0.0 : dReal);
         return;
     }
-    const double d = left.m_dDenominator;
-    const double c = right.m_dDenominator;
-    const double dThis = left.m_nSign * ImproperNumerator(left);
-    const double dOther = right.m_nSign * ImproperNumerator(right);
-    const double k = CommonDivisor(d, c);
-    const double dFromOther = (d / k) * dOther;
-    const double dFromThis = (c / k) * dThis;
-    const double dSum = dFromOther + dFromThis;
-    const double dDenominator = (c / k) * d;
-    if (!Fits(dThis) || !Fits(dOther) || !Fits(dFromOther) || !Fits(dFromThis) || !Fits(dSum))
-    {
-        SetDecimal(dReal);
-        return;
-    }
+    const std::int64_t d = ToSmall(left.m_dDenominator);
+    const std::int64_t c = ToSmall(right.m_dDenominator);
+    const std::int64_t k = CommonDivisor(d, c);
+    const CExactInteger sum = (d / k) * SignedNumerator(right) + (c / k) * SignedNumerator(left);
+    const double dDenominator = static_cast<double>(c / k) * static_cast<double>(d);
     if (dDenominator > kMaxDenominator)
     {
-        SetDecimalFallback(dSum / dDenominator, dReal);
+        const double dReal = left.ToDouble() + right.ToDouble();
+        SetDecimalFallback(sum.ToDouble() / dDenominator, dReal);
         return;
     }
-    m_nSign = dSum < 0 ? -1 : 1;
-    SetMixed(std::fabs(dSum), dDenominator);
+    m_nSign = sum.Sign() < 0 ? -1 : 1;
+    SetMixed(sum.Abs(), (c / k) * d);
     if (m_dNumerator < kThreshold)
         return;
     // r/D -> (r/p)/(D/p) for every prime p of r that also divides D.
+    std::int64_t nNumerator = ToSmall(m_dNumerator);
+    std::int64_t nDenominator = ToSmall(m_dDenominator);
     CPrimeFactors factors(m_dNumerator);
-    for (double dPrime = factors.First(); !factors.IsEnd(); dPrime = factors.Next())
+    for (double dPrime = factors.Next(); !factors.IsEnd(); dPrime = factors.Next())
     {
-        if (Divides(dPrime, m_dDenominator))
+        const std::int64_t nPrime = ToSmall(dPrime);
+        if (nDenominator % nPrime == 0)
         {
-            m_dNumerator /= dPrime;
-            m_dDenominator /= dPrime;
+            nNumerator /= nPrime;
+            nDenominator /= nPrime;
         }
     }
+    m_dNumerator = static_cast<double>(nNumerator);
+    m_dDenominator = static_cast<double>(nDenominator);
 }
 
 void CScalar::Subtract(const CScalar& other)
@@ -156,32 +164,29 @@ void CScalar::Multiply(const CScalar& other)
         *this = other;
         return;
     }
-    const double dReal = ToDouble() * other.ToDouble();
     if (m_bDecimal || other.m_bDecimal)
     {
-        SetDecimal(dReal);
+        SetDecimal(ToDouble() * other.ToDouble());
         return;
     }
-    double dThis = ImproperNumerator(*this);
-    double dThisDenominator = m_dDenominator;
-    double dOther = ImproperNumerator(other);
-    double dOtherDenominator = other.m_dDenominator;
-    if (!Fits(dThis) || !Fits(dOther))
+    CExactInteger thisNumerator = ImproperNumerator();
+    std::int64_t nThisDenominator = ToSmall(m_dDenominator);
+    CExactInteger otherNumerator = other.ImproperNumerator();
+    std::int64_t nOtherDenominator = ToSmall(other.m_dDenominator);
+    CancelAcross(nThisDenominator, otherNumerator, thisNumerator);
+    CancelAcross(nOtherDenominator, thisNumerator, otherNumerator);
+    const int nSign = m_nSign * other.m_nSign;
+    const CExactInteger product = thisNumerator * otherNumerator;
+    const double dDenominator =
+        static_cast<double>(nThisDenominator) * static_cast<double>(nOtherDenominator);
+    if (dDenominator > kMaxDenominator)
     {
-        SetDecimal(dReal);
+        const double dReal = ToDouble() * other.ToDouble();
+        SetDecimalFallback(nSign * (product.ToDouble() / dDenominator), dReal);
         return;
     }
-    CancelAcross(dThisDenominator, dOther, dThis);
-    CancelAcross(dOtherDenominator, dThis, dOther);
-    const double dNumerator = dThis * dOther;
-    const double dDenominator = dThisDenominator * dOtherDenominator;
-    if (!Fits(dNumerator) || dDenominator > kMaxDenominator)
-    {
-        SetDecimalFallback(m_nSign * other.m_nSign * (dNumerator / dDenominator), dReal);
-        return;
-    }
-    m_nSign = m_nSign * other.m_nSign;
-    SetMixed(dNumerator, dDenominator);
+    m_nSign = nSign;
+    SetMixed(product, nThisDenominator * nOtherDenominator);
 }
 
 void CScalar::Divide(const CScalar& other)
@@ -202,18 +207,24 @@ CScalar CScalar::Reciprocal() const
         result.SetDecimal(m_nSign / m_dWhole);
         return result;
     }
-    const double dImproper = ImproperNumerator(*this);
-    const double dOldDenominator = m_dDenominator;
-    if (dImproper > kMaxDenominator)
+    const CExactInteger improper = ImproperNumerator();
+    const std::int64_t nOldDenominator = ToSmall(m_dDenominator);
+    if (improper > CExactInteger(ToSmall(kMaxDenominator)))
     {
-        result.SetDecimal(m_nSign * (dOldDenominator / dImproper));
+        // Past the range of a double the reciprocal would silently read as zero.
+        const double dImproper = improper.ToDouble();
+        if (!std::isfinite(dImproper))
+            throw CAlgebraError(kNumberTooLarge);
+        result.SetDecimal(m_nSign * (static_cast<double>(nOldDenominator) / dImproper));
         return result;
     }
-    if (dImproper < kThreshold)
+    if (improper.IsZero())
         throw CAlgebraError(kDivideByZero);
-    const double dRemainder = std::fmod(dOldDenominator, dImproper);
-    const double dWhole = (dOldDenominator - dRemainder) / dImproper;
-    const double dDenominator = dRemainder < kThreshold ? 1.0 : dImproper;
+    const std::int64_t nImproper = improper.GetSmall();
+    const std::int64_t nRemainder = nOldDenominator % nImproper;
+    const auto dWhole = static_cast<double>(nOldDenominator / nImproper);
+    const double dRemainder = static_cast<double>(nRemainder);
+    const double dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nImproper);
     if (dWhole > kThreshold)
         result.SetFromParts(m_nSign * dWhole, dRemainder, dDenominator);
     else

@@ -8,34 +8,6 @@ namespace
 {
 __extension__ typedef unsigned __int128 UWide;
 
-// An exact magnitude as whole + numerator/denominator with a proper fraction, in integers.
-struct SExactMagnitude
-{
-    std::uint64_t nWhole;
-    std::uint64_t nNumerator;
-    std::uint64_t nDenominator;
-};
-
-std::uint64_t ToInteger(double dValue)
-{
-    return static_cast<std::uint64_t>(std::floor(dValue + 0.5));
-}
-
-SExactMagnitude ExactMagnitude(const CScalar& value)
-{
-    const std::uint64_t nDenominator = std::max<std::uint64_t>(1, ToInteger(value.m_dDenominator));
-    const std::uint64_t nNumerator = ToInteger(value.m_dNumerator);
-    return {ToInteger(value.m_dWhole) + nNumerator / nDenominator, nNumerator % nDenominator,
-            nDenominator};
-}
-
-bool HoldsExactly(const CScalar& value)
-{
-    constexpr double kLimit = 1.8e19; // below 2^64
-    return !value.m_bDecimal && value.m_dWhole < kLimit / 2 && value.m_dNumerator < kLimit / 2 &&
-           value.m_dDenominator < kLimit;
-}
-
 template <typename T> int SignOf(T left, T right)
 {
     return left < right ? -1 : (right < left ? 1 : 0);
@@ -50,20 +22,24 @@ int CompareReals(double dLeft, double dRight)
         return 0;
     return dDifference < 0 ? -1 : 1;
 }
+
+std::uint64_t ToInteger(double dValue)
+{
+    return static_cast<std::uint64_t>(dValue);
+}
 } // namespace
 
 // |this| against |other| exactly: wholes first, then the proper fractions cross-multiplied in
-// 128 bits, so no two different fractions ever compare equal.
+// 128 bits, so no two different numbers ever compare equal.
 int CScalar::CompareMagnitude(const CScalar& other) const
 {
-    if (!HoldsExactly(*this) || !HoldsExactly(other))
+    if (m_bDecimal || other.m_bDecimal)
         return CompareReals(std::fabs(ToDouble()), std::fabs(other.ToDouble()));
-    const SExactMagnitude left = ExactMagnitude(*this);
-    const SExactMagnitude right = ExactMagnitude(other);
-    if (left.nWhole != right.nWhole)
-        return SignOf(left.nWhole, right.nWhole);
-    return SignOf(static_cast<UWide>(left.nNumerator) * right.nDenominator,
-                  static_cast<UWide>(right.nNumerator) * left.nDenominator);
+    const int nWholeOrder = m_Whole.Compare(other.m_Whole);
+    if (nWholeOrder != 0)
+        return nWholeOrder;
+    return SignOf(static_cast<UWide>(ToInteger(m_dNumerator)) * ToInteger(other.m_dDenominator),
+                  static_cast<UWide>(ToInteger(other.m_dNumerator)) * ToInteger(m_dDenominator));
 }
 
 // Same sign and the same magnitude; decimals within the relative tolerance.
@@ -102,7 +78,7 @@ double CommonFactorMeasure(const CScalar& value)
 {
     if (value.m_bDecimal)
         return std::fabs(value.m_dWhole);
-    return std::fabs(value.m_dDenominator * value.m_dWhole + value.m_dNumerator);
+    return value.m_dDenominator * value.m_Whole.ToDouble() + value.m_dNumerator;
 }
 
 bool IsTrivialFactor(const CScalar& value)

@@ -62,16 +62,11 @@ std::string DecimalDigits(double dMagnitude)
     return strText;
 }
 
-std::string FractionDigits(const CScalar& value)
+// Appends the whole part and the fraction part ("2%1,3$") of an exact value.
+void AppendFractionDigits(std::string& strText, const CScalar& value)
 {
-    std::string strText;
-    if (value.m_dWhole > 0.0)
-    {
-        if (IsFastWhole(value.m_dWhole))
-            AppendWhole(strText, value.m_dWhole);
-        else
-            strText = Format("%.0f", value.m_dWhole);
-    }
+    if (!value.m_Whole.IsZero())
+        value.m_Whole.AppendText(strText);
     if (value.m_dNumerator > 0.0)
     {
         if (IsFastWhole(value.m_dNumerator) && IsFastWhole(value.m_dDenominator))
@@ -85,7 +80,6 @@ std::string FractionDigits(const CScalar& value)
         else
             strText += Format("%%%.0f,%.0f$", value.m_dNumerator, value.m_dDenominator);
     }
-    return strText;
 }
 } // namespace
 
@@ -94,11 +88,16 @@ std::string CScalar::ToText(bool bAlwaysDigits) const
 {
     if (IsUnset())
         return bAlwaysDigits ? "+1" : "+";
+    // Written straight into one string: text writing calls this for every number it meets.
     std::string strText(1, m_nSign <= 0 ? '-' : '+');
     if (!bAlwaysDigits && IsOne(false))
         return strText;
-    const std::string strDigits = m_bDecimal ? DecimalDigits(m_dWhole) : FractionDigits(*this);
-    strText += strDigits.empty() ? "0" : strDigits;
+    if (m_bDecimal)
+        strText += DecimalDigits(m_dWhole);
+    else
+        AppendFractionDigits(strText, *this);
+    if (strText.size() == 1)
+        strText += '0';
     return strText;
 }
 

@@ -5,7 +5,9 @@
 
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <numeric>
 #include <utility>
 
 namespace
@@ -13,18 +15,6 @@ namespace
 
 // Euclid's steps fall in degree every time; this only guards against stale leading state.
 constexpr int kMaxEuclidSteps = 64;
-
-// Greatest common divisor of two whole numbers held in doubles (exact below 2^53).
-double WholeGcd(double dFirst, double dSecond)
-{
-    while (dSecond >= CScalar::kThreshold)
-    {
-        const double dRest = std::fmod(dFirst, dSecond);
-        dFirst = dSecond;
-        dSecond = dRest;
-    }
-    return dFirst;
-}
 
 // The decimal way: folded pairwise, a decimal among them picks the smaller one.
 CScalar FoldCommonFactors(const CExpression::TermList& terms)
@@ -73,27 +63,27 @@ CScalar CExpression::CommonCoefficient() const
 {
     if (m_Terms.empty())
         return CScalar("1");
-    double dNumerators = 0.0;
-    double dDenominators = 1.0;
+    CExactInteger numerators = 0;
+    std::int64_t nDenominators = 1;
     bool bAllNegative = true;
     for (const auto& pTerm : m_Terms)
     {
         const CScalar& coefficient = pTerm->m_Coefficient;
         if (coefficient.m_bDecimal || coefficient.IsUnset())
             return FoldCommonFactors(m_Terms);
-        const double dDenominator = coefficient.m_dDenominator;
-        dNumerators =
-            WholeGcd(dNumerators, dDenominator * coefficient.m_dWhole + coefficient.m_dNumerator);
-        dDenominators *= dDenominator / WholeGcd(dDenominators, dDenominator);
-        if (dDenominators > CScalar::kMaxDenominator)
+        const auto nDenominator = static_cast<std::int64_t>(coefficient.m_dDenominator);
+        numerators = CExactInteger::Gcd(numerators, coefficient.ImproperNumerator());
+        const std::int64_t nFactor = nDenominator / std::gcd(nDenominators, nDenominator);
+        if (static_cast<double>(nDenominators) * static_cast<double>(nFactor) >
+            CScalar::kMaxDenominator)
             return FoldCommonFactors(m_Terms);
+        nDenominators *= nFactor;
         bAllNegative = bAllNegative && coefficient.m_nSign < 0;
     }
     CScalar common("1");
-    if (dNumerators < CScalar::kThreshold)
+    if (numerators.IsZero())
         return common;
-    const double dWhole = std::floor(dNumerators / dDenominators);
-    common.SetFromParts(dWhole, dNumerators - dWhole * dDenominators, dDenominators);
+    common.SetFraction(numerators, nDenominators);
     if (bAllNegative)
         common.Negate();
     return common;

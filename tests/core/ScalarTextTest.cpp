@@ -43,7 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
         TextRow{"0.1234567890123456789", "+0.123456789012346", "+0.123456789012346", true},
         TextRow{"99999999999999.9", "+99999999999999.9", "+99999999999999.9", true},
         TextRow{"9007199254740991", "+9007199254740991", "+9007199254740991", false},
-        TextRow{"9007199254740993", "+9007199254740992", "+9007199254740992", true}));
+        TextRow{"9007199254740993", "+9007199254740993", "+9007199254740993", false},
+        TextRow{"%18446744073709551617,2$", "+9223372036854775808%1,2$",
+                "+(9223372036854775808&1/2)", false}));
 
 TEST(ScalarText, OneIsWrittenAsTheSignAloneUnlessDigitsAreAsked)
 {
@@ -56,11 +58,14 @@ TEST(ScalarText, OneIsWrittenAsTheSignAloneUnlessDigitsAreAsked)
     EXPECT_EQ(unset.ToText(true), "+1");
 }
 
-TEST(ScalarText, ARunOfDigitsPastTheRangeOfADoubleRaisesNumberTooLarge)
+// Whole numbers are exact at that length (the digit limit is further on); decimals are not.
+TEST(ScalarText, ADecimalPastTheRangeOfADoubleRaisesNumberTooLarge)
 {
     const std::string strNines(400, '9');
+    EXPECT_EQ(CScalar(strNines).ToText(true), "+" + strNines);
+    EXPECT_EQ(CScalar("%" + strNines + ",3$").ToText(true), "+" + std::string(400, '3'));
     for (const std::string& strText :
-         {strNines, "-" + strNines, strNines + ".5", "%" + strNines + ",3$", std::string("1e400")})
+         {strNines + ".5", "-" + strNines + ".5", std::string("1e400")})
         EXPECT_EQ(AlgebraErrorOf([&] { CScalar{strText}; }), kNumberTooLarge)
             << strText.substr(0, 12);
     EXPECT_EQ(CScalar("0." + std::string(400, '0') + "1").ToText(true), "+0");
