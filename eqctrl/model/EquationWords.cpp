@@ -2,6 +2,7 @@
 
 #include "model/EquationText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -85,7 +86,7 @@ bool IsPlainWhole(std::string_view digits)
 {
     return !digits.empty() && digits.size() <= kLongestNamedNumber &&
            (digits.size() == 1 || digits[0] != '0') &&
-           digits.find(kDecimalPoint) == std::string_view::npos;
+           std::all_of(digits.begin(), digits.end(), IsAsciiDigit);
 }
 
 std::string IntegerPartInWords(std::string_view digits)
