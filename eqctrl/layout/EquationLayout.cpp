@@ -26,8 +26,7 @@ void PlaceSelection(CEquationLayout& layout, const CLayoutInput& input, int nSta
     layout.m_nSelectionX2 = layout.m_XPositions[nTo - 1];
 }
 
-CEquationLayout LayoutShifted(const CLayoutInput& input, const CTextMeasurer& measurer,
-                              int nShift)
+CEquationLayout LayoutShifted(const CLayoutInput& input, const CTextMeasurer& measurer, int nShift)
 {
     CEquationLayout layout = CLayoutPass(input, measurer, kStartX - nShift).Run();
     layout.m_nShift = nShift;

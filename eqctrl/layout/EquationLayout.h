@@ -65,8 +65,8 @@ struct CEquationLayout
     CLayoutLine m_Caret; // vertical, from top down by the caret height
 
     bool m_bGreyBackground = false;
-    int m_nTextHeight = 0; // H, the main font's height
-    int m_nShift = 0;      // how far the text was moved left to keep the caret in view
+    int m_nTextHeight = 0;   // H, the main font's height
+    int m_nShift = 0;        // how far the text was moved left to keep the caret in view
     int m_nContentWidth = 0; // the unshifted x after the last entry: how wide the text is
 
     // The selection's highlight, from x1 to x2 across the line.

@@ -215,8 +215,8 @@ CPasteOutcome CEditSession::Paste(std::string_view equationText)
     CEditSnapshot before = Snapshot();
     const CTextRange range = GetSelection();
     const int nAt = range.IsEmpty() ? before.m_nCaret : range.m_nFrom;
-    const std::string strBase = range.IsEmpty() ? before.m_strText
-                                                : WithoutRange(before.m_strText, range);
+    const std::string strBase =
+        range.IsEmpty() ? before.m_strText : WithoutRange(before.m_strText, range);
     std::string strResult = strBase;
     strResult.insert(static_cast<std::size_t>(nAt), equationText);
     if (CountStructureProblems(strResult) > CountStructureProblems(strBase))

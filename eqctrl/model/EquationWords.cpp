@@ -10,11 +10,11 @@
 namespace
 {
 constexpr std::array<std::string_view, 20> kSmall = {
-    "zero",    "one",     "two",       "three",    "four",     "five",    "six",
-    "seven",   "eight",   "nine",      "ten",      "eleven",   "twelve",  "thirteen",
+    "zero",     "one",     "two",     "three",     "four",     "five",    "six",
+    "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen",
     "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
-constexpr std::array<std::string_view, 10> kTens = {"",      "",      "twenty",  "thirty", "forty",
-                                                    "fifty", "sixty", "seventy", "eighty", "ninety"};
+constexpr std::array<std::string_view, 10> kTens = {
+    "", "", "twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
 constexpr std::array<std::string_view, 7> kScales = {
     "", "thousand", "million", "billion", "trillion", "quadrillion", "quintillion"};
 // Up to this many digits a whole number is named; longer ones are read digit by digit.
@@ -138,7 +138,8 @@ std::string FractionInWords(std::string_view numerator, std::string_view denomin
         const std::uint64_t nDenominator = std::stoull(std::string(denominator));
         const bool bOne = numerator == "1";
         if (nDenominator >= 2)
-            return (bOne && bMixed ? std::string("a") : WholeInWords(std::stoull(std::string(numerator)))) +
+            return (bOne && bMixed ? std::string("a")
+                                   : WholeInWords(std::stoull(std::string(numerator)))) +
                    " " + PartName(nDenominator, !bOne);
     }
     const auto part = [](std::string_view str)

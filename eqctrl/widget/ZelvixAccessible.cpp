@@ -159,7 +159,7 @@ void NotifyZelvixAccessible(CZelvixCtrl& control, bool bTextChanged)
         QAccessibleValueChangeEvent valueEvent(&control, control.GetEquationInWords());
         QAccessible::updateAccessibility(&valueEvent);
     }
-    QAccessibleTextCursorEvent cursorEvent(
-        &control, PlainOffset(PlainTextOf(control), control.GetCaret()));
+    QAccessibleTextCursorEvent cursorEvent(&control,
+                                           PlainOffset(PlainTextOf(control), control.GetCaret()));
     QAccessible::updateAccessibility(&cursorEvent);
 }

@@ -7,8 +7,8 @@
 #include "model/EquationWords.h"
 #include "model/EquationWriters.h"
 #include "model/OrdinaryNotation.h"
-#include "widget/ZelvixAccessible.h"
 #include "widget/ZelvixAboutDialog.h"
+#include "widget/ZelvixAccessible.h"
 #include "widget/ZelvixFonts.h"
 #include "widget/ZelvixKeys.h"
 #include "widget/ZelvixLibrary.h"
@@ -111,6 +111,7 @@ CZelvixCtrl::CZelvixCtrl(QWidget* pParent)
             [this]
             {
                 m_nForcedShift = m_pScrollBar->sliderPosition();
+                SyncScrollBar();
                 update();
             });
 }
@@ -243,14 +244,14 @@ std::unique_ptr<QMenu> CZelvixCtrl::CreateContextMenu()
     auto pMenu = std::make_unique<QMenu>();
     if (!IsReadOnly())
     {
-        QAction* pPower = AddCommand(*pMenu, QStringLiteral("Insert Power\tCtrl+P"),
-                                     kCommandInsertPower,
-                                     m_pSession->Model().IsInsertPowerEnabled());
+        QAction* pPower =
+            AddCommand(*pMenu, QStringLiteral("Insert Power\tCtrl+P"), kCommandInsertPower,
+                       m_pSession->Model().IsInsertPowerEnabled());
         connect(pPower, &QAction::triggered, this,
                 [this] { Apply(m_pSession->InsertPowerCommand()); });
-        QAction* pFraction = AddCommand(*pMenu, QStringLiteral("Insert Fraction\tCtrl+F"),
-                                        kCommandInsertFraction,
-                                        m_pSession->Model().IsInsertFractionEnabled());
+        QAction* pFraction =
+            AddCommand(*pMenu, QStringLiteral("Insert Fraction\tCtrl+F"), kCommandInsertFraction,
+                       m_pSession->Model().IsInsertFractionEnabled());
         connect(pFraction, &QAction::triggered, this,
                 [this] { Apply(m_pSession->InsertFractionCommand()); });
         pMenu->addSeparator();
@@ -288,8 +289,8 @@ void CZelvixCtrl::AddEditingItems(QMenu& menu)
 // text itself for editors like this one, ordinary notation for anything, and LaTeX.
 std::unique_ptr<QMimeData> CZelvixCtrl::CreateMimeData() const
 {
-    const std::string strText = m_pSession->HasSelection() ? m_pSession->GetSelectedText()
-                                                           : m_pSession->Model().GetText();
+    const std::string strText =
+        m_pSession->HasSelection() ? m_pSession->GetSelectedText() : m_pSession->Model().GetText();
     auto pData = std::make_unique<QMimeData>();
     pData->setData(QString::fromLatin1(kZelvixEquationMimeType),
                    QByteArray(strText.data(), static_cast<qsizetype>(strText.size())));
@@ -316,8 +317,8 @@ void CZelvixCtrl::Copy()
 
 void CZelvixCtrl::CopyAsLatex()
 {
-    const std::string strText = m_pSession->HasSelection() ? m_pSession->GetSelectedText()
-                                                           : m_pSession->Model().GetText();
+    const std::string strText =
+        m_pSession->HasSelection() ? m_pSession->GetSelectedText() : m_pSession->Model().GetText();
     QApplication::clipboard()->setText(FromText(WriteLatex(strText)));
 }
 
@@ -566,8 +567,7 @@ void CZelvixCtrl::mousePressEvent(QMouseEvent* pEvent)
     {
         const int nLength = static_cast<int>(m_pSession->Model().GetText().size());
         const bool bExtend = pEvent->modifiers().testFlag(Qt::ShiftModifier);
-        Apply(m_pSession->PlaceCaret(HitTestCaret(*m_pLayout, pos.x(), pos.y(), nLength),
-                                     bExtend));
+        Apply(m_pSession->PlaceCaret(HitTestCaret(*m_pLayout, pos.x(), pos.y(), nLength), bExtend));
         m_bSelecting = true;
     }
     pEvent->accept();

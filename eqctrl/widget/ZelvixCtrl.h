@@ -139,7 +139,7 @@ private:
     std::unique_ptr<CEquationLayout> m_pLayout;
     bool m_bCaretVisible = false;
     int m_nBlinkTimerId = 0;
-    int m_nForcedShift = -1; // the scroll bar's choice until the caret moves again
+    int m_nForcedShift = -1;            // the scroll bar's choice until the caret moves again
     QScrollBar* m_pScrollBar = nullptr; // owned by the control as its child
     bool m_bSelecting = false;          // the left button went down here and is held
 };

@@ -138,8 +138,7 @@ CZelvixCommandKey TranslateCommandKey(const QKeyEvent& event)
     if (bControl && nKey >= Qt::Key_A && nKey <= Qt::Key_Z)
         return ControlLetterCommand(nKey, bShift);
     // The keypad's arrows never select, as they never move the caret.
-    if ((nKey == Qt::Key_Left || nKey == Qt::Key_Right) &&
-        modifiers.testFlag(Qt::KeypadModifier))
+    if ((nKey == Qt::Key_Left || nKey == Qt::Key_Right) && modifiers.testFlag(Qt::KeypadModifier))
         return {};
     return BlockKeyCommand(nKey, bShift, bControl);
 }

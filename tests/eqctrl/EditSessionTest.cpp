@@ -195,9 +195,9 @@ INSTANTIATE_TEST_SUITE_P(
                       SPasteRow{"x^1!", 3, "23", "x^123!"}, // digits into an exponent
                       SPasteRow{"x^1!", 3, "y", "x^1!"},    // a letter never goes there
                       SPasteRow{"%1,$", 3, "2+3", "%1,$"},
-                      SPasteRow{"3.5", 3, ".2", "3.5"},    // a second point in one number
-                      SPasteRow{"x", 1, "^2", "x"},        // a power left open
-                      SPasteRow{"x", 1, "a b", "x"},       // a blank has no place
+                      SPasteRow{"3.5", 3, ".2", "3.5"}, // a second point in one number
+                      SPasteRow{"x", 1, "^2", "x"},     // a power left open
+                      SPasteRow{"x", 1, "a b", "x"},    // a blank has no place
                       SPasteRow{"x", 1, "", "x"}));
 
 TEST(EditSessionTest, PasteReplacesTheSelectionAndUndoesInOneStep)
@@ -233,7 +233,7 @@ TEST(EditSessionTest, RandomEditingKeepsStructuresAndUndoesToEmpty)
 {
     const unsigned nSeed = 909;
     std::mt19937 random(nSeed);
-    const std::vector<std::string> keys = {"1", "5", ".", "x", "+", "-", "/", "(", ")", "=",
+    const std::vector<std::string> keys = {"1", "5", ".", "x", "+", "-",    "/",    "(",  ")", "=",
                                            "^", "%", ",", "$", " ", "\x10", "\x06", "\b", "\t"};
     const std::vector<std::string> pastes = {"x^2!", "%1,2$", "3", "+y", "^", "1.5", "a,"};
     CBeepCounter silence;

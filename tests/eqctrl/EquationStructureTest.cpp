@@ -30,17 +30,14 @@ TEST_P(GrowToStructuresTest, NeverSplitsAPowerOrAFraction)
     EXPECT_EQ(GrowToStructures(row.strText, row.nFrom, row.nTo), row.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Ranges, GrowToStructuresTest,
-                         ::testing::Values(SGrowRow{"x^2!+1", 0, 1, {0, 1}},
-                                           SGrowRow{"x^2!+1", 0, 2, {0, 4}},
-                                           SGrowRow{"x^2!+1", 3, 5, {1, 5}},
-                                           SGrowRow{"x^2!+1", 2, 3, {1, 4}},
-                                           SGrowRow{"3%1,2$x", 0, 1, {0, 1}},
-                                           SGrowRow{"3%1,2$x", 4, 5, {1, 6}},
-                                           SGrowRow{"%1,2$+%3,4$", 3, 8, {0, 11}},
-                                           // an open structure runs to the end of the text
-                                           SGrowRow{"x+%1,2", 1, 3, {1, 6}},
-                                           SGrowRow{"x^2!", 2, 2, {2, 2}}));
+INSTANTIATE_TEST_SUITE_P(
+    Ranges, GrowToStructuresTest,
+    ::testing::Values(SGrowRow{"x^2!+1", 0, 1, {0, 1}}, SGrowRow{"x^2!+1", 0, 2, {0, 4}},
+                      SGrowRow{"x^2!+1", 3, 5, {1, 5}}, SGrowRow{"x^2!+1", 2, 3, {1, 4}},
+                      SGrowRow{"3%1,2$x", 0, 1, {0, 1}}, SGrowRow{"3%1,2$x", 4, 5, {1, 6}},
+                      SGrowRow{"%1,2$+%3,4$", 3, 8, {0, 11}},
+                      // an open structure runs to the end of the text
+                      SGrowRow{"x+%1,2", 1, 3, {1, 6}}, SGrowRow{"x^2!", 2, 2, {2, 2}}));
 
 struct SProblemsRow
 {
