@@ -212,6 +212,11 @@ CPasteOutcome CEditSession::Paste(std::string_view equationText)
         InformationBeep();
         return {{}, "Nothing to paste"};
     }
+    if (equationText.size() > kLongestPaste)
+    {
+        InformationBeep();
+        return {{}, "Cannot paste: the text is too long for an equation"};
+    }
     CEditSnapshot before = Snapshot();
     const CTextRange range = GetSelection();
     const int nAt = range.IsEmpty() ? before.m_nCaret : range.m_nFrom;

@@ -29,6 +29,9 @@ struct CPasteOutcome
 class CEditSession
 {
 public:
+    // Longer pastes are refused: every undo step keeps a copy of the text.
+    static constexpr std::size_t kLongestPaste = 10000;
+
     CEditModel& Model() { return m_Model; }
     const CEditModel& Model() const { return m_Model; }
 

@@ -147,6 +147,7 @@ void CZelvixCtrl::SetEquation(const QString& strEquation)
     SyncScrollBar();
     update();
     emit SelectionChanged();
+    NotifyZelvixAccessible(*this, true);
 }
 
 QString CZelvixCtrl::GetSelectedEquation() const
@@ -439,11 +440,14 @@ void CZelvixCtrl::RefreshLayout()
 // bar follows the caret, and dragging it scrolls until the caret moves again.
 void CZelvixCtrl::SyncScrollBar()
 {
-    RefreshLayout();
-    const int nOverflow = m_pLayout->m_nContentWidth + kScrollMargin - width();
-    const bool bShow = IsReadOnly() && nOverflow > 0;
-    m_pScrollBar->setVisible(bShow);
-    if (!bShow)
+    int nOverflow = 0;
+    if (IsReadOnly())
+    {
+        RefreshLayout();
+        nOverflow = m_pLayout->m_nContentWidth + kScrollMargin - width();
+    }
+    m_pScrollBar->setVisible(nOverflow > 0);
+    if (nOverflow <= 0)
     {
         m_nForcedShift = -1;
         return;

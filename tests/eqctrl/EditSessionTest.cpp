@@ -198,7 +198,41 @@ INSTANTIATE_TEST_SUITE_P(
                       SPasteRow{"3.5", 3, ".2", "3.5"}, // a second point in one number
                       SPasteRow{"x", 1, "^2", "x"},     // a power left open
                       SPasteRow{"x", 1, "a b", "x"},    // a blank has no place
-                      SPasteRow{"x", 1, "", "x"}));
+                      SPasteRow{"x", 1, "", "x"},
+                      SPasteRow{"x", 1, std::string(CEditSession::kLongestPaste + 1, '1'), "x"}));
+
+class RefusedWithSelectionTest : public ::testing::TestWithParam<int>
+{
+};
+
+// The refused characters at the ends of their ranges, typed over a selection.
+TEST_P(RefusedWithSelectionTest, KeepsTheSelectionAndTheText)
+{
+    CBeepCounter beeps;
+    CEditSession session;
+    session.SetEquation("x+%1,2$");
+    session.PlaceCaret(1, false);
+    session.MoveCaret(ECaretMove::End, true);
+    session.TypeCharacter(GetParam());
+    EXPECT_EQ(session.Model().GetText(), "x+%1,2$");
+    EXPECT_EQ(session.GetSelectedText(), "+%1,2$");
+    EXPECT_EQ(beeps.Count(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Codes, RefusedWithSelectionTest,
+                         ::testing::Values(' ', '\'', ':', '<', '>', '@', '[', ']', '_', '`', '{',
+                                           '~', 127, 200));
+
+TEST(EditSessionTest, BackspaceOnASelectedPowerKeepsTheTextAfterIt)
+{
+    CEditSession session;
+    session.SetEquation("x^2!+1");
+    session.PlaceCaret(4, false);
+    session.MoveCaret(ECaretMove::Left, true);
+    session.TypeCharacter(kCodeBackspace);
+    EXPECT_EQ(session.Model().GetText(), "x+1");
+    EXPECT_EQ(session.Model().GetCaret(), 1);
+}
 
 TEST(EditSessionTest, PasteReplacesTheSelectionAndUndoesInOneStep)
 {

@@ -118,6 +118,14 @@ TEST_F(CZelvixFixture, DraggingTheMouseSelects)
     EXPECT_EQ(m_pCtrl->GetSelectedEquation(), QStringLiteral("ab+cd"));
 }
 
+// Reading the text gave U+FFFD for a byte above 127 written through the property.
+TEST_F(CZelvixFixture, TheEquationReadsBackEveryByteItWasGiven)
+{
+    const QString strText = QStringLiteral("x+\u00e9");
+    m_pCtrl->SetEquation(strText);
+    EXPECT_EQ(m_pCtrl->GetEquation(), strText);
+}
+
 TEST_F(CZelvixFixture, CopyGivesEquationTextOrdinaryNotationAndLatex)
 {
     m_pCtrl->SetEquation(QStringLiteral("x^2!+3%1,2$x"));
