@@ -28,6 +28,8 @@ public:
     std::optional<CEditSnapshot> Undo(CEditSnapshot current);
     std::optional<CEditSnapshot> Redo(CEditSnapshot current);
     void Clear();
+    // A change joined to the last step still makes what was undone unreachable.
+    void ForgetRedo() { m_Redo.clear(); }
 
 private:
     std::vector<CEditSnapshot> m_Undo;

@@ -1,6 +1,7 @@
 #include "model/EditSession.h"
 
 #include "model/Beep.h"
+#include "model/EquationText.h"
 #include "model/Validation.h"
 
 #include <algorithm>
@@ -46,8 +47,28 @@ void CEditSession::CollapseSelection()
 
 void CEditSession::RecordIfChanged(CEditSnapshot before)
 {
+    m_nTypingRunCaret = -1;
     if (m_Model.GetText() != before.m_strText)
         m_History.Record(std::move(before));
+}
+
+// A digit or letter typed right after the previous one joins its undo step, as a word does
+// in a word processor; anything else is a step of its own.
+void CEditSession::RecordTyping(CEditSnapshot before, int nCode)
+{
+    const std::string& strText = m_Model.GetText();
+    const bool bPlain =
+        nCode > 0 && nCode < 128 &&
+        (IsAsciiDigit(static_cast<char>(nCode)) || IsAsciiLetter(static_cast<char>(nCode))) &&
+        strText.size() == before.m_strText.size() + 1 && m_Model.GetCaret() == before.m_nCaret + 1;
+    const bool bJoins =
+        bPlain && m_nTypingRunCaret == before.m_nCaret && m_strTypingRunText == before.m_strText;
+    if (bJoins)
+        m_History.ForgetRedo();
+    else
+        RecordIfChanged(std::move(before));
+    m_nTypingRunCaret = bPlain ? m_Model.GetCaret() : -1;
+    m_strTypingRunText = bPlain ? strText : std::string();
 }
 
 CEditOutcome CEditSession::TypeCharacter(int nCode)
@@ -62,7 +83,7 @@ CEditOutcome CEditSession::TypeCharacter(int nCode)
     }
     CEditSnapshot before = Snapshot();
     const CEditOutcome outcome = m_Model.TypeCharacter(nCode);
-    RecordIfChanged(std::move(before));
+    RecordTyping(std::move(before), nCode);
     if (!m_Model.IsReadOnly())
         CollapseSelection();
     return outcome;
@@ -142,6 +163,7 @@ CEditOutcome CEditSession::MoveTo(int nCaret, bool bExtend, bool bForward)
 {
     const std::string& strText = m_Model.GetText();
     nCaret = std::clamp(nCaret, 0, static_cast<int>(strText.size()));
+    m_nTypingRunCaret = -1;
     if (!bExtend)
     {
         const CEditOutcome outcome = m_Model.PlaceCaret(nCaret);
@@ -245,6 +267,7 @@ void CEditSession::SetEquation(std::string strText)
 
 CEditOutcome CEditSession::Restore(const CEditSnapshot& state)
 {
+    m_nTypingRunCaret = -1;
     m_Model.RestoreState(state.m_strText, state.m_nCaret);
     CollapseSelection();
     return {true, true};

@@ -78,6 +78,7 @@ public:
 private:
     CEditSnapshot Snapshot() const { return {m_Model.GetText(), m_Model.GetCaret()}; }
     void RecordIfChanged(CEditSnapshot before);
+    void RecordTyping(CEditSnapshot before, int nCode);
     void CollapseSelection();
     CEditOutcome ReplaceSelectionWith(int nCode);
     CEditOutcome MoveTo(int nCaret, bool bExtend, bool bForward);
@@ -89,4 +90,8 @@ private:
     std::string m_strSelectionText; // the text the anchor was set in; a change ends the selection
     std::string m_strNotice;
     bool m_bNoticeGiven = false;
+    // The end of the last run of digits and letters typed one after another, which undoes as
+    // one step; the text then, so any other change starts a new run.
+    int m_nTypingRunCaret = -1;
+    std::string m_strTypingRunText;
 };

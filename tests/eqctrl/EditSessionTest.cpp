@@ -40,11 +40,45 @@ TEST(EditSessionTest, UndoAndRedoRestoreTextAndCaret)
     EXPECT_EQ(beeps.Count(), 1);
 }
 
+TEST(EditSessionTest, DigitsAndLettersTypedInARowUndoTogether)
+{
+    CEditSession session;
+    TypeText(session, "12x+y3");
+    session.Undo();
+    EXPECT_EQ(session.Model().GetText(), "12x+");
+    session.Undo();
+    EXPECT_EQ(session.Model().GetText(), "12x");
+    session.Undo();
+    EXPECT_EQ(session.Model().GetText(), "");
+}
+
+TEST(EditSessionTest, TypingAfterAnUndoStartsANewStep)
+{
+    CEditSession session;
+    TypeText(session, "x+y");
+    session.Undo();
+    session.Undo();
+    TypeText(session, "z");
+    session.Undo();
+    EXPECT_EQ(session.Model().GetText(), "x");
+}
+
+TEST(EditSessionTest, MovingTheCaretEndsATypingRun)
+{
+    CEditSession session;
+    TypeText(session, "12");
+    session.MoveCaret(ECaretMove::Home, false);
+    TypeText(session, "3");
+    session.Undo();
+    EXPECT_EQ(session.Model().GetText(), "12");
+    EXPECT_EQ(session.Model().GetCaret(), 0);
+}
+
 TEST(EditSessionTest, ANewChangeForgetsWhatCouldBeRedone)
 {
     CBeepCounter beeps;
     CEditSession session;
-    TypeText(session, "xy");
+    TypeText(session, "x+");
     session.Undo();
     session.TypeCharacter('z');
     EXPECT_FALSE(session.CanRedo());
