@@ -126,6 +126,19 @@ TEST_F(CZelvixFixture, TheEquationReadsBackEveryByteItWasGiven)
     EXPECT_EQ(m_pCtrl->GetEquation(), strText);
 }
 
+TEST_F(CZelvixFixture, ShiftClickExtendsTheSelectionToTheClick)
+{
+    m_pCtrl->SetEquation(QStringLiteral("ab+%1,2$"));
+    Focus();
+    RunKeys("{H}");
+    (void)m_pCtrl->grab(); // lay the text out
+    int nSelectionChanges = 0;
+    QObject::connect(m_pCtrl, &CZelvixCtrl::SelectionChanged, [&] { ++nSelectionChanges; });
+    QTest::mouseClick(m_pCtrl, Qt::LeftButton, Qt::ShiftModifier, QPoint(290, 10));
+    EXPECT_EQ(m_pCtrl->GetSelectedEquation(), QStringLiteral("ab+%1,2$"));
+    EXPECT_EQ(nSelectionChanges, 1);
+}
+
 TEST_F(CZelvixFixture, CopyGivesEquationTextOrdinaryNotationAndLatex)
 {
     m_pCtrl->SetEquation(QStringLiteral("x^2!+3%1,2$x"));
