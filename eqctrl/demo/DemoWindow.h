@@ -5,8 +5,12 @@
 #include <iosfwd>
 
 class CZelvixCtrl;
+class QHBoxLayout;
+class QLabel;
 
-// One editable equation editor whose events are written to a stream as they fire.
+// One editable equation editor whose events are written to a stream as they fire, with its
+// editing commands on buttons and its text in words, ordinary notation and LaTeX; below it a
+// read-only editor with a text too long for its box.
 class CDemoWindow : public QWidget
 {
     Q_OBJECT
@@ -18,7 +22,11 @@ public:
 
 private:
     void ConnectEvents();
+    QHBoxLayout* CreateCommandButtons();
+    void ShowForms();
 
     std::ostream& m_Log;
-    CZelvixCtrl* m_pControl; // owned by this window as its child
+    CZelvixCtrl* m_pControl; // owned by this window as its child, like the two below
+    CZelvixCtrl* m_pResult;
+    QLabel* m_pForms;
 };

@@ -23,7 +23,11 @@ QString CZelvixDesignerPlugin::toolTip() const
 
 QString CZelvixDesignerPlugin::whatsThis() const
 {
-    return QStringLiteral("Equation editor with raised powers and stacked fractions");
+    return QStringLiteral(
+        "Equation editor with raised powers and stacked fractions. Beside ReadOnly and Equation "
+        "it offers at run time SelectedEquation, CanUndo, CanRedo, EquationInWords, PlainText "
+        "and Latex, the slots Undo, Redo, Cut, Copy, CopyAsLatex, Paste, SelectAll and "
+        "ClearUndo, and the signal SelectionChanged.");
 }
 
 QString CZelvixDesignerPlugin::includeFile() const
@@ -66,6 +70,12 @@ QString CZelvixDesignerPlugin::domXml() const
   </property>
   <property name="ReadOnly">
    <bool>false</bool>
+  </property>
+  <property name="accessibleName">
+   <string>Equation</string>
+  </property>
+  <property name="accessibleDescription">
+   <string>Equation editor</string>
   </property>
  </widget>
 </ui>

@@ -12,17 +12,44 @@ int Stretch(int nX, int nTextLength)
 {
     return static_cast<int>((1.0 + 2.0 / nTextLength) * nX);
 }
+
+// Selections hold whole structures, so their edges are main-line entries.
+void PlaceSelection(CEquationLayout& layout, const CLayoutInput& input, int nStartX)
+{
+    const int nCount = static_cast<int>(layout.m_XPositions.size());
+    const int nFrom = input.m_nSelectionFrom;
+    const int nTo = input.m_nSelectionTo;
+    if (nTo <= nFrom || nFrom < 0 || nTo >= nCount)
+        return;
+    layout.m_bSelection = true;
+    layout.m_nSelectionX1 = nFrom == 0 ? nStartX : layout.m_XPositions[nFrom - 1];
+    layout.m_nSelectionX2 = layout.m_XPositions[nTo - 1];
+}
+
+CEquationLayout LayoutShifted(const CLayoutInput& input, const CTextMeasurer& measurer, int nShift)
+{
+    CEquationLayout layout = CLayoutPass(input, measurer, kStartX - nShift).Run();
+    layout.m_nShift = nShift;
+    layout.m_nContentWidth = layout.m_XPositions.back() + nShift;
+    PlaceSelection(layout, input, kStartX - nShift);
+    return layout;
+}
 } // namespace
 
 CEquationLayout LayoutEquation(const CLayoutInput& input, const CTextMeasurer& measurer)
 {
-    CEquationLayout layout = CLayoutPass(input, measurer, kStartX).Run();
+    if (input.m_nForcedShift >= 0)
+        return LayoutShifted(input, measurer, input.m_nForcedShift);
+    CEquationLayout layout = LayoutShifted(input, measurer, 0);
     const int nLength = static_cast<int>(input.m_strText.size());
     const int nShift = ComputeScrollShift(layout, input.m_nCaret, nLength, input.m_nWidth);
     if (nShift == 0)
         return layout;
+    // The scrolled pass starts at minus the shift, without the usual margin.
     layout = CLayoutPass(input, measurer, -nShift).Run();
     layout.m_nShift = nShift;
+    layout.m_nContentWidth = layout.m_XPositions.back() + nShift;
+    PlaceSelection(layout, input, -nShift);
     return layout;
 }
 

@@ -22,6 +22,11 @@ struct CLayoutInput
     int m_nWidth = 0; // width of the control's bounds
     bool m_bReadOnly = false;
     bool m_bCaretVisible = false;
+    // The selected characters [from, to), whole structures only; empty when none.
+    int m_nSelectionFrom = 0;
+    int m_nSelectionTo = 0;
+    // A shift chosen by the user (the scroll bar) instead of the one that follows the caret.
+    int m_nForcedShift = -1;
 };
 
 // One piece of text to draw, its top-left corner at (m_nX, m_nY).
@@ -60,8 +65,14 @@ struct CEquationLayout
     CLayoutLine m_Caret; // vertical, from top down by the caret height
 
     bool m_bGreyBackground = false;
-    int m_nTextHeight = 0; // H, the main font's height
-    int m_nShift = 0;      // how far the text was moved left to keep the caret in view
+    int m_nTextHeight = 0;   // H, the main font's height
+    int m_nShift = 0;        // how far the text was moved left to keep the caret in view
+    int m_nContentWidth = 0; // the unshifted x after the last entry: how wide the text is
+
+    // The selection's highlight, from x1 to x2 across the line.
+    bool m_bSelection = false;
+    int m_nSelectionX1 = 0;
+    int m_nSelectionX2 = 0;
 };
 
 // Lays out the whole text, and lays it out again moved left when the caret would leave the

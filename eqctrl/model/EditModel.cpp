@@ -12,6 +12,13 @@ void CEditModel::SetEquation(std::string strText)
     RunMarkingPass();
 }
 
+void CEditModel::RestoreState(std::string strText, int nCaret)
+{
+    m_strText = std::move(strText);
+    m_nCaret = std::clamp(nCaret, 0, static_cast<int>(m_strText.size()));
+    RunMarkingPass();
+}
+
 void CEditModel::RunMarkingPass()
 {
     m_Validation.RunMarkingPass(m_strText, m_nCaret);

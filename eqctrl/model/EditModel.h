@@ -46,6 +46,9 @@ public:
     // Writing the Equation property: the text is replaced whole, the caret goes to its end and
     // the marking pass runs (it may drop an empty template). Fires nothing.
     void SetEquation(std::string strText);
+    // Puts back a text and caret as they stood (undo, a replaced selection, a paste) and
+    // re-marks the text.
+    void RestoreState(std::string strText, int nCaret);
 
     bool IsReadOnly() const { return m_bReadOnly; }
     void SetReadOnly(bool bReadOnly) { m_bReadOnly = bReadOnly; }

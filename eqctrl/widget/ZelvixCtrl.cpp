@@ -2,12 +2,16 @@
 
 #include "layout/CaretGeometry.h"
 #include "layout/EquationLayout.h"
-#include "model/EditModel.h"
+#include "model/EditSession.h"
+#include "model/EquationWords.h"
+#include "model/EquationWriters.h"
 #include "widget/ZelvixAboutDialog.h"
+#include "widget/ZelvixAccessible.h"
 #include "widget/ZelvixFonts.h"
 #include "widget/ZelvixKeys.h"
 #include "widget/ZelvixLibrary.h"
 #include "widget/ZelvixPainter.h"
+#include "widget/ZelvixText.h"
 
 #include <QContextMenuEvent>
 #include <QFocusEvent>
@@ -15,11 +19,15 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QTimerEvent>
 
 namespace
 {
 constexpr int kBlinkMilliseconds = 600;
+constexpr int kScrollBarHeight = 5;
+// Room kept after the text's end when it is scrolled by the bar.
+constexpr int kScrollMargin = 8;
 
 short ButtonCode(Qt::MouseButton button)
 {
@@ -48,6 +56,13 @@ bool IsEditingKey(const CZelvixKey& key)
     return !bControlLetter || key.m_nCode == kCodeCtrlF || key.m_nCode == kCodeCtrlP;
 }
 
+bool IsShortcutEvent(const QEvent& event)
+{
+    const auto& keyEvent = static_cast<const QKeyEvent&>(event);
+    return IsEditingKey(TranslateKey(keyEvent)) ||
+           TranslateCommandKey(keyEvent).m_nCommand != EZelvixCommand::None;
+}
+
 bool IsTabKey(const QEvent& event)
 {
     const auto& keyEvent = static_cast<const QKeyEvent&>(event);
@@ -56,13 +71,26 @@ bool IsTabKey(const QEvent& event)
 } // namespace
 
 CZelvixCtrl::CZelvixCtrl(QWidget* pParent)
-    : QWidget(pParent), m_pModel(std::make_unique<CEditModel>()),
-      m_pFonts(std::make_unique<CZelvixFonts>()), m_pLayout(std::make_unique<CEquationLayout>())
+    : QWidget(pParent), m_pSession(std::make_unique<CEditSession>()),
+      m_pFonts(std::make_unique<CZelvixFonts>()), m_pLayout(std::make_unique<CEquationLayout>()),
+      m_pScrollBar(new QScrollBar(Qt::Horizontal, this))
 {
     ZelvixObjectCreated();
     ZelvixInstallDefaultBeep();
+    InstallZelvixAccessibleFactory();
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setCursor(Qt::IBeamCursor);
+    m_pScrollBar->setFocusPolicy(Qt::NoFocus);
+    m_pScrollBar->setCursor(Qt::ArrowCursor);
+    m_pScrollBar->hide();
+    connect(m_pScrollBar, &QScrollBar::actionTriggered, this,
+            [this]
+            {
+                m_nForcedShift = m_pScrollBar->sliderPosition();
+                SyncScrollBar();
+                update();
+            });
 }
 
 CZelvixCtrl::~CZelvixCtrl()
@@ -72,39 +100,103 @@ CZelvixCtrl::~CZelvixCtrl()
 
 bool CZelvixCtrl::IsReadOnly() const
 {
-    return m_pModel->IsReadOnly();
+    return m_pSession->Model().IsReadOnly();
 }
 
 void CZelvixCtrl::SetReadOnly(bool bReadOnly)
 {
-    m_pModel->SetReadOnly(bReadOnly);
+    m_pSession->Model().SetReadOnly(bReadOnly);
+    SyncScrollBar();
     update();
 }
 
+// The text is bytes; Latin-1 gives every byte back exactly as it was written.
 QString CZelvixCtrl::GetEquation() const
 {
-    return QString::fromStdString(m_pModel->GetText());
+    return FromText(m_pSession->Model().GetText());
 }
 
 void CZelvixCtrl::SetEquation(const QString& strEquation)
 {
-    m_pModel->SetEquation(strEquation.toLatin1().toStdString());
+    m_pSession->SetEquation(ToText(strEquation));
+    m_pSession->ClearNotice();
+    m_nForcedShift = -1;
+    SyncScrollBar();
     update();
+    emit SelectionChanged();
+    NotifyZelvixAccessible(*this, true);
+}
+
+QString CZelvixCtrl::GetSelectedEquation() const
+{
+    return FromText(m_pSession->GetSelectedText());
+}
+
+bool CZelvixCtrl::CanUndo() const
+{
+    return !IsReadOnly() && m_pSession->CanUndo();
+}
+
+bool CZelvixCtrl::CanRedo() const
+{
+    return !IsReadOnly() && m_pSession->CanRedo();
+}
+
+QString CZelvixCtrl::GetEquationInWords() const
+{
+    return QString::fromStdString(ReadEquationInWords(m_pSession->Model().GetText()));
+}
+
+QString CZelvixCtrl::GetPlainText() const
+{
+    return FromText(WritePlainText(m_pSession->Model().GetText()));
+}
+
+QString CZelvixCtrl::GetLatex() const
+{
+    return FromText(WriteLatex(m_pSession->Model().GetText()));
+}
+
+QString CZelvixCtrl::PeekFirstError() const
+{
+    return QString::fromStdString(m_pSession->PeekFirstError());
+}
+
+int CZelvixCtrl::GetSelectionStart() const
+{
+    const CTextRange range = m_pSession->GetSelection();
+    return range.IsEmpty() ? GetCaret() : range.m_nFrom;
+}
+
+int CZelvixCtrl::GetSelectionEnd() const
+{
+    const CTextRange range = m_pSession->GetSelection();
+    return range.IsEmpty() ? GetCaret() : range.m_nTo;
+}
+
+void CZelvixCtrl::SetCaret(int nIndex, bool bExtend)
+{
+    Apply(m_pSession->PlaceCaret(nIndex, bExtend));
+}
+
+int CZelvixCtrl::GetScrollShift() const
+{
+    return m_pLayout->m_nShift;
 }
 
 short CZelvixCtrl::IsEquationOK()
 {
-    return m_pModel->IsEquationOK();
+    return m_pSession->Model().IsEquationOK();
 }
 
 QString CZelvixCtrl::GetFirstError()
 {
-    return QString::fromStdString(m_pModel->GetFirstError());
+    return QString::fromStdString(m_pSession->GetFirstError());
 }
 
 QString CZelvixCtrl::GetNextError()
 {
-    return QString::fromStdString(m_pModel->GetNextError());
+    return QString::fromStdString(m_pSession->GetNextError());
 }
 
 void CZelvixCtrl::AboutBox()
@@ -115,7 +207,7 @@ void CZelvixCtrl::AboutBox()
 
 int CZelvixCtrl::GetCaret() const
 {
-    return m_pModel->GetCaret();
+    return m_pSession->Model().GetCaret();
 }
 
 QSize CZelvixCtrl::sizeHint() const
@@ -123,26 +215,10 @@ QSize CZelvixCtrl::sizeHint() const
     return {240, 2 * m_pFonts->GetHeight(EFontRole::Main)};
 }
 
-std::unique_ptr<QMenu> CZelvixCtrl::CreateContextMenu()
-{
-    auto pMenu = std::make_unique<QMenu>();
-    QAction* pPower = pMenu->addAction(QStringLiteral("Insert Power\tCtrl+P"));
-    pPower->setData(kCommandInsertPower);
-    pPower->setEnabled(m_pModel->IsInsertPowerEnabled());
-    connect(pPower, &QAction::triggered, this, [this] { Apply(m_pModel->InsertPowerCommand()); });
-    QAction* pFraction = pMenu->addAction(QStringLiteral("Insert Fraction\tCtrl+F"));
-    pFraction->setData(kCommandInsertFraction);
-    pFraction->setEnabled(m_pModel->IsInsertFractionEnabled());
-    connect(pFraction, &QAction::triggered, this,
-            [this] { Apply(m_pModel->InsertFractionCommand()); });
-    return pMenu;
-}
-
 bool CZelvixCtrl::event(QEvent* pEvent)
 {
     // Claim the keys we edit with before a host's shortcuts see them.
-    if (pEvent->type() == QEvent::ShortcutOverride &&
-        IsEditingKey(TranslateKey(static_cast<const QKeyEvent&>(*pEvent))))
+    if (pEvent->type() == QEvent::ShortcutOverride && IsShortcutEvent(*pEvent))
     {
         pEvent->accept();
         return true;
@@ -168,21 +244,63 @@ void CZelvixCtrl::paintEvent(QPaintEvent*)
 // Every paint re-marks the text first: a template the caret has left disappears here.
 void CZelvixCtrl::RefreshLayout()
 {
-    m_pModel->RunMarkingPass();
+    m_pSession->Model().RunMarkingPass();
     CLayoutInput input;
-    input.m_strText = m_pModel->GetText();
+    input.m_strText = m_pSession->Model().GetText();
     input.m_ErrorMarked.reserve(input.m_strText.size());
     for (int i = 0; i < static_cast<int>(input.m_strText.size()); ++i)
-        input.m_ErrorMarked.push_back(m_pModel->GetErrorMark(i) != 0);
-    input.m_nCaret = m_pModel->GetCaret();
+        input.m_ErrorMarked.push_back(m_pSession->Model().GetErrorMark(i) != 0);
+    input.m_nCaret = m_pSession->Model().GetCaret();
     input.m_nWidth = width();
-    input.m_bReadOnly = m_pModel->IsReadOnly();
+    input.m_bReadOnly = m_pSession->Model().IsReadOnly();
     input.m_bCaretVisible = m_bCaretVisible;
+    const CTextRange selection = m_pSession->GetSelection();
+    input.m_nSelectionFrom = selection.m_nFrom;
+    input.m_nSelectionTo = selection.m_nTo;
+    input.m_nForcedShift = m_nForcedShift;
     *m_pLayout = LayoutEquation(input, *m_pFonts);
+}
+
+// A read-only editor whose text is wider than the box shows a thin bar along its foot; the
+// bar follows the caret, and dragging it scrolls until the caret moves again.
+void CZelvixCtrl::SyncScrollBar()
+{
+    int nOverflow = 0;
+    if (IsReadOnly())
+    {
+        RefreshLayout();
+        nOverflow = m_pLayout->m_nContentWidth + kScrollMargin - width();
+    }
+    m_pScrollBar->setVisible(nOverflow > 0);
+    if (nOverflow <= 0)
+    {
+        m_nForcedShift = -1;
+        return;
+    }
+    m_pScrollBar->setGeometry(2, height() - kScrollBarHeight - 2, width() - 4, kScrollBarHeight);
+    const QSignalBlocker blocker(m_pScrollBar);
+    m_pScrollBar->setRange(0, nOverflow);
+    m_pScrollBar->setPageStep(width());
+    m_pScrollBar->setSingleStep(std::max(1, width() / 10));
+    const int nShift = m_pLayout->m_nShift;
+    m_pScrollBar->setValue(m_nForcedShift >= 0 ? m_nForcedShift : (nShift == 0 ? 0 : nShift + 3));
+}
+
+void CZelvixCtrl::resizeEvent(QResizeEvent*)
+{
+    SyncScrollBar();
 }
 
 void CZelvixCtrl::keyPressEvent(QKeyEvent* pEvent)
 {
+    const CZelvixCommandKey command = TranslateCommandKey(*pEvent);
+    if (command.m_nCommand != EZelvixCommand::None && RunCommand(command))
+    {
+        short nKeyCode = command.m_nKeyCode;
+        emit KeyDown(nKeyCode, GetShiftState(pEvent->modifiers()));
+        pEvent->accept();
+        return;
+    }
     const CZelvixKey key = TranslateKey(*pEvent);
     switch (key.m_nKind)
     {
@@ -203,22 +321,70 @@ void CZelvixCtrl::keyPressEvent(QKeyEvent* pEvent)
 void CZelvixCtrl::PressEditKey(const CZelvixKey& key, Qt::KeyboardModifiers modifiers)
 {
     if (key.m_bCursorBlock)
-        Apply(m_pModel->PressKey(key.m_nEditKey));
+        Apply(m_pSession->PressKey(key.m_nEditKey));
     short nKeyCode = key.m_nKeyCode;
     emit KeyDown(nKeyCode, GetShiftState(modifiers));
 }
 
+bool CZelvixCtrl::RunCommand(const CZelvixCommandKey& command)
+{
+    switch (command.m_nCommand)
+    {
+    case EZelvixCommand::Undo:
+        Undo();
+        return true;
+    case EZelvixCommand::Redo:
+        Redo();
+        return true;
+    case EZelvixCommand::Cut:
+        Cut();
+        return true;
+    case EZelvixCommand::Copy:
+        Copy();
+        return true;
+    case EZelvixCommand::Paste:
+        Paste();
+        return true;
+    case EZelvixCommand::SelectAll:
+        SelectAll();
+        return true;
+    case EZelvixCommand::Home:
+        Apply(m_pSession->MoveCaret(ECaretMove::Home, command.m_bExtend));
+        return true;
+    case EZelvixCommand::End:
+        Apply(m_pSession->MoveCaret(ECaretMove::End, command.m_bExtend));
+        return true;
+    case EZelvixCommand::SelectLeft:
+        Apply(m_pSession->MoveCaret(ECaretMove::Left, true));
+        return true;
+    case EZelvixCommand::SelectRight:
+        Apply(m_pSession->MoveCaret(ECaretMove::Right, true));
+        return true;
+    case EZelvixCommand::None:
+        break;
+    }
+    return false;
+}
+
 void CZelvixCtrl::TypeCharacter(int nCode)
 {
-    Apply(m_pModel->TypeCharacter(nCode));
+    Apply(m_pSession->TypeCharacter(nCode));
     short nKeyAscii = static_cast<short>(nCode);
     emit KeyPress(nKeyAscii);
 }
 
+// Whatever moved the caret ends a scroll chosen with the bar, so the caret is in view again.
 void CZelvixCtrl::Apply(const CEditOutcome& outcome)
 {
-    if (outcome.m_bInvalidate || outcome.m_bEdited)
-        update();
+    if (!outcome.m_bInvalidate && !outcome.m_bEdited)
+        return;
+    m_nForcedShift = -1;
+    if (outcome.m_bEdited)
+        m_pSession->ClearNotice();
+    SyncScrollBar();
+    update();
+    emit SelectionChanged();
+    NotifyZelvixAccessible(*this, outcome.m_bEdited);
     if (outcome.m_bEdited)
         emit ShowMessage();
 }
@@ -228,12 +394,29 @@ void CZelvixCtrl::mousePressEvent(QMouseEvent* pEvent)
     const QPoint pos = pEvent->position().toPoint();
     if (pEvent->button() == Qt::LeftButton)
     {
-        const int nLength = static_cast<int>(m_pModel->GetText().size());
-        Apply(m_pModel->PlaceCaret(HitTestCaret(*m_pLayout, pos.x(), pos.y(), nLength)));
+        const int nLength = static_cast<int>(m_pSession->Model().GetText().size());
+        const bool bExtend = pEvent->modifiers().testFlag(Qt::ShiftModifier);
+        Apply(m_pSession->PlaceCaret(HitTestCaret(*m_pLayout, pos.x(), pos.y(), nLength), bExtend));
+        m_bSelecting = true;
     }
     pEvent->accept();
     emit MouseDown(ButtonCode(pEvent->button()), GetShiftState(pEvent->modifiers()), pos.x(),
                    pos.y());
+}
+
+// Dragging with the left button held selects from where it went down.
+void CZelvixCtrl::mouseMoveEvent(QMouseEvent* pEvent)
+{
+    if (!m_bSelecting || !pEvent->buttons().testFlag(Qt::LeftButton))
+    {
+        m_bSelecting = false;
+        return;
+    }
+    const QPoint pos = pEvent->position().toPoint();
+    const int nLength = static_cast<int>(m_pSession->Model().GetText().size());
+    const int nIndex = HitTestCaret(*m_pLayout, pos.x(), pos.y(), nLength);
+    if (nIndex != GetCaret())
+        Apply(m_pSession->PlaceCaret(nIndex, true));
 }
 
 void CZelvixCtrl::contextMenuEvent(QContextMenuEvent* pEvent)
@@ -260,6 +443,7 @@ void CZelvixCtrl::focusOutEvent(QFocusEvent* pEvent)
     StopBlink();
     m_bCaretVisible = false;
     UpdateCaretRect();
+    m_pSession->ClearNotice();
     emit ClearMessage();
 }
 
@@ -278,7 +462,7 @@ void CZelvixCtrl::timerEvent(QTimerEvent* pEvent)
 void CZelvixCtrl::UpdateCaretRect()
 {
     const CCaretRect rect =
-        GetCaretRect(*m_pLayout, m_pModel->GetCaret(), m_pLayout->m_nTextHeight);
+        GetCaretRect(*m_pLayout, m_pSession->Model().GetCaret(), m_pLayout->m_nTextHeight);
     if (!rect.IsEmpty())
         update(QRect(QPoint(rect.m_nLeft, 0), QPoint(rect.m_nRight - 1, rect.m_nBottom - 1)));
 }

@@ -7,12 +7,16 @@
 #include <QWidget>
 
 #include <memory>
+#include <string>
 
-class CEditModel;
+class CEditSession;
 class CZelvixFonts;
 class QMenu;
+class QMimeData;
+class QScrollBar;
 struct CEditOutcome;
 struct CZelvixKey;
+struct CZelvixCommandKey;
 struct CEquationLayout;
 
 // The equation editor: a one-line editor of equation text that shows powers raised and
@@ -25,6 +29,15 @@ class ZELVIX_EXPORT CZelvixCtrl : public QWidget
                    DESIGNABLE true STORED true)
     // The text is the host's to set after creating the control; forms do not keep it.
     Q_PROPERTY(QString Equation READ GetEquation WRITE SetEquation DESIGNABLE false STORED false)
+    // What the user has selected, as equation text; "" when nothing is.
+    Q_PROPERTY(QString SelectedEquation READ GetSelectedEquation NOTIFY SelectionChanged
+                   DESIGNABLE false STORED false)
+    Q_PROPERTY(bool CanUndo READ CanUndo DESIGNABLE false STORED false)
+    Q_PROPERTY(bool CanRedo READ CanRedo DESIGNABLE false STORED false)
+    // The text read aloud ("x squared plus one"), in ordinary notation and in LaTeX.
+    Q_PROPERTY(QString EquationInWords READ GetEquationInWords DESIGNABLE false STORED false)
+    Q_PROPERTY(QString PlainText READ GetPlainText DESIGNABLE false STORED false)
+    Q_PROPERTY(QString Latex READ GetLatex DESIGNABLE false STORED false)
 
 public:
     explicit CZelvixCtrl(QWidget* pParent = nullptr);
@@ -35,7 +48,20 @@ public:
     void ResetReadOnly() { SetReadOnly(false); }
 
     QString GetEquation() const;
+    // Replaces the text; the user can take the change back with Undo.
     void SetEquation(const QString& strEquation);
+
+    QString GetSelectedEquation() const;
+    bool CanUndo() const;
+    bool CanRedo() const;
+    QString GetEquationInWords() const;
+    QString GetPlainText() const;
+    QString GetLatex() const;
+    // The first message the error list would give, without moving its cursor.
+    QString PeekFirstError() const;
+    // Where the selection starts and ends in the text; equal when nothing is selected.
+    int GetSelectionStart() const;
+    int GetSelectionEnd() const;
 
     // How many characters carry an error mark; 0 means the text is valid.
     Q_INVOKABLE short IsEquationOK();
@@ -48,10 +74,31 @@ public:
     int GetCaret() const;
     bool IsCaretVisible() const { return m_bCaretVisible; }
 
+    // Moves the caret (and with bExtend the selection's moving end) before character nIndex.
+    void SetCaret(int nIndex, bool bExtend = false);
+
     // The context menu as it would open now, its items enabled for where the caret stands.
     std::unique_ptr<QMenu> CreateContextMenu();
+    // What Copy puts on the clipboard for the selection (the whole text when none).
+    std::unique_ptr<QMimeData> CreateMimeData() const;
+
+    // How far the text is scrolled left, and the scroll bar a read-only editor shows when its
+    // text is wider than the box.
+    int GetScrollShift() const;
+    QScrollBar* GetScrollBar() const { return m_pScrollBar; }
 
     QSize sizeHint() const override;
+
+public slots:
+    void Undo();
+    void Redo();
+    void Cut();
+    void Copy();
+    void CopyAsLatex();
+    void Paste();
+    void SelectAll();
+    // Forgets every step that could be undone or redone.
+    void ClearUndo();
 
 signals:
     void ShowMessage();
@@ -59,12 +106,15 @@ signals:
     void KeyDown(short& KeyCode, short Shift);
     void KeyPress(short& KeyAscii);
     void MouseDown(short Button, short Shift, int x, int y);
+    void SelectionChanged();
 
 protected:
     bool event(QEvent* pEvent) override;
     void paintEvent(QPaintEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
     void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
     void contextMenuEvent(QContextMenuEvent* pEvent) override;
     void focusInEvent(QFocusEvent* pEvent) override;
     void focusOutEvent(QFocusEvent* pEvent) override;
@@ -73,15 +123,23 @@ protected:
 private:
     void TypeCharacter(int nCode);
     void PressEditKey(const CZelvixKey& key, Qt::KeyboardModifiers modifiers);
+    bool RunCommand(const CZelvixCommandKey& command);
     void Apply(const CEditOutcome& outcome);
+    void Refuse(const std::string& strReason);
+    void PasteMimeData(const QMimeData& data);
+    void AddEditingItems(QMenu& menu);
     void RefreshLayout();
+    void SyncScrollBar();
     void UpdateCaretRect();
     void StartBlink();
     void StopBlink();
 
-    std::unique_ptr<CEditModel> m_pModel;
+    std::unique_ptr<CEditSession> m_pSession;
     std::unique_ptr<CZelvixFonts> m_pFonts;
     std::unique_ptr<CEquationLayout> m_pLayout;
     bool m_bCaretVisible = false;
     int m_nBlinkTimerId = 0;
+    int m_nForcedShift = -1;            // the scroll bar's choice until the caret moves again
+    QScrollBar* m_pScrollBar = nullptr; // owned by the control as its child
+    bool m_bSelecting = false;          // the left button went down here and is held
 };

@@ -47,11 +47,42 @@ inline constexpr unsigned kZelvixMiscStatus = 0x20191;
 // Commands of the context menu.
 inline constexpr int kCommandInsertPower = 32769;
 inline constexpr int kCommandInsertFraction = 32770;
+inline constexpr int kCommandUndo = 32771;
+inline constexpr int kCommandRedo = 32772;
+inline constexpr int kCommandCut = 32773;
+inline constexpr int kCommandCopy = 32774;
+inline constexpr int kCommandCopyAsLatex = 32775;
+inline constexpr int kCommandPaste = 32776;
+inline constexpr int kCommandSelectAll = 32777;
+
+// Members added to _DZelvix after the first six, in dispatch order.
+inline constexpr int kDispIdUndo = 7;
+inline constexpr int kDispIdRedo = 8;
+inline constexpr int kDispIdCut = 9;
+inline constexpr int kDispIdCopy = 10;
+inline constexpr int kDispIdCopyAsLatex = 11;
+inline constexpr int kDispIdPaste = 12;
+inline constexpr int kDispIdSelectAll = 13;
+inline constexpr int kDispIdCanUndo = 14;
+inline constexpr int kDispIdCanRedo = 15;
+inline constexpr int kDispIdSelectedEquation = 16;
+inline constexpr int kDispIdEquationInWords = 17;
+inline constexpr int kDispIdPlainText = 18;
+inline constexpr int kDispIdLatex = 19;
+inline constexpr int kDispIdClearUndo = 20;
+inline constexpr int kEventIdSelectionChanged = 3;
+
+// Clipboard formats: the equation text itself, LaTeX beside the ordinary plain text.
+inline constexpr const char* kZelvixEquationMimeType = "application/x-zelvix-equation";
+inline constexpr const char* kZelvixLatexMimeType = "text/x-latex";
 
 // Key codes the KeyDown event reports, the platform's virtual-key numbers.
 inline constexpr short kKeyCodeLeft = 37;
 inline constexpr short kKeyCodeRight = 39;
 inline constexpr short kKeyCodeDelete = 46;
+inline constexpr short kKeyCodeHome = 36;
+inline constexpr short kKeyCodeEnd = 35;
+inline constexpr short kKeyCodeInsert = 45;
 
 // KeyDown / MouseDown Shift bits and MouseDown buttons.
 inline constexpr short kShiftMaskShift = 1;

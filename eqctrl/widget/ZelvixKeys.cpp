@@ -74,6 +74,75 @@ CZelvixKey TranslateKey(const QKeyEvent& event)
     return TextCharacter(event);
 }
 
+namespace
+{
+CZelvixCommandKey ControlLetterCommand(int nKey, bool bShift)
+{
+    const auto code = static_cast<short>(nKey - Qt::Key_A + 'A');
+    switch (nKey)
+    {
+    case Qt::Key_Z:
+        return {bShift ? EZelvixCommand::Redo : EZelvixCommand::Undo, false, code};
+    case Qt::Key_Y:
+        return {EZelvixCommand::Redo, false, code};
+    case Qt::Key_X:
+        return {EZelvixCommand::Cut, false, code};
+    case Qt::Key_C:
+        return {EZelvixCommand::Copy, false, code};
+    case Qt::Key_V:
+        return {EZelvixCommand::Paste, false, code};
+    case Qt::Key_A:
+        return {EZelvixCommand::SelectAll, false, code};
+    default:
+        return {};
+    }
+}
+
+CZelvixCommandKey BlockKeyCommand(int nKey, bool bShift, bool bControl)
+{
+    switch (nKey)
+    {
+    case Qt::Key_Home:
+        return {EZelvixCommand::Home, bShift, kKeyCodeHome};
+    case Qt::Key_End:
+        return {EZelvixCommand::End, bShift, kKeyCodeEnd};
+    case Qt::Key_Insert:
+        if (bShift)
+            return {EZelvixCommand::Paste, false, kKeyCodeInsert};
+        if (bControl)
+            return {EZelvixCommand::Copy, false, kKeyCodeInsert};
+        return {};
+    case Qt::Key_Delete:
+        return bShift ? CZelvixCommandKey{EZelvixCommand::Cut, false, kKeyCodeDelete}
+                      : CZelvixCommandKey{};
+    case Qt::Key_Left:
+        return bShift ? CZelvixCommandKey{EZelvixCommand::SelectLeft, true, kKeyCodeLeft}
+                      : CZelvixCommandKey{};
+    case Qt::Key_Right:
+        return bShift ? CZelvixCommandKey{EZelvixCommand::SelectRight, true, kKeyCodeRight}
+                      : CZelvixCommandKey{};
+    default:
+        return {};
+    }
+}
+} // namespace
+
+CZelvixCommandKey TranslateCommandKey(const QKeyEvent& event)
+{
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    if (modifiers.testFlag(Qt::AltModifier))
+        return {};
+    const bool bShift = modifiers.testFlag(Qt::ShiftModifier);
+    const bool bControl = modifiers.testFlag(Qt::ControlModifier);
+    const int nKey = event.key();
+    if (bControl && nKey >= Qt::Key_A && nKey <= Qt::Key_Z)
+        return ControlLetterCommand(nKey, bShift);
+    // The keypad's arrows never select, as they never move the caret.
+    if ((nKey == Qt::Key_Left || nKey == Qt::Key_Right) && modifiers.testFlag(Qt::KeypadModifier))
+        return {};
+    return BlockKeyCommand(nKey, bShift, bControl);
+}
+
 short GetShiftState(Qt::KeyboardModifiers modifiers)
 {
     short nShift = 0;

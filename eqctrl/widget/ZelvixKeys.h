@@ -26,5 +26,32 @@ struct CZelvixKey
 
 CZelvixKey TranslateKey(const QKeyEvent& event);
 
+// The editing commands beyond typing: undo, the clipboard, selection and the line's ends.
+enum class EZelvixCommand
+{
+    None,
+    Undo,
+    Redo,
+    Cut,
+    Copy,
+    Paste,
+    SelectAll,
+    Home,
+    End,
+    SelectLeft,
+    SelectRight,
+};
+
+struct CZelvixCommandKey
+{
+    EZelvixCommand m_nCommand = EZelvixCommand::None;
+    bool m_bExtend = false; // Shift held: the selection follows the caret
+    short m_nKeyCode = 0;   // the KeyDown event's key code
+};
+
+// Ctrl+Z, Ctrl+Y and Ctrl+Shift+Z; Ctrl+X/C/V with Shift+Delete, Ctrl+Insert and Shift+Insert;
+// Ctrl+A; Home and End; Shift+Left and Shift+Right. Never with Alt.
+CZelvixCommandKey TranslateCommandKey(const QKeyEvent& event);
+
 // The Shift (1), Ctrl (2) and Alt (4) bits of the KeyDown and MouseDown events.
 short GetShiftState(Qt::KeyboardModifiers modifiers);

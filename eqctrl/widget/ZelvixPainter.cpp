@@ -11,6 +11,7 @@ const QColor kWhite(255, 255, 255);
 const QColor kReadOnlyGrey(192, 192, 192);
 const QColor kErrorRed(255, 0, 0);
 const QColor kBlack(0, 0, 0);
+const QColor kSelection(0, 120, 215, 90);
 
 // Lines end one pixel short of their end point, as the layout measures them.
 void DrawHorizontal(QPainter& painter, const CLayoutLine& line)
@@ -59,6 +60,11 @@ void PaintEquationLayout(QPainter& painter, const CEquationLayout& layout,
     painter.fillRect(bounds, background);
     painter.setBackground(background);
     DrawTexts(painter, layout, fonts);
+    // Translucent over the text, so selected characters keep their colours and stay readable.
+    if (layout.m_bSelection && layout.m_nSelectionX2 > layout.m_nSelectionX1)
+        painter.fillRect(QRect(QPoint(layout.m_nSelectionX1, 2),
+                               QPoint(layout.m_nSelectionX2 - 1, bounds.height() - 3)),
+                         kSelection);
 
     painter.setPen(kBlack);
     for (const CLayoutLine& bar : layout.m_Bars)

@@ -123,7 +123,7 @@ TEST_F(CZelvixFixture, ContextMenuItemsFollowTheCaret)
     m_pCtrl->SetEquation(QStringLiteral("2"));
     std::unique_ptr<QMenu> pMenu = m_pCtrl->CreateContextMenu();
     const QList<QAction*> actions = pMenu->actions();
-    ASSERT_EQ(actions.size(), 2);
+    ASSERT_GE(actions.size(), 2);
     EXPECT_EQ(actions[0]->text(), QStringLiteral("Insert Power\tCtrl+P"));
     EXPECT_EQ(actions[1]->text(), QStringLiteral("Insert Fraction\tCtrl+F"));
     EXPECT_EQ(actions[0]->data().toInt(), kCommandInsertPower);
@@ -163,7 +163,9 @@ TEST_F(CZelvixFixture, ContextMenuRequestOpensTheMenuWithoutClearingTheMessage)
     QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(20, 10),
                               m_pCtrl->mapToGlobal(QPoint(20, 10)));
     QApplication::sendEvent(m_pCtrl, &request);
-    EXPECT_EQ(strItems, QStringLiteral("Insert Power\tCtrl+P;Insert Fraction\tCtrl+F;"));
+    EXPECT_EQ(strItems, QStringLiteral("Insert Power\tCtrl+P;Insert Fraction\tCtrl+F;;Undo\tCtrl+Z;"
+                                       "Redo\tCtrl+Y;;Cut\tCtrl+X;Copy\tCtrl+C;Copy as LaTeX;"
+                                       "Paste\tCtrl+V;;Select All\tCtrl+A;"));
     EXPECT_EQ(eventsWhileOpen, Events{});
 }
 

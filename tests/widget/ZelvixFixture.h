@@ -3,7 +3,10 @@
 // A shown window holding one editor and a line edit to take the focus elsewhere; it counts
 // beeps and records every event of the editor in firing order. Key scripts: plain characters
 // are typed as they stand; {L} {R} {D} Left, Right, Delete; {B} Backspace; {T} Tab; {E} Enter;
-// {X} Esc; {P} Ctrl+P; {F} Ctrl+F; {paint} repaints the editor.
+// {X} Esc; {P} Ctrl+P; {F} Ctrl+F; {paint} repaints the editor. Selection and clipboard: {H}
+// {N} Home, End; {SL} {SR} {SH} {SN} the same with Shift; {A} Ctrl+A; {Z} {Y} Ctrl+Z, Ctrl+Y;
+// {SZ} Ctrl+Shift+Z; {C} {V} {CX} Ctrl+C, Ctrl+V, Ctrl+X; {SD} {SI} {CI} Shift+Delete,
+// Shift+Insert, Ctrl+Insert.
 
 #include "widget/Zelvix.h"
 
@@ -69,11 +72,31 @@ protected:
     void PressNamedKey(const std::string& strName)
     {
         static const std::map<std::string, std::pair<Qt::Key, Qt::KeyboardModifiers>> keys = {
-            {"L", {Qt::Key_Left, Qt::NoModifier}},   {"R", {Qt::Key_Right, Qt::NoModifier}},
-            {"D", {Qt::Key_Delete, Qt::NoModifier}}, {"B", {Qt::Key_Backspace, Qt::NoModifier}},
-            {"T", {Qt::Key_Tab, Qt::NoModifier}},    {"E", {Qt::Key_Return, Qt::NoModifier}},
-            {"X", {Qt::Key_Escape, Qt::NoModifier}}, {"P", {Qt::Key_P, Qt::ControlModifier}},
-            {"F", {Qt::Key_F, Qt::ControlModifier}}};
+            {"L", {Qt::Key_Left, Qt::NoModifier}},
+            {"R", {Qt::Key_Right, Qt::NoModifier}},
+            {"D", {Qt::Key_Delete, Qt::NoModifier}},
+            {"B", {Qt::Key_Backspace, Qt::NoModifier}},
+            {"T", {Qt::Key_Tab, Qt::NoModifier}},
+            {"E", {Qt::Key_Return, Qt::NoModifier}},
+            {"X", {Qt::Key_Escape, Qt::NoModifier}},
+            {"P", {Qt::Key_P, Qt::ControlModifier}},
+            {"F", {Qt::Key_F, Qt::ControlModifier}},
+            {"H", {Qt::Key_Home, Qt::NoModifier}},
+            {"N", {Qt::Key_End, Qt::NoModifier}},
+            {"SL", {Qt::Key_Left, Qt::ShiftModifier}},
+            {"SR", {Qt::Key_Right, Qt::ShiftModifier}},
+            {"SH", {Qt::Key_Home, Qt::ShiftModifier}},
+            {"SN", {Qt::Key_End, Qt::ShiftModifier}},
+            {"A", {Qt::Key_A, Qt::ControlModifier}},
+            {"Z", {Qt::Key_Z, Qt::ControlModifier}},
+            {"Y", {Qt::Key_Y, Qt::ControlModifier}},
+            {"SZ", {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}},
+            {"C", {Qt::Key_C, Qt::ControlModifier}},
+            {"V", {Qt::Key_V, Qt::ControlModifier}},
+            {"CX", {Qt::Key_X, Qt::ControlModifier}},
+            {"SD", {Qt::Key_Delete, Qt::ShiftModifier}},
+            {"SI", {Qt::Key_Insert, Qt::ShiftModifier}},
+            {"CI", {Qt::Key_Insert, Qt::ControlModifier}}};
         if (strName == "paint")
         {
             (void)m_pCtrl->grab();

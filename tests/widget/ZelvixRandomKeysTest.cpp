@@ -1,5 +1,8 @@
 #include "ZelvixFixture.h"
 
+#include <QApplication>
+#include <QClipboard>
+
 #include <algorithm>
 #include <random>
 
@@ -89,5 +92,41 @@ TEST_F(CZelvixFixture, NoKeySequenceCorruptsAPowerOrAFraction)
         }
     }
     EXPECT_GT(nStructures, 100) << "the keys seldom reached a power or a fraction";
+}
+} // namespace
+
+namespace
+{
+// Selecting, cutting, pasting, undoing and redoing between the typing keeps every structure
+// whole, and undoing all the way gets back to the empty text the round started from.
+TEST_F(CZelvixFixture, EditingKeysKeepStructuresAndUndoToEmpty)
+{
+    const unsigned nSeed = 777;
+    std::mt19937 random(nSeed);
+    const std::vector<std::string> keys = {
+        "1",   "2",   ".",    "+",   "/",   "(",   ")",    "x",    "^",    "{T}",  "{F}",    "{P}",
+        "{B}", "{D}", "{L}",  "{R}", "{H}", "{N}", "{SL}", "{SR}", "{SH}", "{SN}", "{A}",    "{Z}",
+        "{Z}", "{Y}", "{SZ}", "{C}", "{V}", "{V}", "{CX}", "{SD}", "{SI}", "{CI}", "{paint}"};
+    std::uniform_int_distribution<std::size_t> pick(0, keys.size() - 1);
+    QApplication::clipboard()->setText(QStringLiteral("x^2"));
+    Focus();
+    for (int nRound = 0; nRound < 30; ++nRound)
+    {
+        std::string strScript;
+        for (int nKey = 0; nKey < 30; ++nKey)
+        {
+            const std::string& strKey = keys[pick(random)];
+            strScript += strKey;
+            RunKeys(strKey);
+            std::string strProblem = FindStructureProblem(Text());
+            if (strProblem.empty())
+                strProblem = FindMisreadNumber(Text());
+            ASSERT_EQ(strProblem, "")
+                << "seed " << nSeed << " keys \"" << strScript << "\" gave \"" << Text() << "\"";
+        }
+        for (int nUndo = 0; m_pCtrl->CanUndo() && nUndo < 2000; ++nUndo)
+            RunKeys("{Z}");
+        ASSERT_EQ(Text(), "") << "seed " << nSeed << " keys \"" << strScript << '"';
+    }
 }
 } // namespace
