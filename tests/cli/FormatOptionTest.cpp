@@ -60,7 +60,7 @@ TEST(FormatOption, RefusedTextStillGivesADocumentThatSaysWhy)
     const CRun run = RunCli({"--format", "html", "*x<"});
     EXPECT_EQ(run.m_nStatus, 1);
     EXPECT_TRUE(Contains(run.m_strOut, "<code>*x&lt;</code>"));
-    EXPECT_TRUE(Contains(run.m_strOut, "Invalid First Character"));
+    EXPECT_TRUE(Contains(run.m_strOut, "at character 3 cannot be read"));
 }
 
 TEST(FormatOption, LatexAndMathMLOfAnEquation)
@@ -76,8 +76,11 @@ TEST(FormatOption, LatexAndMathMLOfAnEquation)
 TEST(FormatOption, BatchTextAnswersEveryLineOnItsOwnLine)
 {
     const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n\n*x\nx+1/x\n");
-    EXPECT_EQ(run.m_strOut, "2x\nError: Invalid First Character\n\nError: Invalid First "
-                            "Character\n(x^2+1)/x\tFurther: x+1/x\n");
+    EXPECT_EQ(run.m_strOut, "2x\n"
+                            "Error: \"#\" (U+0023) at character 1 cannot be read in an equation\n"
+                            "Error: Nothing to simplify: the text is empty\n"
+                            "Error: Invalid First Character\n"
+                            "(x^2+1)/x\tFurther: x+1/x\n");
 }
 
 TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
