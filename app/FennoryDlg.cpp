@@ -239,8 +239,8 @@ void CFennoryDlg::OnClear()
     m_Further.SetEquation(QStringLiteral(" "));
 }
 
-// The one place the window rewrites the input: once the control can set its text as an
-// undoable edit, this is where Clear and the history start using it.
+// The one place the window rewrites the input. The control records the change as an edit, so
+// Clear and a history entry brought back can be undone with Ctrl+Z.
 void CFennoryDlg::ReplaceInputText(const QString& strText)
 {
     m_Input.SetEquation(strText);

@@ -11,13 +11,17 @@ packages=(cmake g++ ninja-build pkg-config ccache
   # The install and package tests: validators, manual pages, Debian packaging.
   desktop-file-utils appstream man-db groff dpkg-dev file lintian
   # The worked-solution tests: an XML parser, a browser, PDF text and KaTeX.
-  libxml2-utils chromium poppler-utils nodejs npm)
+  libxml2-utils chromium poppler-utils nodejs)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$p")
   fi
 done
+# Some nodejs builds carry npm themselves and conflict with Debian's npm package.
+if ! command -v npm >/dev/null 2>&1; then
+  missing+=(npm)
+fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing missing packages: ${missing[*]}"
   sudo_cmd=()

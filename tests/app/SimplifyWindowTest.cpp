@@ -133,6 +133,17 @@ TEST_F(WindowCommands, ClearEmptiesTheEditorsAndKeepsThePanes)
     EXPECT_EQ(Explanation()->toPlainText(), strNarrative);
 }
 
+// Clear throws away what was typed; one Ctrl+Z in the input brings it back.
+TEST_F(WindowCommands, ClearCanBeUndoneInTheInput)
+{
+    Type(QStringLiteral("3x(x+2)"));
+    QTest::mouseClick(Button(1013), Qt::LeftButton);
+    ASSERT_EQ(Input()->GetEquation(), QString());
+    Input()->setFocus();
+    QTest::keyClick(Input(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(Input()->GetEquation().toStdString(), "3x(x+2)");
+}
+
 TEST_F(WindowCommands, DivideByZeroIsReportedAndTheNextRequestWorks)
 {
     Type(QStringLiteral("x/0"));

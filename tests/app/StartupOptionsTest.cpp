@@ -34,6 +34,17 @@ TEST(StartupOptions, InputIsReadAsOrdinaryNotation)
     EXPECT_EQ(Parse({"--input", "(x^2!-1)/(x+1)"}).m_strInput->toStdString(), "(x^2!-1)/(x+1)");
 }
 
+// A character that cannot be read is reported with its place, never dropped or guessed at.
+TEST(StartupOptions, InputThatCannotBeReadSaysWhereAndKeepsTheText)
+{
+    const CStartupOptions options = Parse({"--input", "2#x"});
+    ASSERT_TRUE(options.m_strInputError);
+    EXPECT_TRUE(options.m_strInputError->contains(QStringLiteral("character 2")))
+        << options.m_strInputError->toStdString();
+    EXPECT_TRUE(options.m_strInputError->contains(QStringLiteral("2#x")))
+        << options.m_strInputError->toStdString();
+}
+
 struct CFailCase
 {
     const char* m_szName;
