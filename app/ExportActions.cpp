@@ -24,7 +24,7 @@ constexpr const char* kOutlineKey = "StepsAsOutline";
 
 QSettings WindowSettings()
 {
-    return QSettings(QStringLiteral("Fennory"), QStringLiteral("fennory"));
+    return QSettings(); // the application's own names, as the rest of the window uses
 }
 
 // The shortcut works anywhere in the window. The action belongs to the classic pane, which

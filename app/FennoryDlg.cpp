@@ -7,6 +7,7 @@
 #include "ExplanationPane.h"
 #include "ExportActions.h"
 #include "FocusFrame.h"
+#include "OutlinePane.h"
 #include "HelpViewer.h"
 #include "WindowLayout.h"
 #include "core/PrimeFactors.h"
@@ -93,6 +94,7 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     connect(m_pUi->buttonClose, &QPushButton::clicked, this, &QDialog::accept);
     m_pExport =
         new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
+    m_pFocusFrame->Watch(&m_pExport->Outline());
     SetUpHistory();
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 

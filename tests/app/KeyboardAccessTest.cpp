@@ -1,4 +1,6 @@
+#include "ExportActions.h"
 #include "FocusFrame.h"
+#include "OutlinePane.h"
 #include "WindowFixture.h"
 
 #include <QAccessible>
@@ -109,5 +111,18 @@ TEST_F(KeyboardAccess, EveryControlHasAnAccessibleNameAndDescription)
     }
     EXPECT_EQ(QAccessible::queryAccessibleInterface(Input())->text(QAccessible::Name),
               QStringLiteral("Equation or expression"));
+}
+// The outline takes the classic pane's place in the focus chain and is framed like it.
+TEST_F(KeyboardAccess, TheOutlineIsReachedAndItsFocusShows)
+{
+    m_pDlg->GetExportActions().OutlineToggle().setChecked(true);
+    QWidget& outline = m_pDlg->GetExportActions().Outline();
+    ASSERT_TRUE(TabStops(*m_pDlg).contains(&outline));
+    outline.setFocus(Qt::TabFocusReason);
+    auto* pFrame = m_pDlg->findChild<CFocusFrame*>(QStringLiteral("focusFrame"));
+    ASSERT_NE(pFrame, nullptr);
+    EXPECT_TRUE(pFrame->isVisible());
+    EXPECT_TRUE(pFrame->geometry().contains(outline.geometry()));
+    m_pDlg->GetExportActions().OutlineToggle().setChecked(false);
 }
 } // namespace

@@ -21,7 +21,7 @@ class WorkedSolutionWindow : public WindowFixture
 protected:
     void SetUp() override
     {
-        QSettings(QStringLiteral("Fennory"), QStringLiteral("fennory")).clear();
+        QSettings().clear();
         WindowFixture::SetUp();
     }
 
