@@ -1,6 +1,8 @@
 #include "CommandLine.h"
 #include "FennoryVersion.h"
 
+#include "RunCli.h"
+
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
@@ -13,22 +15,6 @@
 namespace
 {
 using nlohmann::json;
-
-struct CRun
-{
-    int m_nStatus;
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-CRun RunCli(std::vector<std::string> args, const std::string& strInput = "")
-{
-    std::istringstream in(strInput);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int nStatus = RunCommandLine(std::move(args), in, out, err);
-    return {nStatus, out.str(), err.str()};
-}
 
 std::vector<json> JsonLines(const std::string& strOut)
 {

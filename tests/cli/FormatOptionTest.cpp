@@ -1,5 +1,7 @@
 #include "CommandLine.h"
 
+#include "RunCli.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,22 +11,6 @@
 
 namespace
 {
-struct CRun
-{
-    int m_nStatus;
-    std::string m_strOut;
-    std::string m_strErr;
-};
-
-CRun RunCli(std::vector<std::string> args, const std::string& strInput = "")
-{
-    std::istringstream in(strInput);
-    std::ostringstream out;
-    std::ostringstream err;
-    const int nStatus = RunCommandLine(std::move(args), in, out, err);
-    return {nStatus, out.str(), err.str()};
-}
-
 bool Contains(const std::string& strText, const std::string& strPart)
 {
     return strText.find(strPart) != std::string::npos;

@@ -2,6 +2,8 @@
 #include "driver/Construction.h"
 #include "driver/Explanation.h"
 
+#include "NarrativeText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -15,14 +17,6 @@ struct CNarrativeCase
     const char* m_pszFurther;   // an equation's further result; "" when there is none
     const char* m_pszNarrative; // lines end in "\n" here; the engine writes "\r\n"
 };
-
-std::string WithCrLf(const std::string& strText)
-{
-    std::string strOut;
-    for (char c : strText)
-        strOut += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return strOut;
-}
 
 // The request's narrative: the root's log, then for an equation the further result's log.
 // (An expression's further result is the polynomial division's, tested with it.)

@@ -5,6 +5,8 @@
 #include "driver/SimplifyRequest.h"
 #include "engine/Engine.h"
 
+#include "NarrativeText.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -19,14 +21,6 @@ struct CQuietCase
     const char* m_pszFurther;
     const char* m_pszNarrative; // lines end in "\n" here; the engine writes "\r\n"
 };
-
-std::string WithCrLf(const std::string& strText)
-{
-    std::string strOut;
-    for (char c : strText)
-        strOut += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return strOut;
-}
 
 class QuietDivisionNarrative : public testing::TestWithParam<CQuietCase>
 {

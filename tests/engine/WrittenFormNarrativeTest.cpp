@@ -5,6 +5,8 @@
 #include "driver/Explanation.h"
 #include "driver/SimplifyRequest.h"
 
+#include "NarrativeText.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -18,14 +20,6 @@ struct CWrittenFormCase
     const char* m_pszFurther;   // nullptr when the result has no further result
     const char* m_pszNarrative; // lines end in "\n" here; the engine writes "\r\n"
 };
-
-std::string WithCrLf(const std::string& strText)
-{
-    std::string strOut;
-    for (char c : strText)
-        strOut += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return strOut;
-}
 
 class WrittenFormNarrative : public testing::TestWithParam<CWrittenFormCase>
 {
