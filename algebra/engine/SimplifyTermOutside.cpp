@@ -22,10 +22,14 @@ std::string CoefficientOpening(const CScalar& coefficient)
     return coefficient.ToDisplayText(true);
 }
 
+// Only CEqElmNumber says it is a number, so a static cast does; this runs for every factor of
+// every term product.
 const CEqElmNumber* AsSimpleNumber(const CEqElmAtom& factor)
 {
-    const auto* pNumber = dynamic_cast<const CEqElmNumber*>(&factor);
-    return pNumber && pNumber->IsSimpleNumber() ? pNumber : nullptr;
+    if (!factor.IsNumber())
+        return nullptr;
+    const auto* pNumber = static_cast<const CEqElmNumber*>(&factor);
+    return pNumber->IsSimpleNumber() ? pNumber : nullptr;
 }
 
 // Folding computed something when two numbers met (2x3 -> 6x) or a number moved or changed
