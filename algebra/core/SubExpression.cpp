@@ -34,7 +34,9 @@ std::string CSubExpression::TextForm(bool bWithOperator, bool bDisplay, bool bFo
     if (bBrackets)
         strText += ')';
     strText += strSuffix;
-    return bDisplay ? ToDisplayForm(std::move(strText)) : strText;
+    if (bDisplay)
+        MakeDisplayForm(strText);
+    return strText;
 }
 
 std::string CSubExpression::GetText(bool bWithOperator) const

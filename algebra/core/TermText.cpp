@@ -96,7 +96,9 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
         strResult.erase(0, 1);
     if (strResult.size() > 1 && (strResult[0] == '+' || strResult[0] == '-') && strResult[1] == '/')
         strResult.insert(1, "1");
-    return bDisplay ? ToDisplayForm(std::move(strResult)) : strResult;
+    if (bDisplay)
+        MakeDisplayForm(strResult);
+    return strResult;
 }
 
 std::string CEqElm::GetText(bool bBracketSign) const
