@@ -40,8 +40,11 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     const bool bNarrating = Narrating();
     const std::string strLabel = m_bNoBrackets ? "Expression " : strName;
     const std::string strBefore = bNarrating ? GetDisplayText(false) : std::string();
-    const std::string strBeforeText = bNarrating ? GetText(true) : std::string();
     const std::string strBeforeSum = bNarrating ? SumText(m_Terms) : std::string();
+    // GetText(true), from the sum just written rather than writing every term again.
+    const std::string strBeforeText =
+        bNarrating ? TextAround(strBeforeSum.empty() ? "0" : strBeforeSum, true, false, false)
+                   : std::string();
     if (!m_Terms.empty() && bNarrating)
         AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
                     "\r\n\r\n");
