@@ -124,16 +124,16 @@ void GatherOutsideFactors(CTermWork& work)
         std::string strDisplay = bNarrating ? pFactor->GetDisplayText(true) : std::string();
         if (IsUnitText(strText))
             strText.clear(), strDisplay.clear();
-        auto pClone = pFactor->Clone();
-        if (pClone->IsDivisor())
+        // AddElement keeps a copy of its own where it needs one.
+        if (pFactor->IsDivisor())
         {
-            work.m_pDivisor->AddElement(*pClone);
+            work.m_pDivisor->AddElement(*pFactor);
             ++work.m_nDivisorCount;
             strDivisorText += strText;
         }
         else
         {
-            work.m_pMultiplier->AddElement(*pClone);
+            work.m_pMultiplier->AddElement(*pFactor);
             ++work.m_nMultiplierCount;
             strMultiplierText += strText;
         }
