@@ -50,38 +50,49 @@ int CEqElmAtom::GetSortGroup() const
 
 std::string CEqElmAtom::OperatorPrefix(bool bWithOperator) const
 {
+    std::string strPrefix;
+    AppendOperatorPrefix(strPrefix, bWithOperator);
+    return strPrefix;
+}
+
+void CEqElmAtom::AppendOperatorPrefix(std::string& strText, bool bWithOperator) const
+{
     if (!bWithOperator)
-        return {};
+        return;
     if (m_nOperation == kExplicitStar)
-        return "*";
-    if (m_nOperation == kDivisor)
-        return "/";
-    return {};
+        strText += '*';
+    else if (m_nOperation == kDivisor)
+        strText += '/';
 }
 
 std::string CEqElmAtom::PowerSuffix(bool bDisplay) const
 {
+    std::string strSuffix;
+    AppendPowerSuffix(strSuffix, bDisplay);
+    return strSuffix;
+}
+
+// Written onto the end of the caller's text: factor texts are built for every narrative line.
+void CEqElmAtom::AppendPowerSuffix(std::string& strText, bool bDisplay) const
+{
     if (m_Power.IsOne(true))
-        return {};
+        return;
     // A whole power, nearly every power there is, reads the same in both forms: its digits
     // go straight in, without the scalar's text and display passes.
     if (!m_Power.m_bDecimal && m_Power.m_dNumerator == 0.0 && m_Power.m_nSign != 0)
     {
-        std::string strSuffix(1, '^');
+        strText += '^';
         if (m_Power.m_nSign < 0)
-            strSuffix += '-';
-        m_Power.m_Whole.AppendText(strSuffix);
-        strSuffix += '!';
-        return strSuffix;
+            strText += '-';
+        m_Power.m_Whole.AppendText(strText);
+        strText += '!';
+        return;
     }
     const std::string strPower = bDisplay ? m_Power.ToDisplayText(true) : m_Power.ToText(true);
     const std::size_t nSkip = !strPower.empty() && strPower[0] == '+' ? 1 : 0;
-    std::string strSuffix;
-    strSuffix.reserve(strPower.size() + 2);
-    strSuffix += '^';
-    strSuffix.append(strPower, nSkip);
-    strSuffix += '!';
-    return strSuffix;
+    strText += '^';
+    strText.append(strPower, nSkip);
+    strText += '!';
 }
 
 // Only CSubExpression says it is one, so the cheap static cast stands in for a dynamic one,

@@ -79,4 +79,6 @@ protected:
     // The operator and power decorations shared by every factor's text forms.
     std::string OperatorPrefix(bool bWithOperator) const;
     std::string PowerSuffix(bool bDisplay) const;
+    void AppendOperatorPrefix(std::string& strText, bool bWithOperator) const;
+    void AppendPowerSuffix(std::string& strText, bool bDisplay) const;
 };

@@ -81,3 +81,4 @@ private:
 
 // Turns internal text into display text: drops "!", shows "%", "," and "$" as "(", "/", ")".
 std::string ToDisplayForm(std::string strText);
+void MakeDisplayForm(std::string& strText);

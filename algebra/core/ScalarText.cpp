@@ -104,7 +104,8 @@ std::string CScalar::ToText(bool bAlwaysDigits) const
 // Display text: "+2%1,3$" -> "+(2&1/3)", "+%1,2$" -> "+(1/2)".
 std::string CScalar::ToDisplayText(bool bAlwaysDigits) const
 {
-    std::string strText = ToDisplayForm(ToText(bAlwaysDigits));
+    std::string strText = ToText(bAlwaysDigits);
+    MakeDisplayForm(strText);
     const size_t nSignLength = !strText.empty() && (strText[0] == '+' || strText[0] == '-') ? 1 : 0;
     const size_t nOpen = strText.find('(');
     if (nOpen != std::string::npos && nOpen > nSignLength)
@@ -125,29 +126,34 @@ bool IsDisplayMark(char c)
 
 std::string ToDisplayForm(std::string strText)
 {
+    MakeDisplayForm(strText);
+    return strText;
+}
+
+// In place: the display text is never longer, every mark maps to one character or none.
+void MakeDisplayForm(std::string& strText)
+{
     // Most texts hold none of the marks: nothing to rewrite.
-    if (std::none_of(strText.begin(), strText.end(), IsDisplayMark))
-        return strText;
-    std::string strDisplay;
-    strDisplay.reserve(strText.size());
-    for (const char c : strText)
+    auto read = std::find_if(strText.begin(), strText.end(), IsDisplayMark);
+    auto write = read;
+    for (; read != strText.end(); ++read)
     {
-        switch (c)
+        switch (*read)
         {
         case '!':
             break;
         case '%':
-            strDisplay += '(';
+            *write++ = '(';
             break;
         case ',':
-            strDisplay += '/';
+            *write++ = '/';
             break;
         case '$':
-            strDisplay += ')';
+            *write++ = ')';
             break;
         default:
-            strDisplay += c;
+            *write++ = *read;
         }
     }
-    return strDisplay;
+    strText.erase(write, strText.end());
 }

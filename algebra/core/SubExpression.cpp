@@ -19,9 +19,15 @@ CSubExpression::CSubExpression(std::string_view strText) : CSubExpression()
 // operator written, power one.
 std::string CSubExpression::TextForm(bool bWithOperator, bool bDisplay, bool bForceBrackets) const
 {
+    return TextAround(bDisplay ? GetSumDisplayText() : GetSumText(), bWithOperator, bDisplay,
+                      bForceBrackets);
+}
+
+std::string CSubExpression::TextAround(const std::string& strBody, bool bWithOperator,
+                                       bool bDisplay, bool bForceBrackets) const
+{
     const std::string strPrefix = OperatorPrefix(bWithOperator);
     const std::string strSuffix = PowerSuffix(bDisplay);
-    const std::string strBody = bDisplay ? GetSumDisplayText() : GetSumText();
     const bool bBrackets =
         bForceBrackets || !m_bNoBrackets || !strPrefix.empty() || !strSuffix.empty();
     // Built in one string: text forms are written for every narrative line.
@@ -34,7 +40,9 @@ std::string CSubExpression::TextForm(bool bWithOperator, bool bDisplay, bool bFo
     if (bBrackets)
         strText += ')';
     strText += strSuffix;
-    return bDisplay ? ToDisplayForm(std::move(strText)) : strText;
+    if (bDisplay)
+        MakeDisplayForm(strText);
+    return strText;
 }
 
 std::string CSubExpression::GetText(bool bWithOperator) const

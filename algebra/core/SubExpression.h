@@ -62,6 +62,9 @@ public:
 
 private:
     std::string TextForm(bool bWithOperator, bool bDisplay, bool bForceBrackets) const;
+    // The text form around a body already written (GetSumText or GetSumDisplayText).
+    std::string TextAround(const std::string& strBody, bool bWithOperator, bool bDisplay,
+                           bool bForceBrackets) const;
 };
 
 // Takes ownership of a factor that is a subexpression; nullptr (and the factor

@@ -36,16 +36,17 @@ std::string CoefficientText(const CScalar& coefficient, bool bNoFactors, bool bB
 // A negative number opening a term of unit coefficient needs no brackets: the term -3/x
 // holds the number -3 and reads back from "-3/x" as the same, where "(-3)/x" reads badly.
 // A power keeps them, since -3^2! would be -(3^2).
-std::string LeadingNumberText(const CEqElmAtom& factor, const std::string& strFactor,
-                              std::string& strResult)
+void UnbracketLeadingNumber(const CEqElmAtom& factor, std::string& strFactor,
+                            std::string& strResult)
 {
     const bool bBracketed =
         strFactor.size() > 3 && strFactor.compare(0, 2, "(-") == 0 && strFactor.back() == ')';
     if (!factor.IsNumber() || factor.m_nOperation != CEqElmAtom::kJuxtaposed ||
         !factor.HasUnitPower() || !bBracketed)
-        return strFactor;
+        return;
     strResult.clear();
-    return strFactor.substr(1, strFactor.size() - 2);
+    strFactor.pop_back();
+    strFactor.erase(0, 1);
 }
 
 bool IsSignOnly(const std::string& strText)
@@ -60,12 +61,11 @@ bool IsSignOnly(const std::string& strText)
 // coefficient when it was written as a factor of its own.
 std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
 {
-    const std::string strCoefficient =
+    std::string strResult =
         CoefficientText(m_Coefficient, m_Elements.empty(), bBracketSign, bDisplay);
     if (m_Elements.empty())
-        return strCoefficient;
+        return strResult;
     const bool bAlone = m_Elements.size() == 1 && m_Coefficient.IsOne(true);
-    std::string strResult = strCoefficient;
     for (size_t i = 0; i < m_Elements.size(); ++i)
     {
         const CEqElmAtom& factor = *m_Elements[i];
@@ -85,7 +85,7 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
                 strFactor.erase(0, 1);
         }
         if (i == 0 && !bBracketSign && (strResult.empty() || strResult == "+"))
-            strFactor = LeadingNumberText(factor, strFactor, strResult);
+            UnbracketLeadingNumber(factor, strFactor, strResult);
         const bool bAfterDigit = !strResult.empty() && IsNumberChar(strResult.back());
         if (bAfterDigit && factor.IsNumber() && !strFactor.empty() &&
             (IsNumberChar(strFactor[0]) || strFactor[0] == '%'))
@@ -96,7 +96,9 @@ std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
         strResult.erase(0, 1);
     if (strResult.size() > 1 && (strResult[0] == '+' || strResult[0] == '-') && strResult[1] == '/')
         strResult.insert(1, "1");
-    return bDisplay ? ToDisplayForm(std::move(strResult)) : strResult;
+    if (bDisplay)
+        MakeDisplayForm(strResult);
+    return strResult;
 }
 
 std::string CEqElm::GetText(bool bBracketSign) const

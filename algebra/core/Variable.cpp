@@ -9,21 +9,24 @@ CEqElmVariable::CEqElmVariable(char cLetter) : m_cLetter(cLetter)
 
 std::string CEqElmVariable::GetText(bool bWithOperator) const
 {
-    std::string strText = OperatorPrefix(bWithOperator);
+    std::string strText;
+    AppendOperatorPrefix(strText, bWithOperator);
     strText += m_cLetter;
-    strText += PowerSuffix(false);
+    AppendPowerSuffix(strText, false);
     return strText;
 }
 
 std::string CEqElmVariable::GetDisplayText(bool bWithOperator) const
 {
-    std::string strText = OperatorPrefix(bWithOperator);
+    std::string strText;
+    AppendOperatorPrefix(strText, bWithOperator);
     strText += m_cLetter;
-    strText += PowerSuffix(true);
+    AppendPowerSuffix(strText, true);
     // The power's closing "!" is the only mark here; dropped first, the rest reads as is.
     if (!strText.empty() && strText.back() == '!')
         strText.pop_back();
-    return ToDisplayForm(std::move(strText));
+    MakeDisplayForm(strText);
+    return strText;
 }
 
 namespace

@@ -28,7 +28,9 @@ std::string CExpression::GetSumText() const
 
 std::string CExpression::GetSumDisplayText() const
 {
-    return ToDisplayForm(JoinTerms(m_Terms, true));
+    std::string strText = JoinTerms(m_Terms, true);
+    MakeDisplayForm(strText);
+    return strText;
 }
 
 std::string CExpression::GetText(bool) const

@@ -12,6 +12,10 @@
 // The simplification of one term: every bracket simplified, cancelled, multiplied out or
 // merged. Replaces the term's explanation and appends the resulting terms to the output.
 void SimplifyTerm(CEqElm& term, CExpression::TermList& output);
+// The same, for a caller that has already written the term's GetText(false) and (while
+// narrating) GetDisplayText(false).
+void SimplifyTerm(CEqElm& term, CExpression::TermList& output, std::string strText,
+                  std::string strDisplay);
 
 // The greatest common expression of two bodies (a ranking higher), or nullptr.
 std::unique_ptr<CExpression> CommonExpression(CExpression& a, CExpression& b);

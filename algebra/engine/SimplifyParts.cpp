@@ -3,6 +3,10 @@
 #include "engine/Engine.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace
 {
@@ -25,6 +29,38 @@ std::string SumDisplayText(const CExpression::TermList& terms)
     return strText;
 }
 
+// Each term's internal and display texts, written once for both the opening lines and the
+// terms' own simplification.
+struct STermTexts
+{
+    std::vector<std::string> m_Texts;
+    std::vector<std::string> m_Displays;
+};
+
+STermTexts WriteTermTexts(const CExpression::TermList& terms)
+{
+    STermTexts texts;
+    texts.m_Texts.reserve(terms.size());
+    texts.m_Displays.reserve(terms.size());
+    for (const auto& pTerm : terms)
+    {
+        texts.m_Texts.push_back(pTerm->GetText(false));
+        texts.m_Displays.push_back(pTerm->GetDisplayText(false));
+    }
+    return texts;
+}
+
+// The pieces joined as a sum, without a leading "+".
+std::string JoinedSum(const std::vector<std::string>& pieces)
+{
+    std::string strText;
+    for (const auto& strPiece : pieces)
+        strText += strPiece;
+    if (!strText.empty() && strText[0] == '+')
+        strText.erase(0, 1);
+    return strText;
+}
+
 // A zero term adds nothing to a sum: x+0 -> x, and a bracket of zeros is empty (zero).
 void DropZeroTerms(CExpression::TermList& terms)
 {
@@ -39,17 +75,35 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     m_strExplanation.clear();
     const bool bNarrating = Narrating();
     const std::string strLabel = m_bNoBrackets ? "Expression " : strName;
-    const std::string strBefore = bNarrating ? GetDisplayText(false) : std::string();
-    const std::string strBeforeText = bNarrating ? GetText(true) : std::string();
-    const std::string strBeforeSum = bNarrating ? SumText(m_Terms) : std::string();
+    STermTexts before = bNarrating ? WriteTermTexts(m_Terms) : STermTexts();
+    // GetDisplayText(false) and SumText(m_Terms), from the texts just written.
+    std::string strBefore;
+    if (bNarrating)
+    {
+        std::string strDisplaySum = JoinedSum(before.m_Displays);
+        if (strDisplaySum.empty())
+            strDisplaySum = "0";
+        MakeDisplayForm(strDisplaySum);
+        strBefore = TextAround(strDisplaySum, false, true, false);
+    }
+    const std::string strBeforeSum = bNarrating ? JoinedSum(before.m_Texts) : std::string();
+    // GetText(true), from the sum just written rather than writing every term again.
+    const std::string strBeforeText =
+        bNarrating ? TextAround(strBeforeSum.empty() ? "0" : strBeforeSum, true, false, false)
+                   : std::string();
     if (!m_Terms.empty() && bNarrating)
         AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
                     "\r\n\r\n");
     TermList results;
-    for (const auto& pTerm : m_Terms)
+    for (std::size_t i = 0; i < m_Terms.size(); ++i)
     {
-        SimplifyTerm(*pTerm, results);
-        m_strExplanation += pTerm->GetExplanation();
+        CEqElm& term = *m_Terms[i];
+        if (bNarrating)
+            SimplifyTerm(term, results, std::move(before.m_Texts[i]),
+                         std::move(before.m_Displays[i]));
+        else
+            SimplifyTerm(term, results);
+        m_strExplanation += term.GetExplanation();
     }
     if (bNarrating && SumText(results) != strBeforeSum)
         AppendEntry(m_strExplanation, "The parts making up the ", strLabel,

@@ -4,6 +4,7 @@
 #include "driver/Explanation.h"
 
 #include <optional>
+#include <utility>
 
 namespace
 {
@@ -58,30 +59,20 @@ void CancelBracketsAgainstEachOther(CTermWork& work)
         return;
     CancelSubexpressions(work.m_List, *work.m_pMultiplier, *work.m_pDivisor, work.Explanation());
 }
-} // namespace
 
-void ChargeEngineWork(long nUnits)
+// The phases of one term, in order, on its working state.
+void SimplifyTermWork(CTermWork& work)
 {
-    g_nWorkDone += nUnits;
-    if (g_nWorkDone > kMaxSimplifyWork)
-        throw CAlgebraError(kExpressionTooLarge);
-}
-
-// One term with its brackets -> the simplified term(s), appended to the output.
-void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
-{
-    CSimplifyDepth depth(term);
-    CTermWork work(term, output);
     // Long texts (many factors, huge numbers) cost in every line that shows them.
     ChargeEngineWork(static_cast<long>(work.m_strText.size()) / 4);
     std::optional<CExplanationLevel> level;
-    term.m_strExplanation.clear();
-    if (!term.m_bQuiet)
+    work.m_Term.m_strExplanation.clear();
+    if (!work.m_Term.m_bQuiet)
     {
         work.Line("Simplifying ", work.m_strDisplay, "\r\n\r\n");
         level.emplace();
     }
-    if (!term.HasFactors() || term.m_Coefficient.IsZero())
+    if (!work.m_Term.HasFactors() || work.m_Term.m_Coefficient.IsZero())
     {
         OutputPlainNumber(work);
         return;
@@ -99,4 +90,28 @@ void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
         Recombine(work);
     }
     WriteSummary(work);
+}
+} // namespace
+
+void ChargeEngineWork(long nUnits)
+{
+    g_nWorkDone += nUnits;
+    if (g_nWorkDone > kMaxSimplifyWork)
+        throw CAlgebraError(kExpressionTooLarge);
+}
+
+// One term with its brackets -> the simplified term(s), appended to the output.
+void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
+{
+    CSimplifyDepth depth(term);
+    CTermWork work(term, output);
+    SimplifyTermWork(work);
+}
+
+void SimplifyTerm(CEqElm& term, CExpression::TermList& output, std::string strText,
+                  std::string strDisplay)
+{
+    CSimplifyDepth depth(term);
+    CTermWork work(term, output, std::move(strText), std::move(strDisplay));
+    SimplifyTermWork(work);
 }

@@ -22,10 +22,14 @@ std::string CoefficientOpening(const CScalar& coefficient)
     return coefficient.ToDisplayText(true);
 }
 
+// Only CEqElmNumber says it is a number, so a static cast does; this runs for every factor of
+// every term product.
 const CEqElmNumber* AsSimpleNumber(const CEqElmAtom& factor)
 {
-    const auto* pNumber = dynamic_cast<const CEqElmNumber*>(&factor);
-    return pNumber && pNumber->IsSimpleNumber() ? pNumber : nullptr;
+    if (!factor.IsNumber())
+        return nullptr;
+    const auto* pNumber = static_cast<const CEqElmNumber*>(&factor);
+    return pNumber->IsSimpleNumber() ? pNumber : nullptr;
 }
 
 // Folding computed something when two numbers met (2x3 -> 6x) or a number moved or changed
@@ -120,16 +124,16 @@ void GatherOutsideFactors(CTermWork& work)
         std::string strDisplay = bNarrating ? pFactor->GetDisplayText(true) : std::string();
         if (IsUnitText(strText))
             strText.clear(), strDisplay.clear();
-        auto pClone = pFactor->Clone();
-        if (pClone->IsDivisor())
+        // AddElement keeps a copy of its own where it needs one.
+        if (pFactor->IsDivisor())
         {
-            work.m_pDivisor->AddElement(*pClone);
+            work.m_pDivisor->AddElement(*pFactor);
             ++work.m_nDivisorCount;
             strDivisorText += strText;
         }
         else
         {
-            work.m_pMultiplier->AddElement(*pClone);
+            work.m_pMultiplier->AddElement(*pFactor);
             ++work.m_nMultiplierCount;
             strMultiplierText += strText;
         }

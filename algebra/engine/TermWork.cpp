@@ -3,9 +3,16 @@
 #include <algorithm>
 
 CTermWork::CTermWork(CEqElm& term, CExpression::TermList& output)
-    : m_Term(term), m_Output(output), m_nOutputStart(output.size()), m_strText(term.GetText(false)),
-      m_strDisplay(Narrating() ? term.GetDisplayText(false) : std::string()),
-      m_pMultiplier(std::make_unique<CEqElm>()), m_pDivisor(std::make_unique<CEqElm>())
+    : CTermWork(term, output, term.GetText(false),
+                Narrating() ? term.GetDisplayText(false) : std::string())
+{
+}
+
+CTermWork::CTermWork(CEqElm& term, CExpression::TermList& output, std::string strText,
+                     std::string strDisplay)
+    : m_Term(term), m_Output(output), m_nOutputStart(output.size()), m_strText(std::move(strText)),
+      m_strDisplay(std::move(strDisplay)), m_pMultiplier(std::make_unique<CEqElm>()),
+      m_pDivisor(std::make_unique<CEqElm>())
 {
     if (!m_strText.empty() && (m_strText[0] == '+' || m_strText[0] == '-'))
         m_strSign = m_strText.substr(0, 1);

@@ -32,6 +32,9 @@ void ForgetInexactDivisions();
 struct CTermWork
 {
     CTermWork(CEqElm& term, CExpression::TermList& output);
+    // With the term's texts already written (m_strText, m_strDisplay).
+    CTermWork(CEqElm& term, CExpression::TermList& output, std::string strText,
+              std::string strDisplay);
 
     std::string& Explanation() { return m_Term.m_strExplanation; }
     // Appends one line at the current indentation.

@@ -36,12 +36,34 @@ size_t Utf8Length(const std::string& strText, size_t nPos)
     return nLength;
 }
 
+// A byte that passes through unchanged: printable ASCII, or a line break or tab, and for
+// XML none of the characters that need escaping.
+bool IsPlainAscii(char c, bool bXml)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte >= 0x80)
+        return false;
+    if (byte < 0x20)
+        return c == '\t' || c == '\n' || c == '\r';
+    return !bXml || (c != '&' && c != '<' && c != '>' && c != '"');
+}
+
 std::string Sanitise(const std::string& strText, bool bXml)
 {
     std::string strOut;
     strOut.reserve(strText.size());
     for (size_t i = 0; i < strText.size();)
     {
+        // Plain printable ASCII, nearly all of a narrative, goes across a run at a time.
+        size_t nRun = i;
+        while (nRun < strText.size() && IsPlainAscii(strText[nRun], bXml))
+            ++nRun;
+        if (nRun > i)
+        {
+            strOut.append(strText, i, nRun - i);
+            i = nRun;
+            continue;
+        }
         const size_t nLength = Utf8Length(strText, i);
         const char c = strText[i];
         if (nLength == 0)
