@@ -28,13 +28,8 @@ class WrittenFormNarrative : public testing::TestWithParam<CWrittenFormCase>
 TEST_P(WrittenFormNarrative, MatchesWordForWord)
 {
     const CWrittenFormCase& row = GetParam();
-    const CSimplifyOutcome outcome = RunSimplify(row.m_pszInput);
-    ASSERT_FALSE(outcome.m_strError) << *outcome.m_strError;
-    EXPECT_EQ(outcome.m_strResult, row.m_pszResult) << row.m_pszInput;
-    EXPECT_EQ(outcome.m_strFurther.value_or("none"), row.m_pszFurther ? row.m_pszFurther : "none")
-        << row.m_pszInput;
-    EXPECT_EQ(outcome.m_strExplanation, WithCrLf(row.m_pszNarrative)) << row.m_pszInput;
-    EXPECT_EQ(g_strIndent, "");
+    ExpectRequest(row.m_pszInput, row.m_pszResult, row.m_pszFurther ? row.m_pszFurther : "none",
+                  row.m_pszNarrative);
 }
 
 const CWrittenFormCase kCases[] = {
@@ -306,11 +301,8 @@ class StarredFactor : public testing::TestWithParam<CStarRow>
 TEST_P(StarredFactor, KeepsItsMark)
 {
     const CStarRow& row = GetParam();
-    const CSimplifyOutcome outcome = RunSimplify(row.m_pszInput);
-    ASSERT_FALSE(outcome.m_strError) << *outcome.m_strError;
-    EXPECT_EQ(outcome.m_strResult, row.m_pszResult) << row.m_pszInput;
-    EXPECT_EQ(outcome.m_strFurther.value_or("none"), row.m_pszFurther ? row.m_pszFurther : "none")
-        << row.m_pszInput;
+    const CSimplifyOutcome outcome = ExpectRequest(row.m_pszInput, row.m_pszResult,
+                                                   row.m_pszFurther ? row.m_pszFurther : "none");
     EXPECT_EQ(
         evaluate::CheckSimplification(row.m_pszInput, outcome.m_strResult, outcome.m_strFurther),
         "");
