@@ -28,7 +28,7 @@ public:
     std::unique_ptr<CEqElm> MultiplyTerms(const CEqElm& other) const;
     // The same with every factor of the other made a divisor and its coefficient inverted.
     std::unique_ptr<CEqElm> DivideTerms(const CEqElm& other) const;
-    std::string GetExplanation() const { return m_strExplanation; }
+    const std::string& GetExplanation() const { return m_strExplanation; }
 
     std::string GetText(bool bBracketSign) const;
     std::string GetDisplayText(bool bBracketSign) const;

@@ -5,6 +5,7 @@
 #include "driver/Explanation.h"
 
 #include <new>
+#include <utility>
 
 namespace
 {
@@ -34,7 +35,7 @@ void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome)
     const std::unique_ptr<CExpression> pResult = pRoot->Simplify();
     outcome.m_strResult = pResult->GetText(false);
     outcome.m_strResultDisplay = pResult->GetDisplayText(false);
-    outcome.m_strExplanation = pRoot->m_strExplanation;
+    outcome.m_strExplanation = std::move(pRoot->m_strExplanation);
     if (pResult->GetDivisionState() == 2)
         FurtherSimplify(*pResult, outcome);
 }

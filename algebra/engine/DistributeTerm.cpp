@@ -12,7 +12,7 @@ void SimplifyEachTermAgain(CExpression& body)
     {
         CExpression::TermList output;
         SimplifyTerm(*pTerm, output);
-        const std::string strNarrative = pTerm->GetExplanation();
+        const std::string& strNarrative = pTerm->GetExplanation();
         if (!strNarrative.empty())
             body.m_strExplanation += strNarrative + "\r\n";
         for (auto& pOut : output)
