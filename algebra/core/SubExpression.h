@@ -3,6 +3,7 @@
 #include "core/Atom.h"
 #include "driver/Expression.h"
 
+#include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -10,6 +11,26 @@
 
 // A bracketed expression used as one factor of a term: an expression (its body, the
 // first base) and a factor (the second base) at once.
+// Texts already written for a bracket in a chain of products (a power written out), so that
+// each is written once: the terms' GetText(false) and GetDisplayText(false), in term order,
+// and the whole bracket's GetDisplayText(true). An empty member means not written.
+struct SWrittenTexts
+{
+    std::vector<std::string> m_TermTexts;
+    std::vector<std::string> m_TermDisplays;
+    std::string m_strDisplay;
+
+    bool HasTermTexts(std::size_t nTerms) const
+    {
+        return m_TermTexts.size() == nTerms && m_TermDisplays.size() == nTerms && nTerms > 0;
+    }
+    void ForgetTermTexts()
+    {
+        m_TermTexts.clear();
+        m_TermDisplays.clear();
+    }
+};
+
 class CSubExpression : public CExpression, public CEqElmAtom
 {
 public:
@@ -54,17 +75,22 @@ public:
     // Engine operations.
     // A new, simplified copy; only this subexpression's explanation is rewritten.
     std::unique_ptr<CSubExpression> SimplifyParts(const std::string& strName);
+    // The same, taking the terms' texts from a caller that has written them and leaving the
+    // new copy's GetDisplayText(true) there (see SWrittenTexts).
+    std::unique_ptr<CSubExpression> SimplifyParts(const std::string& strName,
+                                                  SWrittenTexts& written);
     // Clears the divisions inside by a common divisor; appends the replacing factors.
     void BuildCommonDivisor(std::vector<std::unique_ptr<CEqElmAtom>>& out);
 
     double m_dRepeatsLeft = 0.0;
     bool m_bNoBrackets = false;
 
-private:
-    std::string TextForm(bool bWithOperator, bool bDisplay, bool bForceBrackets) const;
     // The text form around a body already written (GetSumText or GetSumDisplayText).
     std::string TextAround(const std::string& strBody, bool bWithOperator, bool bDisplay,
                            bool bForceBrackets) const;
+
+private:
+    std::string TextForm(bool bWithOperator, bool bDisplay, bool bForceBrackets) const;
 };
 
 // Takes ownership of a factor that is a subexpression; nullptr (and the factor

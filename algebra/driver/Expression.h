@@ -60,6 +60,10 @@ public:
     // Folds adjacent like terms of a sorted list, narrating into this log; true when
     // anything was combined.
     bool CombineLikeTerms(TermList& terms);
+    // The same, keeping the terms' GetText(false) and GetDisplayText(false), already written
+    // and in step with the terms, in step: a combined term's text is left empty (unwritten).
+    bool CombineLikeTerms(TermList& terms, std::vector<std::string>& texts,
+                          std::vector<std::string>& displays);
     // Sets m_cMainVariable and m_nHighestPower from the terms (any letter when 0).
     void FindMainVariable(char cLetter);
     // -2 to 2: how this expression's leading variable and power rank against the other's.

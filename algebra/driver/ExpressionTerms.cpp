@@ -49,9 +49,30 @@ bool CExpression::SortTerms(TermList& terms)
 // 2x, 3x -> 5x; 5x, -5x -> nothing. A run of like terms folds into one.
 bool CExpression::CombineLikeTerms(TermList& terms)
 {
+    std::vector<std::string> texts;
+    std::vector<std::string> displays;
+    return CombineLikeTerms(terms, texts, displays);
+}
+
+bool CExpression::CombineLikeTerms(TermList& terms, std::vector<std::string>& texts,
+                                   std::vector<std::string>& displays)
+{
     if (terms.size() < 2)
         return false;
     const bool bNarrating = Narrating();
+    const bool bTextsKept = texts.size() == terms.size() && displays.size() == terms.size();
+    // A term's display text, from the kept texts where they are written.
+    const auto display = [&](std::size_t i) {
+        return bTextsKept ? displays[i] : terms[i]->GetDisplayText(false);
+    };
+    const auto erase = [&](std::size_t i) {
+        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
+        if (bTextsKept)
+        {
+            texts.erase(texts.begin() + static_cast<std::ptrdiff_t>(i));
+            displays.erase(displays.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    };
     bool bCombined = false;
     size_t i = 0;
     while (i + 1 < terms.size())
@@ -62,16 +83,27 @@ bool CExpression::CombineLikeTerms(TermList& terms)
             continue;
         }
         if (bNarrating)
-            AppendEntry(m_strExplanation, "Combine ", terms[i]->GetDisplayText(false), " with ",
-                        terms[i + 1]->GetDisplayText(false));
+            AppendEntry(m_strExplanation, "Combine ", display(i), " with ", display(i + 1));
         const bool bZero = terms[i]->CombineLike(*terms[i + 1]);
+        if (bTextsKept && !bZero)
+        {
+            texts[i].clear();
+            displays[i] = bNarrating ? terms[i]->GetDisplayText(false) : std::string();
+        }
         if (bNarrating)
-            m_strExplanation +=
-                bZero ? std::string(" Giving Nothing (they cancel each other out)\r\n")
-                      : " Giving " + terms[i]->GetDisplayText(false) + "\r\n";
-        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+        {
+            if (bZero)
+                m_strExplanation += " Giving Nothing (they cancel each other out)\r\n";
+            else
+            {
+                m_strExplanation += " Giving ";
+                m_strExplanation += display(i);
+                m_strExplanation += "\r\n";
+            }
+        }
+        erase(i + 1);
         if (bZero)
-            terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
+            erase(i);
         bCombined = true;
     }
     if (bCombined && bNarrating)

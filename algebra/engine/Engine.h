@@ -11,11 +11,18 @@
 
 // The simplification of one term: every bracket simplified, cancelled, multiplied out or
 // merged. Replaces the term's explanation and appends the resulting terms to the output.
-void SimplifyTerm(CEqElm& term, CExpression::TermList& output);
+// True when the term was already as simple as it gets: the output is one term equal to it,
+// with the same texts, and nothing was narrated.
+bool SimplifyTerm(CEqElm& term, CExpression::TermList& output);
 // The same, for a caller that has already written the term's GetText(false) and (while
 // narrating) GetDisplayText(false).
-void SimplifyTerm(CEqElm& term, CExpression::TermList& output, std::string strText,
-                  std::string strDisplay);
+bool SimplifyTerm(CEqElm& term, CExpression::TermList& output, const std::string& strText,
+                  const std::string& strDisplay);
+
+// Multiply, for a chain of products: takes the receiver's GetDisplayText(true) from the
+// written texts when it is there, and leaves the product's term texts there while they still
+// hold after the products are simplified again.
+void MultiplyBrackets(CExpression& receiver, const CExpression& other, SWrittenTexts& written);
 
 // The greatest common expression of two bodies (a ranking higher), or nullptr.
 std::unique_ptr<CExpression> CommonExpression(CExpression& a, CExpression& b);

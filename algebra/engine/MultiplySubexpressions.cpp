@@ -1,4 +1,5 @@
 #include "core/AlgebraError.h"
+#include "core/SubExpression.h"
 #include "driver/Explanation.h"
 #include "driver/Expression.h"
 #include "engine/Engine.h"
@@ -49,14 +50,21 @@ CExpression::TermList MultiplyAllTerms(const CExpression::TermList& first,
 }
 
 // Each product term -> its simplified terms, in place; true when any product changed shape.
-bool ResimplifyProducts(CExpression& receiver)
+// The products' written texts stay only while every product comes out as it went in.
+bool ResimplifyProducts(CExpression& receiver, SWrittenTexts& written)
 {
     bool bChanged = false;
     CExpression::TermList& terms = receiver.m_Terms;
+    const bool bTextsWritten = written.HasTermTexts(terms.size());
     for (std::size_t i = 0; i < terms.size();)
     {
         CExpression::TermList output;
-        SimplifyTerm(*terms[i], output);
+        const bool bSettled =
+            written.HasTermTexts(terms.size())
+                ? SimplifyTerm(*terms[i], output, written.m_TermTexts[i], written.m_TermDisplays[i])
+                : SimplifyTerm(*terms[i], output);
+        if (bTextsWritten && !bSettled)
+            written.ForgetTermTexts();
         if (Narrating() && (output.size() != 1 || output.front()->CompareElements(*terms[i]) != 0))
         {
             receiver.m_strExplanation += terms[i]->GetExplanation();
@@ -73,21 +81,55 @@ bool ResimplifyProducts(CExpression& receiver)
     return bChanged;
 }
 
+// The products' texts, each written once for "This gives:" and for the simplification that
+// follows; returns the receiver's GetDisplayText(true) built from them.
+std::string WriteProductTexts(const CExpression& receiver, SWrittenTexts& written)
+{
+    written.m_TermTexts.reserve(receiver.m_Terms.size());
+    written.m_TermDisplays.reserve(receiver.m_Terms.size());
+    std::string strSum;
+    for (const auto& pTerm : receiver.m_Terms)
+    {
+        written.m_TermTexts.push_back(pTerm->GetText(false));
+        written.m_TermDisplays.push_back(pTerm->GetDisplayText(false));
+        strSum += written.m_TermDisplays.back();
+    }
+    // As GetSumDisplayText joins them.
+    if (!strSum.empty() && strSum[0] == '+')
+        strSum.erase(0, 1);
+    if (strSum.empty())
+        strSum = "0";
+    MakeDisplayForm(strSum);
+    const CSubExpression* pBracket = receiver.AsSubExpression();
+    return pBracket ? pBracket->TextAround(strSum, true, true, false) : strSum;
+}
+
 } // namespace
 
 // (a+b) x (c+d) -> ac+ad+bc+bd in place, each product simplified again
 void CExpression::Multiply(const CExpression& other)
 {
+    SWrittenTexts written;
+    MultiplyBrackets(*this, other, written);
+}
+
+void MultiplyBrackets(CExpression& receiver, const CExpression& other, SWrittenTexts& written)
+{
     const bool bNarrating = Narrating();
-    m_strExplanation.clear();
+    std::string& strLog = receiver.m_strExplanation;
+    strLog.clear();
     if (bNarrating)
-        AppendEntry(m_strExplanation, "We multiply ", GetDisplayText(true), " By ",
-                    other.GetDisplayText(true), kLineEnd);
+        AppendEntry(strLog, "We multiply ",
+                    written.m_strDisplay.empty() ? receiver.GetDisplayText(true)
+                                                 : written.m_strDisplay,
+                    " By ", other.GetDisplayText(true), kLineEnd);
+    written.ForgetTermTexts();
+    written.m_strDisplay.clear();
     CExplanationLevel level;
-    AppendEntry(m_strExplanation, kMultiplyMethod);
-    m_Terms = MultiplyAllTerms(m_Terms, other.m_Terms);
+    AppendEntry(strLog, kMultiplyMethod);
+    receiver.m_Terms = MultiplyAllTerms(receiver.m_Terms, other.m_Terms);
     if (bNarrating)
-        AppendEntry(m_strExplanation, "This gives: ", GetDisplayText(true), kLineEnd);
-    if (!m_Terms.empty() && ResimplifyProducts(*this) && bNarrating)
-        AppendEntry(m_strExplanation, "This now gives: ", GetDisplayText(true), kLineEnd);
+        AppendEntry(strLog, "This gives: ", WriteProductTexts(receiver, written), kLineEnd);
+    if (!receiver.m_Terms.empty() && ResimplifyProducts(receiver, written) && bNarrating)
+        AppendEntry(strLog, "This now gives: ", receiver.GetDisplayText(true), kLineEnd);
 }

@@ -61,10 +61,65 @@ std::string JoinedSum(const std::vector<std::string>& pieces)
     return strText;
 }
 
-// A zero term adds nothing to a sum: x+0 -> x, and a bracket of zeros is empty (zero).
-void DropZeroTerms(CExpression::TermList& terms)
+// The pieces joined as they are.
+std::string JoinedPieces(const std::vector<std::string>& pieces)
 {
-    std::erase_if(terms, [](const auto& pTerm) { return pTerm->m_Coefficient.IsZero(); });
+    std::string strText;
+    for (const auto& strPiece : pieces)
+        strText += strPiece;
+    return strText;
+}
+
+// The terms' texts while every term has come out of its simplification as it went in, in step
+// with the terms through sorting and combining; nothing once one has not.
+struct SResultTexts
+{
+    bool m_bKept = false;
+    std::vector<std::string> m_Texts;
+    std::vector<std::string> m_Displays;
+};
+
+// Sorts as CExpression::SortTerms does (the same adjacent swaps, so the same order), carrying
+// the kept texts along.
+bool SortTermsWithTexts(CExpression::TermList& terms, SResultTexts& texts)
+{
+    if (!texts.m_bKept)
+        return CExpression::SortTerms(terms);
+    bool bAnySwap = false;
+    for (std::size_t i = 1; i < terms.size(); ++i)
+    {
+        for (std::size_t j = i; j > 0 && terms[j - 1]->CompareElements(*terms[j]) > 0; --j)
+        {
+            std::swap(terms[j - 1], terms[j]);
+            std::swap(texts.m_Texts[j - 1], texts.m_Texts[j]);
+            std::swap(texts.m_Displays[j - 1], texts.m_Displays[j]);
+            bAnySwap = true;
+        }
+    }
+    return bAnySwap;
+}
+
+// A zero term adds nothing to a sum: x+0 -> x, and a bracket of zeros is empty (zero).
+void DropZeroTerms(CExpression::TermList& terms, SResultTexts& texts)
+{
+    for (std::size_t i = terms.size(); i-- > 0;)
+    {
+        if (!terms[i]->m_Coefficient.IsZero())
+            continue;
+        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
+        if (texts.m_bKept)
+        {
+            texts.m_Texts.erase(texts.m_Texts.begin() + static_cast<std::ptrdiff_t>(i));
+            texts.m_Displays.erase(texts.m_Displays.begin() + static_cast<std::ptrdiff_t>(i));
+        }
+    }
+}
+
+std::string KeptOrWrittenText(const SResultTexts& texts, std::size_t i, const CEqElm& term)
+{
+    if (texts.m_bKept && !texts.m_Texts[i].empty())
+        return texts.m_Texts[i];
+    return term.GetText(false);
 }
 } // namespace
 
@@ -72,10 +127,26 @@ void DropZeroTerms(CExpression::TermList& terms)
 // bracket of the same power and divisor mark.
 std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string& strName)
 {
+    SWrittenTexts written;
+    return SimplifyParts(strName, written);
+}
+
+std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string& strName,
+                                                              SWrittenTexts& written)
+{
     m_strExplanation.clear();
     const bool bNarrating = Narrating();
     const std::string strLabel = m_bNoBrackets ? "Expression " : strName;
-    STermTexts before = bNarrating ? WriteTermTexts(m_Terms) : STermTexts();
+    STermTexts before;
+    if (bNarrating && written.HasTermTexts(m_Terms.size()))
+    {
+        before.m_Texts = std::move(written.m_TermTexts);
+        before.m_Displays = std::move(written.m_TermDisplays);
+    }
+    else if (bNarrating)
+        before = WriteTermTexts(m_Terms);
+    written.ForgetTermTexts();
+    written.m_strDisplay.clear();
     // GetDisplayText(false) and SumText(m_Terms), from the texts just written.
     std::string strBefore;
     if (bNarrating)
@@ -95,34 +166,50 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
         AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
                     "\r\n\r\n");
     TermList results;
+    SResultTexts kept;
+    kept.m_bKept = bNarrating;
     for (std::size_t i = 0; i < m_Terms.size(); ++i)
     {
         CEqElm& term = *m_Terms[i];
         if (bNarrating)
-            SimplifyTerm(term, results, std::move(before.m_Texts[i]),
-                         std::move(before.m_Displays[i]));
+        {
+            if (SimplifyTerm(term, results, before.m_Texts[i], before.m_Displays[i]) &&
+                kept.m_bKept)
+            {
+                // Settled: the one term it gave has the texts it had.
+                kept.m_Texts.push_back(std::move(before.m_Texts[i]));
+                kept.m_Displays.push_back(std::move(before.m_Displays[i]));
+            }
+            else
+                kept = SResultTexts();
+        }
         else
             SimplifyTerm(term, results);
         m_strExplanation += term.GetExplanation();
     }
-    if (bNarrating && SumText(results) != strBeforeSum)
+    // Kept texts are the texts before, so the sum has not changed.
+    if (bNarrating && !kept.m_bKept && SumText(results) != strBeforeSum)
         AppendEntry(m_strExplanation, "The parts making up the ", strLabel,
                     " have now been simplified to:", SumDisplayText(results), "\r\n\r\n");
-    if (SortTerms(results) && bNarrating)
+    if (SortTermsWithTexts(results, kept) && bNarrating)
     {
         AppendEntry(m_strExplanation,
                     "Brimlet now reorders this expression, this makes the following stage and "
                     "solution of the equation easier, it is not essential to reorder\r\n");
         AppendEntry(m_strExplanation, "The order is in alphabetic order of the variables and when "
                                       "powers are involved in decreasing sequence of power\r\n");
-        AppendEntry(m_strExplanation, "The reordered ", strLabel, "is:", SumDisplayText(results),
+        AppendEntry(m_strExplanation, "The reordered ", strLabel, "is:",
+                    kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
                     "\r\n");
     }
-    CombineLikeTerms(results);
-    DropZeroTerms(results);
+    if (kept.m_bKept)
+        CombineLikeTerms(results, kept.m_Texts, kept.m_Displays);
+    else
+        CombineLikeTerms(results);
+    DropZeroTerms(results, kept);
     std::string strBody;
-    for (auto& pTerm : results)
-        strBody += pTerm->GetText(false);
+    for (std::size_t i = 0; i < results.size(); ++i)
+        strBody += KeptOrWrittenText(kept, i, *results[i]);
     results.clear();
     auto pResult = std::make_unique<CSubExpression>(strBody);
     pResult->m_Power = m_Power;
@@ -134,7 +221,10 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     if (pResult->GetText(true) == strBeforeText)
         AppendEntry(m_strExplanation, "Could NOT be simplified.\r\n\r\n");
     else
-        AppendEntry(m_strExplanation, "Has been simplified to: ", pResult->GetDisplayText(true),
+    {
+        written.m_strDisplay = pResult->GetDisplayText(true);
+        AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay,
                     "\r\n\r\n");
+    }
     return pResult;
 }

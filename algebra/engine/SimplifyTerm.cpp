@@ -144,21 +144,29 @@ void ChargeEngineWork(long nUnits)
 }
 
 // One term with its brackets -> the simplified term(s), appended to the output.
-void SimplifyTerm(CEqElm& term, CExpression::TermList& output)
+bool SimplifyTerm(CEqElm& term, CExpression::TermList& output)
 {
     CSimplifyDepth depth(term);
     if (IsSettledTerm(term))
-        return OutputSettledTerm(term, output, term.GetText(false).size());
+    {
+        OutputSettledTerm(term, output, term.GetText(false).size());
+        return true;
+    }
     CTermWork work(term, output);
     SimplifyTermWork(work);
+    return false;
 }
 
-void SimplifyTerm(CEqElm& term, CExpression::TermList& output, std::string strText,
-                  std::string strDisplay)
+bool SimplifyTerm(CEqElm& term, CExpression::TermList& output, const std::string& strText,
+                  const std::string& strDisplay)
 {
     CSimplifyDepth depth(term);
     if (IsSettledTerm(term))
-        return OutputSettledTerm(term, output, strText.size());
-    CTermWork work(term, output, std::move(strText), std::move(strDisplay));
+    {
+        OutputSettledTerm(term, output, strText.size());
+        return true;
+    }
+    CTermWork work(term, output, strText, strDisplay);
     SimplifyTermWork(work);
+    return false;
 }

@@ -27,6 +27,9 @@ void MultiplyBracketsTogether(CTermWork& work)
 {
     SubExpressionList& list = work.m_List;
     const std::size_t w = FirstMultiplierEntry(list);
+    // Each product's texts are written once, for the narrative lines of the product, of its
+    // simplification and of the next product.
+    SWrittenTexts written;
     for (std::size_t k = w + 1; k < list.size();)
     {
         if (!IsMultiplierEntry(*list[k]))
@@ -35,9 +38,10 @@ void MultiplyBracketsTogether(CTermWork& work)
             continue;
         }
         CheckProductSize(work, *list[w], *list[k]);
-        list[w]->Multiply(*list[k]);
+        MultiplyBrackets(*list[w], *list[k], written);
         work.Explanation() += list[w]->m_strExplanation;
-        std::unique_ptr<CSubExpression> pProduct = list[w]->SimplifyParts("Subexpression");
+        std::unique_ptr<CSubExpression> pProduct =
+            list[w]->SimplifyParts("Subexpression", written);
         work.Explanation() += list[w]->m_strExplanation;
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(k));
         list[w] = std::move(pProduct);
