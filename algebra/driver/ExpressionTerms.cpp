@@ -61,50 +61,62 @@ bool CExpression::CombineLikeTerms(TermList& terms, std::vector<std::string>& te
         return false;
     const bool bNarrating = Narrating();
     const bool bTextsKept = texts.size() == terms.size() && displays.size() == terms.size();
-    // A term's display text, from the kept texts where they are written.
-    const auto display = [&](std::size_t i) {
-        return bTextsKept ? displays[i] : terms[i]->GetDisplayText(false);
-    };
-    const auto erase = [&](std::size_t i) {
-        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
-        if (bTextsKept)
-        {
-            texts.erase(texts.begin() + static_cast<std::ptrdiff_t>(i));
-            displays.erase(displays.begin() + static_cast<std::ptrdiff_t>(i));
-        }
-    };
+    // The list is rebuilt in one pass, each term moved once: kept terms go to the end of the
+    // first nKept places, and the last kept term absorbs the like terms that follow it. After
+    // a pair cancels, the term before the pair is not looked at again.
+    std::size_t nKept = 0;
+    bool bLastOpen = false;
     bool bCombined = false;
-    size_t i = 0;
-    while (i + 1 < terms.size())
+    for (std::size_t r = 0; r < terms.size(); ++r)
     {
-        if (terms[i]->CompareElements(*terms[i + 1]) != 0)
+        if (!bLastOpen || terms[nKept - 1]->CompareElements(*terms[r]) != 0)
         {
-            ++i;
+            if (nKept != r)
+            {
+                terms[nKept] = std::move(terms[r]);
+                if (bTextsKept)
+                {
+                    texts[nKept] = std::move(texts[r]);
+                    displays[nKept] = std::move(displays[r]);
+                }
+            }
+            ++nKept;
+            bLastOpen = true;
             continue;
         }
+        CEqElm& last = *terms[nKept - 1];
         if (bNarrating)
-            AppendEntry(m_strExplanation, "Combine ", display(i), " with ", display(i + 1));
-        const bool bZero = terms[i]->CombineLike(*terms[i + 1]);
-        if (bTextsKept && !bZero)
-        {
-            texts[i].clear();
-            displays[i] = bNarrating ? terms[i]->GetDisplayText(false) : std::string();
-        }
-        if (bNarrating)
-        {
-            if (bZero)
-                m_strExplanation += " Giving Nothing (they cancel each other out)\r\n";
-            else
-            {
-                m_strExplanation += " Giving ";
-                m_strExplanation += display(i);
-                m_strExplanation += "\r\n";
-            }
-        }
-        erase(i + 1);
-        if (bZero)
-            erase(i);
+            AppendEntry(m_strExplanation, "Combine ",
+                        bTextsKept ? displays[nKept - 1] : last.GetDisplayText(false), " with ",
+                        bTextsKept ? displays[r] : terms[r]->GetDisplayText(false));
+        const bool bZero = last.CombineLike(*terms[r]);
         bCombined = true;
+        if (bZero)
+        {
+            if (bNarrating)
+                m_strExplanation += " Giving Nothing (they cancel each other out)\r\n";
+            --nKept;
+            bLastOpen = false;
+            continue;
+        }
+        std::string strDisplay = bNarrating ? last.GetDisplayText(false) : std::string();
+        if (bNarrating)
+        {
+            m_strExplanation += " Giving ";
+            m_strExplanation += strDisplay;
+            m_strExplanation += "\r\n";
+        }
+        if (bTextsKept)
+        {
+            texts[nKept - 1].clear();
+            displays[nKept - 1] = std::move(strDisplay);
+        }
+    }
+    terms.resize(nKept);
+    if (bTextsKept)
+    {
+        texts.resize(nKept);
+        displays.resize(nKept);
     }
     if (bCombined && bNarrating)
         m_strExplanation += "\r\n";

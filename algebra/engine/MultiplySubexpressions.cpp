@@ -1,5 +1,6 @@
 #include "core/AlgebraError.h"
 #include "core/SubExpression.h"
+#include "core/Variable.h"
 #include "driver/Explanation.h"
 #include "driver/Expression.h"
 #include "engine/Engine.h"
@@ -21,10 +22,44 @@ constexpr const char* kMultiplyMethod =
     "results already accumulated from the first terms multiplication and so on with each term "
     "in the first subexpression.\r\n";
 
+// Two settled terms (letters in order, each once): their factor lists merged by letter, as
+// adding the factors one by one would insert them, a letter in both taking the sum of powers.
+std::unique_ptr<CEqElm> MultiplySettled(const CEqElm& a, const CEqElm& b)
+{
+    auto pProduct = std::make_unique<CEqElm>();
+    pProduct->m_Coefficient = a.m_Coefficient;
+    pProduct->m_Coefficient.Multiply(b.m_Coefficient);
+    CEqElm::FactorList& factors = pProduct->m_Elements;
+    factors.reserve(a.m_Elements.size() + b.m_Elements.size());
+    const auto letter = [](const CEqElm::FactorList& list, std::size_t i) {
+        return static_cast<signed char>(list[i]->GetLetter());
+    };
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < a.m_Elements.size() || j < b.m_Elements.size())
+    {
+        if (j == b.m_Elements.size() ||
+            (i < a.m_Elements.size() && letter(a.m_Elements, i) < letter(b.m_Elements, j)))
+            factors.push_back(a.m_Elements[i++]->Clone());
+        else if (i == a.m_Elements.size() || letter(b.m_Elements, j) < letter(a.m_Elements, i))
+            factors.push_back(b.m_Elements[j++]->Clone());
+        else
+        {
+            std::unique_ptr<CEqElmAtom> pFactor = a.m_Elements[i++]->Clone();
+            static_cast<CEqElmVariable&>(*pFactor).AddPower(*b.m_Elements[j++]);
+            if (!pFactor->m_Power.IsZero()) // x^2 times x^-2 is one
+                factors.push_back(std::move(pFactor));
+        }
+    }
+    return pProduct;
+}
+
 // a x b -> one term: coefficients multiplied, every factor added in canonical order, so that
 // x times x is x^2 at once.
 std::unique_ptr<CEqElm> MultiplyMerged(const CEqElm& a, const CEqElm& b)
 {
+    if (IsSettledTerm(a) && IsSettledTerm(b))
+        return MultiplySettled(a, b);
     auto pProduct = std::make_unique<CEqElm>();
     pProduct->m_Coefficient = a.m_Coefficient;
     pProduct->m_Coefficient.Multiply(b.m_Coefficient);
@@ -55,16 +90,22 @@ bool ResimplifyProducts(CExpression& receiver, SWrittenTexts& written)
 {
     bool bChanged = false;
     CExpression::TermList& terms = receiver.m_Terms;
-    const bool bTextsWritten = written.HasTermTexts(terms.size());
     for (std::size_t i = 0; i < terms.size();)
     {
+        const bool bTextsWritten = written.HasTermTexts(terms.size());
+        if (KeepSettledTerm(*terms[i], bTextsWritten ? &written.m_TermTexts[i] : nullptr))
+        {
+            ++i;
+            continue;
+        }
         CExpression::TermList output;
-        const bool bSettled =
-            written.HasTermTexts(terms.size())
-                ? SimplifyTerm(*terms[i], output, written.m_TermTexts[i], written.m_TermDisplays[i])
-                : SimplifyTerm(*terms[i], output);
-        if (bTextsWritten && !bSettled)
+        if (bTextsWritten)
+        {
+            SimplifyTerm(*terms[i], output, written.m_TermTexts[i], written.m_TermDisplays[i]);
             written.ForgetTermTexts();
+        }
+        else
+            SimplifyTerm(*terms[i], output);
         if (Narrating() && (output.size() != 1 || output.front()->CompareElements(*terms[i]) != 0))
         {
             receiver.m_strExplanation += terms[i]->GetExplanation();
@@ -72,10 +113,15 @@ bool ResimplifyProducts(CExpression& receiver, SWrittenTexts& written)
             bChanged = true;
         }
         const std::size_t nProduced = output.size();
-        terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
-        terms.insert(terms.begin() + static_cast<std::ptrdiff_t>(i),
-                     std::make_move_iterator(output.begin()),
-                     std::make_move_iterator(output.end()));
+        if (nProduced == 1)
+            terms[i] = std::move(output.front());
+        else
+        {
+            terms.erase(terms.begin() + static_cast<std::ptrdiff_t>(i));
+            terms.insert(terms.begin() + static_cast<std::ptrdiff_t>(i),
+                         std::make_move_iterator(output.begin()),
+                         std::make_move_iterator(output.end()));
+        }
         i += nProduced;
     }
     return bChanged;

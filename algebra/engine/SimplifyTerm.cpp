@@ -60,46 +60,17 @@ void CancelBracketsAgainstEachOther(CTermWork& work)
     CancelSubexpressions(work.m_List, *work.m_pMultiplier, *work.m_pDivisor, work.Explanation());
 }
 
-// A number alone, or an exact number times distinct letters in alphabetic order (3x^2y, as
-// every term product of two such terms comes out), is already as simple as it gets: the
-// phases would take it apart, rebuild it factor by factor and find nothing to say. Most terms
-// of a long product are such terms, so they skip the phases.
-bool IsSettledTerm(const CEqElm& term)
-{
-    if (!term.HasFactors())
-        return true;
-    if (term.m_Coefficient.m_bDecimal || term.m_Coefficient.IsZero())
-        return false;
-    char cPrevious = 0;
-    for (const auto& pFactor : term.m_Elements)
-    {
-        if (!pFactor->IsVariable() || pFactor->IsDivisor() ||
-            pFactor->m_nOperation != CEqElmAtom::kJuxtaposed || pFactor->m_Power.IsZero())
-            return false;
-        const char cLetter = pFactor->GetLetter();
-        if (cPrevious != 0 && static_cast<signed char>(cLetter) <= static_cast<signed char>(cPrevious))
-            return false;
-        cPrevious = cLetter;
-    }
-    return true;
-}
-
-// What the phases make of a settled term: a new term of the same number (passed through the
-// same unit products as a rebuilt term) and copies of its factors, with nothing narrated.
+// What the phases make of a settled term: a new term of the same number and copies of its
+// factors, with nothing narrated.
 void OutputSettledTerm(CEqElm& term, CExpression::TermList& output, std::size_t nTextSize)
 {
     ChargeEngineWork(static_cast<long>(nTextSize) / 4);
     term.m_strExplanation.clear();
     auto pResult = std::make_unique<CEqElm>();
     pResult->m_Coefficient = term.m_Coefficient;
-    if (term.HasFactors())
-    {
-        pResult->m_Coefficient.Multiply(CScalar());
-        pResult->m_Coefficient.Multiply(CScalar());
-        pResult->m_Elements.reserve(term.m_Elements.size());
-        for (const auto& pFactor : term.m_Elements)
-            pResult->m_Elements.push_back(pFactor->Clone());
-    }
+    pResult->m_Elements.reserve(term.m_Elements.size());
+    for (const auto& pFactor : term.m_Elements)
+        pResult->m_Elements.push_back(pFactor->Clone());
     output.push_back(std::move(pResult));
 }
 
@@ -135,6 +106,41 @@ void SimplifyTermWork(CTermWork& work)
     WriteSummary(work);
 }
 } // namespace
+
+// A number alone, or an exact number times distinct letters in alphabetic order (3x^2y, as
+// every product of two such terms comes out), is already as simple as it gets: the phases
+// would take it apart, rebuild it factor by factor (the number times one, twice) and find
+// nothing to say. Most terms of a long product are such terms, so they skip the phases.
+bool IsSettledTerm(const CEqElm& term)
+{
+    if (!term.HasFactors())
+        return true;
+    if (term.m_Coefficient.m_bDecimal || term.m_Coefficient.IsZero())
+        return false;
+    char cPrevious = 0;
+    for (const auto& pFactor : term.m_Elements)
+    {
+        if (!pFactor->IsVariable() || pFactor->IsDivisor() ||
+            pFactor->m_nOperation != CEqElmAtom::kJuxtaposed || pFactor->m_Power.IsZero())
+            return false;
+        const char cLetter = pFactor->GetLetter();
+        if (cPrevious != 0 &&
+            static_cast<signed char>(cLetter) <= static_cast<signed char>(cPrevious))
+            return false;
+        cPrevious = cLetter;
+    }
+    return true;
+}
+
+bool KeepSettledTerm(CEqElm& term, const std::string* pText)
+{
+    if (!IsSettledTerm(term))
+        return false;
+    CSimplifyDepth depth(term);
+    ChargeEngineWork(static_cast<long>(pText ? pText->size() : term.GetText(false).size()) / 4);
+    term.m_strExplanation.clear();
+    return true;
+}
 
 void ChargeEngineWork(long nUnits)
 {

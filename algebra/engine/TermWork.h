@@ -25,6 +25,14 @@ inline constexpr long kMaxSimplifyWork = 250000;
 // Charges work against the budget of the outermost SimplifyTerm call under way (reset when
 // one starts); raises kExpressionTooLarge past kMaxSimplifyWork.
 void ChargeEngineWork(long nUnits);
+// A number alone, or an exact number times distinct plain letters in alphabetic order: a
+// term SimplifyTerm gives back unchanged, narrating nothing.
+bool IsSettledTerm(const CEqElm& term);
+// For a settled term: what SimplifyTerm does to it (depth, work budget, an emptied log), the
+// term kept in place instead of copied; true. Any other term: false, and nothing done.
+// pText: the term's GetText(false) when already written.
+bool KeepSettledTerm(CEqElm& term, const std::string* pText);
+
 // Drops the inexact divisions CancelSubexpressions keeps for the request under way; called
 // when an outermost SimplifyTerm call begins, so one request never reads another's.
 void ForgetInexactDivisions();
