@@ -11,6 +11,7 @@
 #include "OutlinePane.h"
 #include "WindowLayout.h"
 #include "core/PrimeFactors.h"
+#include "driver/SimplifyRequest.h"
 #include "ui_FennoryDlg.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -100,6 +101,7 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
 
     // The first request should not pay for the prime sieve.
     CPrimeFactors::PrepareSieve();
+    KeepMemoryBetweenRequests();
     m_pUi->editInput->setFocus();
 }
 

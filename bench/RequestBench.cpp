@@ -61,6 +61,7 @@ void RegisterCorpus()
 int main(int argc, char** argv)
 {
     CPrimeFactors::PrepareSieve();
+    KeepMemoryBetweenRequests();
     RegisterCorpus();
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))

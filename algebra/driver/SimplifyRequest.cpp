@@ -4,6 +4,9 @@
 #include "driver/Construction.h"
 #include "driver/Explanation.h"
 
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 #include <new>
 #include <utility>
 
@@ -60,6 +63,16 @@ void ClearOutputs(CSimplifyParties& parties)
     parties.SetExplanation("");
 }
 } // namespace
+
+void KeepMemoryBetweenRequests()
+{
+#if defined(__GLIBC__)
+    // Freed memory up to 64 MiB stays with the process, and blocks up to 32 MiB come from the
+    // heap rather than from a mapping of their own that is returned as soon as it is freed.
+    mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    mallopt(M_MMAP_THRESHOLD, 32 << 20);
+#endif
+}
 
 CSimplifyOutcome RunSimplify(const std::string& strText)
 {

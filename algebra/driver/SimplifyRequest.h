@@ -24,6 +24,13 @@ struct CSimplifyOutcome
 // other failure, "Internal error: " and what it said.
 CSimplifyOutcome RunSimplify(const std::string& strText);
 
+// Has the C library keep the memory a request frees for the next request instead of handing
+// it back to the system after each one. A long narrative takes a few hundred kilobytes in
+// passing, and where page faults are dear (virtual machines) taking those pages back from the
+// system each time cost more than writing the narrative. Called once by each program that
+// runs requests, before the first.
+void KeepMemoryBetweenRequests();
+
 // The outputs and inputs a Simplify request drives, as the window (or a test) provides them.
 class CSimplifyParties
 {

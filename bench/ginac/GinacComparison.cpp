@@ -115,6 +115,7 @@ void GinacSimplify(GiNaC::parser& reader, const std::vector<std::string>& sides)
 int main(int argc, char** argv)
 {
     CPrimeFactors::PrepareSieve();
+    KeepMemoryBetweenRequests();
     const int nRounds = 7;
     std::ofstream series;
     if (argc > 1)
