@@ -32,6 +32,9 @@ public:
 
     std::string GetText(bool bBracketSign) const;
     std::string GetDisplayText(bool bBracketSign) const;
+    // GetText(false) and GetDisplayText(false) at once: where they differ only by the marks
+    // (whole numbers and powers, letters), the display is the text with its marks rewritten.
+    void GetTexts(std::string& strText, std::string& strDisplay) const;
 
     // Inserts a clone in canonical order, folding simple numbers into the coefficient and
     // merging a variable into the same variable.

@@ -49,6 +49,24 @@ void UnbracketLeadingNumber(const CEqElmAtom& factor, std::string& strFactor,
     strFactor.erase(0, 1);
 }
 
+// A whole number (or an unset one) writes the same digits in both forms.
+bool IsPlainWhole(const CScalar& scalar)
+{
+    return scalar.IsUnset() || (!scalar.m_bDecimal && scalar.m_dNumerator == 0.0);
+}
+
+// The display text of a term of whole numbers and letters at whole powers is its text with the
+// marks rewritten: no fraction, bracket or number factor writes differently on display.
+bool DisplaysAsText(const CEqElm& term)
+{
+    if (!IsPlainWhole(term.m_Coefficient))
+        return false;
+    for (const auto& pFactor : term.m_Elements)
+        if (!pFactor->IsVariable() || !IsPlainWhole(pFactor->m_Power))
+            return false;
+    return true;
+}
+
 bool IsSignOnly(const std::string& strText)
 {
     return strText.empty() || strText == "+" || strText == "-";
@@ -109,4 +127,16 @@ std::string CEqElm::GetText(bool bBracketSign) const
 std::string CEqElm::GetDisplayText(bool bBracketSign) const
 {
     return TextForm(bBracketSign, true);
+}
+
+void CEqElm::GetTexts(std::string& strText, std::string& strDisplay) const
+{
+    strText = TextForm(false, false);
+    if (!DisplaysAsText(*this))
+    {
+        strDisplay = TextForm(false, true);
+        return;
+    }
+    strDisplay = strText;
+    MakeDisplayForm(strDisplay);
 }

@@ -99,17 +99,18 @@ bool CExpression::CombineLikeTerms(TermList& terms, std::vector<std::string>& te
             bLastOpen = false;
             continue;
         }
-        std::string strDisplay = bNarrating ? last.GetDisplayText(false) : std::string();
+        if (bTextsKept && bNarrating)
+            last.GetTexts(texts[nKept - 1], displays[nKept - 1]);
+        else if (bTextsKept)
+        {
+            texts[nKept - 1].clear();
+            displays[nKept - 1].clear();
+        }
         if (bNarrating)
         {
             m_strExplanation += " Giving ";
-            m_strExplanation += strDisplay;
+            m_strExplanation += bTextsKept ? displays[nKept - 1] : last.GetDisplayText(false);
             m_strExplanation += "\r\n";
-        }
-        if (bTextsKept)
-        {
-            texts[nKept - 1].clear();
-            displays[nKept - 1] = std::move(strDisplay);
         }
     }
     terms.resize(nKept);

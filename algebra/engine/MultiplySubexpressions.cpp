@@ -136,8 +136,7 @@ std::string WriteProductTexts(const CExpression& receiver, SWrittenTexts& writte
     std::string strSum;
     for (const auto& pTerm : receiver.m_Terms)
     {
-        written.m_TermTexts.push_back(pTerm->GetText(false));
-        written.m_TermDisplays.push_back(pTerm->GetDisplayText(false));
+        pTerm->GetTexts(written.m_TermTexts.emplace_back(), written.m_TermDisplays.emplace_back());
         strSum += written.m_TermDisplays.back();
     }
     // As GetSumDisplayText joins them.

@@ -43,10 +43,7 @@ STermTexts WriteTermTexts(const CExpression::TermList& terms)
     texts.m_Texts.reserve(terms.size());
     texts.m_Displays.reserve(terms.size());
     for (const auto& pTerm : terms)
-    {
-        texts.m_Texts.push_back(pTerm->GetText(false));
-        texts.m_Displays.push_back(pTerm->GetDisplayText(false));
-    }
+        pTerm->GetTexts(texts.m_Texts.emplace_back(), texts.m_Displays.emplace_back());
     return texts;
 }
 
