@@ -1,6 +1,7 @@
 #include "core/SubExpression.h"
 #include "driver/Explanation.h"
 #include "engine/Engine.h"
+#include "engine/TermWork.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -112,6 +113,29 @@ void DropZeroTerms(CExpression::TermList& terms, SResultTexts& texts)
     }
 }
 
+// A sum's text as the bracket writes it: no leading "+", and "0" for no terms.
+std::string SumOrZero(std::string strSum)
+{
+    if (!strSum.empty() && strSum[0] == '+')
+        strSum.erase(0, 1);
+    return strSum.empty() ? "0" : strSum;
+}
+
+bool IsWholeNumber(const CScalar& scalar)
+{
+    return !scalar.IsUnset() && !scalar.m_bDecimal && scalar.m_dNumerator == 0.0;
+}
+
+// A settled term of a whole number and letters at whole powers reads back from its text as
+// the very same term (a fraction or decimal power or number would be rewritten on the way).
+bool ReadsBackAsItIs(const CEqElm& term)
+{
+    if (!IsSettledTerm(term) || !IsWholeNumber(term.m_Coefficient))
+        return false;
+    return std::all_of(term.m_Elements.begin(), term.m_Elements.end(),
+                       [](const auto& pFactor) { return IsWholeNumber(pFactor->m_Power); });
+}
+
 std::string KeptOrWrittenText(const SResultTexts& texts, std::size_t i, const CEqElm& term)
 {
     if (texts.m_bKept && !texts.m_Texts[i].empty())
@@ -204,22 +228,53 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     else
         CombineLikeTerms(results);
     DropZeroTerms(results, kept);
-    std::string strBody;
-    for (std::size_t i = 0; i < results.size(); ++i)
-        strBody += KeptOrWrittenText(kept, i, *results[i]);
+    // Terms that read back from their texts as they are go into the new bracket as they
+    // stand; any other is written and read again, as the bracket's text says.
+    const bool bTakenAsTheyAre =
+        kept.m_bKept && std::all_of(results.begin(), results.end(),
+                                    [](const auto& pTerm) { return ReadsBackAsItIs(*pTerm); });
+    std::unique_ptr<CSubExpression> pResult;
+    if (bTakenAsTheyAre)
+    {
+        pResult = std::make_unique<CSubExpression>();
+        pResult->m_Terms = std::move(results);
+    }
+    else
+    {
+        std::string strBody;
+        for (std::size_t i = 0; i < results.size(); ++i)
+            strBody += KeptOrWrittenText(kept, i, *results[i]);
+        pResult = std::make_unique<CSubExpression>(strBody);
+    }
     results.clear();
-    auto pResult = std::make_unique<CSubExpression>(strBody);
     pResult->m_Power = m_Power;
     pResult->m_nOperation = m_nOperation;
     pResult->m_bNoBrackets = m_bNoBrackets;
     if (!bNarrating)
         return pResult;
     AppendEntry(m_strExplanation, "The original ", strLabel, " ", strBefore, "\r\n");
-    if (pResult->GetText(true) == strBeforeText)
+    // GetText(true), from the kept texts of the very terms it holds where it can.
+    std::string strResultText;
+    if (bTakenAsTheyAre)
+    {
+        for (std::size_t i = 0; i < pResult->m_Terms.size(); ++i)
+            strResultText += KeptOrWrittenText(kept, i, *pResult->m_Terms[i]);
+        strResultText = pResult->TextAround(SumOrZero(std::move(strResultText)), true, false, false);
+    }
+    else
+        strResultText = pResult->GetText(true);
+    if (strResultText == strBeforeText)
         AppendEntry(m_strExplanation, "Could NOT be simplified.\r\n\r\n");
     else
     {
-        written.m_strDisplay = pResult->GetDisplayText(true);
+        if (bTakenAsTheyAre)
+        {
+            std::string strSum = SumOrZero(JoinedPieces(kept.m_Displays));
+            MakeDisplayForm(strSum);
+            written.m_strDisplay = pResult->TextAround(strSum, true, true, false);
+        }
+        else
+            written.m_strDisplay = pResult->GetDisplayText(true);
         AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay,
                     "\r\n\r\n");
     }
