@@ -31,9 +31,8 @@ std::unique_ptr<CEqElm> MultiplySettled(const CEqElm& a, const CEqElm& b)
     pProduct->m_Coefficient.Multiply(b.m_Coefficient);
     CEqElm::FactorList& factors = pProduct->m_Elements;
     factors.reserve(a.m_Elements.size() + b.m_Elements.size());
-    const auto letter = [](const CEqElm::FactorList& list, std::size_t i) {
-        return static_cast<signed char>(list[i]->GetLetter());
-    };
+    const auto letter = [](const CEqElm::FactorList& list, std::size_t i)
+    { return static_cast<signed char>(list[i]->GetLetter()); };
     std::size_t i = 0;
     std::size_t j = 0;
     while (i < a.m_Elements.size() || j < b.m_Elements.size())

@@ -219,8 +219,8 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
                     "solution of the equation easier, it is not essential to reorder\r\n");
         AppendEntry(m_strExplanation, "The order is in alphabetic order of the variables and when "
                                       "powers are involved in decreasing sequence of power\r\n");
-        AppendEntry(m_strExplanation, "The reordered ", strLabel, "is:",
-                    kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
+        AppendEntry(m_strExplanation, "The reordered ", strLabel,
+                    "is:", kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
                     "\r\n");
     }
     if (kept.m_bKept)
@@ -259,7 +259,8 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     {
         for (std::size_t i = 0; i < pResult->m_Terms.size(); ++i)
             strResultText += KeptOrWrittenText(kept, i, *pResult->m_Terms[i]);
-        strResultText = pResult->TextAround(SumOrZero(std::move(strResultText)), true, false, false);
+        strResultText =
+            pResult->TextAround(SumOrZero(std::move(strResultText)), true, false, false);
     }
     else
         strResultText = pResult->GetText(true);
@@ -275,8 +276,7 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
         }
         else
             written.m_strDisplay = pResult->GetDisplayText(true);
-        AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay,
-                    "\r\n\r\n");
+        AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay, "\r\n\r\n");
     }
     return pResult;
 }

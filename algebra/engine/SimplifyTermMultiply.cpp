@@ -40,8 +40,7 @@ void MultiplyBracketsTogether(CTermWork& work)
         CheckProductSize(work, *list[w], *list[k]);
         MultiplyBrackets(*list[w], *list[k], written);
         work.Explanation() += list[w]->m_strExplanation;
-        std::unique_ptr<CSubExpression> pProduct =
-            list[w]->SimplifyParts("Subexpression", written);
+        std::unique_ptr<CSubExpression> pProduct = list[w]->SimplifyParts("Subexpression", written);
         work.Explanation() += list[w]->m_strExplanation;
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(k));
         list[w] = std::move(pProduct);

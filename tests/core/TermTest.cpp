@@ -309,3 +309,38 @@ TEST_P(TermTextTest, PrintsInternalAndDisplayForms)
 INSTANTIATE_TEST_SUITE_P(Terms, TermTextTest, testing::ValuesIn(kTermTexts),
                          [](const auto& info) { return std::string(info.param.szName); });
 } // namespace
+
+// Both texts at once must be exactly the two written one by one, whichever way the display
+// is made: rewritten from the text, or written in full where the forms differ.
+TEST(TermTexts, BothAtOnceAreEachTextAlone)
+{
+    const char* const kTerms[] = {"+3x^2!y",
+                                  "-x",
+                                  "+1",
+                                  "-%1,2$",
+                                  "+2%1,3$x",
+                                  "+2.5x",
+                                  "+x^%1,2$!",
+                                  "+x^-2!",
+                                  "+x/y",
+                                  "+2*x",
+                                  "+3(x+1)",
+                                  "+x^2.5!",
+                                  "-%3,4$x",
+                                  "+7/x^2!",
+                                  "+123456789012345678901234567890x^40!",
+                                  "+0",
+                                  "-2^3!",
+                                  "+x(y+1)^2!",
+                                  "+%1,2$(x+%1,3$)",
+                                  "+x^2%1,3$!y"};
+    for (const char* pszTerm : kTerms)
+    {
+        const CEqElm term(pszTerm);
+        std::string strText;
+        std::string strDisplay;
+        term.GetTexts(strText, strDisplay);
+        EXPECT_EQ(strText, term.GetText(false)) << pszTerm;
+        EXPECT_EQ(strDisplay, term.GetDisplayText(false)) << pszTerm;
+    }
+}

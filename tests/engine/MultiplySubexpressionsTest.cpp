@@ -54,6 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
         CProductRow{"x+1", "1/x+1", "(1+x+1/x+1)", true},
         CProductRow{"a+b", "c+d+e", "(ac+ad+ae+bc+bd+be)", false},
         CProductRow{"x+1", "x+1", "(x^2!+x+x+1)", false}, CProductRow{"2x", "3y", "(6xy)", false},
+        // letters in both terms take the sum of their powers, and a power that comes to 0 goes
+        CProductRow{"x^-1!+y", "x+z", "(1+x^-1!z+xy+yz)", false},
+        CProductRow{"xy^2!+1", "x^2!y^-2!z+y", "(x^3!z+xy^3!+x^2!y^-2!z+y)", false},
         // a product whose coefficient alone changes does not count as changed
         CProductRow{"2", "%1,2$x", "(x)", false}));
 

@@ -26,7 +26,9 @@ inline CSimplifyOutcome ExpectRequest(const char* pszInput, const char* pszResul
     EXPECT_EQ(outcome.m_strResult, pszResult) << pszInput;
     EXPECT_EQ(outcome.m_strFurther.value_or("none"), pszFurther) << pszInput;
     if (pszNarrative != nullptr)
+    {
         EXPECT_EQ(outcome.m_strExplanation, WithCrLf(pszNarrative)) << pszInput;
+    }
     EXPECT_EQ(g_strIndent, "") << pszInput;
     return outcome;
 }

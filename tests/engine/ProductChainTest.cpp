@@ -1,0 +1,307 @@
+// Products of several brackets, as a power written out or a row of brackets gives them: each
+// product's texts are written once and handed on to its simplification and to the next
+// product. What is handed on must be exactly what the bracket would write for itself.
+#include "core/SubExpression.h"
+#include "driver/Explanation.h"
+#include "engine/Engine.h"
+
+#include "NarrativeText.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+// Brackets whose terms are settled (a whole number times letters), and brackets whose terms
+// are not: fractions, decimals, powers that are not whole, divisors, starred factors, brackets.
+const char* const kBrackets[] = {
+    "x+1",      "x-1",    "2x+3",        "x^2!-x+1",
+    "a+b+c",    "y-x",    "-x-1",        "x^-1!+1",
+    "%1,2$x+1", "1.5x+2", "x^%1,2$!+1",  "2x+y/x",
+    "x*y+1",    "3",      "x^2!y-xy^2!", "123456789012345678901x+1",
+};
+
+struct CChainStep
+{
+    std::string m_strMultiplyLog;
+    std::string m_strSimplifyLog;
+    std::string m_strResult;
+};
+
+// first x second x second: the bracket multiplied, simplified, and multiplied again, with or
+// without the texts handed on.
+std::vector<CChainStep> RunChain(const char* pszFirst, const char* pszSecond, bool bHandOn)
+{
+    const CSubExpression second(pszSecond);
+    auto pBracket = std::make_unique<CSubExpression>(pszFirst);
+    SWrittenTexts written;
+    std::vector<CChainStep> steps;
+    for (int nStep = 0; nStep < 2; ++nStep)
+    {
+        CChainStep step;
+        if (bHandOn)
+            MultiplyBrackets(*pBracket, second, written);
+        else
+            pBracket->Multiply(second);
+        step.m_strMultiplyLog = pBracket->m_strExplanation;
+        std::unique_ptr<CSubExpression> pProduct =
+            bHandOn ? pBracket->SimplifyParts("Subexpression", written)
+                    : pBracket->SimplifyParts("Subexpression");
+        step.m_strSimplifyLog = pBracket->m_strExplanation;
+        step.m_strResult = pProduct->GetText(true);
+        steps.push_back(step);
+        pBracket = std::move(pProduct);
+    }
+    return steps;
+}
+
+TEST(ProductChain, HandedOnTextsAreTheBracketsOwn)
+{
+    for (const char* pszFirst : kBrackets)
+        for (const char* pszSecond : kBrackets)
+        {
+            const std::vector<CChainStep> plain = RunChain(pszFirst, pszSecond, false);
+            const std::vector<CChainStep> handedOn = RunChain(pszFirst, pszSecond, true);
+            ASSERT_EQ(plain.size(), handedOn.size());
+            for (std::size_t i = 0; i < plain.size(); ++i)
+            {
+                const std::string strWhere = std::string(pszFirst) + " x " + pszSecond +
+                                             ", product " + std::to_string(i + 1);
+                EXPECT_EQ(handedOn[i].m_strMultiplyLog, plain[i].m_strMultiplyLog) << strWhere;
+                EXPECT_EQ(handedOn[i].m_strSimplifyLog, plain[i].m_strSimplifyLog) << strWhere;
+                EXPECT_EQ(handedOn[i].m_strResult, plain[i].m_strResult) << strWhere;
+            }
+            EXPECT_TRUE(g_strIndent.empty());
+        }
+}
+
+// A bracket that reads back as it stands, handed over without being written and read again,
+// must be the bracket its text reads as: the same texts, and the same result when used again.
+TEST(ProductChain, TakenTermsReadBackAsTheyAre)
+{
+    for (const char* pszFirst : kBrackets)
+    {
+        SWrittenTexts written;
+        CSubExpression bracket(pszFirst);
+        const CSubExpression second("x+y");
+        MultiplyBrackets(bracket, second, written);
+        const std::unique_ptr<CSubExpression> pProduct =
+            bracket.SimplifyParts("Subexpression", written);
+        const CSubExpression reread(pProduct->GetSumText());
+        EXPECT_EQ(reread.GetSumText(), pProduct->GetSumText()) << pszFirst;
+        EXPECT_EQ(reread.GetSumDisplayText(), pProduct->GetSumDisplayText()) << pszFirst;
+        ASSERT_EQ(reread.m_Terms.size(), pProduct->m_Terms.size()) << pszFirst;
+        for (std::size_t i = 0; i < reread.m_Terms.size(); ++i)
+            EXPECT_EQ(reread.m_Terms[i]->CompareElements(*pProduct->m_Terms[i]), 0)
+                << pszFirst << " term " << i;
+    }
+}
+
+// Kept texts go through combining in step with their terms: runs of like terms, pairs that
+// cancel, and a like term after a cancelled pair (which starts afresh).
+TEST(ProductChain, CombiningKeepsTextsInStep)
+{
+    const char* const kSums[] = {
+        "x+x+x+y", "x-x+x", "2x+x-3x+y", "x-x-x-x", "y+x+x-2x", "3+4-7", "x^2!+x^2!-2x^2!+x+x-x",
+        "a+b"};
+    for (const char* pszSum : kSums)
+    {
+        CExpression plain(pszSum);
+        CExpression kept(pszSum);
+        std::vector<std::string> texts;
+        std::vector<std::string> displays;
+        for (const auto& pTerm : kept.m_Terms)
+        {
+            texts.push_back(pTerm->GetText(false));
+            displays.push_back(pTerm->GetDisplayText(false));
+        }
+        const bool bPlain = plain.CombineLikeTerms(plain.m_Terms);
+        const bool bKept = kept.CombineLikeTerms(kept.m_Terms, texts, displays);
+        EXPECT_EQ(bKept, bPlain) << pszSum;
+        EXPECT_EQ(kept.m_strExplanation, plain.m_strExplanation) << pszSum;
+        EXPECT_EQ(kept.GetSumText(), plain.GetSumText()) << pszSum;
+        ASSERT_EQ(texts.size(), kept.m_Terms.size()) << pszSum;
+        ASSERT_EQ(displays.size(), kept.m_Terms.size()) << pszSum;
+        for (std::size_t i = 0; i < texts.size(); ++i)
+        {
+            EXPECT_EQ(texts[i], kept.m_Terms[i]->GetText(false)) << pszSum << " term " << i;
+            EXPECT_EQ(displays[i], kept.m_Terms[i]->GetDisplayText(false))
+                << pszSum << " term " << i;
+        }
+    }
+}
+
+TEST(ProductChain, ACancelledPairLeavesTheTermBeforeIt)
+{
+    CExpression sum("x+x-2x+x");
+    sum.CombineLikeTerms(sum.m_Terms);
+    // x+x gives 2x, 2x-2x cancels, and the last x stands alone.
+    EXPECT_EQ(sum.GetSumText(), "x");
+}
+
+struct CTermRow
+{
+    const char* m_pszTerm;
+    const char* m_pszResult;
+    bool m_bSettled; // comes out as it went in, without the phases
+};
+
+// Only a term the phases would give back unchanged skips them; a term they would reorder,
+// merge or drop a factor of goes through them.
+TEST(ProductChain, OnlyTermsAlreadySimpleSkipThePhases)
+{
+    const CTermRow kRows[] = {
+        {"+3x^2!y", "+3x^2!y", true}, {"-7", "-7", true},        {"+1.5", "+1.5", true},
+        {"+x^-1!y", "+x^-1!y", true}, {"-x", "-x", true},        {"+%1,2$x", "+%1,2$x", true},
+        {"+1.5x", "+1.5x", false},    {"+x/yz", "+xz/y", false}, {"+yx", "+xy", false},
+        {"+xx", "+x^2!", false},      {"+x^0!y", "+y", false},   {"+2*x", "+2*x", false},
+        {"+0x", "+0", false}};
+    for (const CTermRow& row : kRows)
+    {
+        CEqElm term(row.m_pszTerm);
+        CExpression::TermList output;
+        EXPECT_EQ(SimplifyTerm(term, output), row.m_bSettled) << row.m_pszTerm;
+        ASSERT_EQ(output.size(), 1U) << row.m_pszTerm;
+        EXPECT_EQ(output.front()->GetText(false), row.m_pszResult) << row.m_pszTerm;
+        if (row.m_bSettled)
+        {
+            EXPECT_TRUE(term.GetExplanation().empty()) << row.m_pszTerm;
+        }
+    }
+    EXPECT_TRUE(g_strIndent.empty());
+}
+
+struct CChainNarrative
+{
+    const char* m_pszInput;
+    const char* m_pszResult;
+    const char* m_pszNarrative;
+};
+
+class ProductChainNarrative : public testing::TestWithParam<CChainNarrative>
+{
+};
+
+// Whole narratives of chains on the rarer paths: a pair that cancels and a product that could
+// not be simplified, a reordered bracket, and powers that are not whole (written and read).
+TEST_P(ProductChainNarrative, MatchesWordForWord)
+{
+    const CChainNarrative& row = GetParam();
+    ExpectRequest(row.m_pszInput, row.m_pszResult, "none", row.m_pszNarrative);
+}
+
+const CChainNarrative kNarratives[] = {
+    {"(x+1)(x-1)(x+1)", "x^3!+x^2!-x-1",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x+1)(x-1)(x+1)
+
+Simplifying +(x+1)(x-1)(x+1)
+
+        We multiply (x+1) By (x-1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x^2-x+x-1)
+        Attempting to simplify the Subexpression(x^2-x+x-1)
+
+        Combine -x with +x Giving Nothing (they cancel each other out)
+
+        The original Subexpression (x^2-x+x-1)
+        Has been simplified to: (x^2-1)
+
+        We multiply (x^2-1) By (x+1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x^3+x^2-x-1)
+        Attempting to simplify the Subexpression(x^3+x^2-x-1)
+
+        The original Subexpression (x^3+x^2-x-1)
+        Could NOT be simplified.
+
+        Merge the subexpression (x^3+x^2-x-1) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:+x^3+x^2-x-1
+
+The original Expression  (x+1)(x-1)(x+1)
+Has been simplified to: x^3+x^2-x-1
+
+Merge the subexpression x^3+x^2-x-1 into the main expression, i.e. remove brackets.
+
+)txt"},
+    {"(y-x)(x+y)(x-y)", "-x^3!+x^2!y+xy^2!-y^3!",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (y-x)(x+y)(x-y)
+
+Simplifying +(y-x)(x+y)(x-y)
+
+        The subexpression (y-x) will be simplifyed.
+                Attempting to simplify the Subexpression(y-x)
+
+                Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                The reordered Subexpressionis:-x+y
+                The original Subexpression (y-x)
+                Has been simplified to: (-x+y)
+
+        We multiply (-x+y) By (x+y)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (-x^2-xy+xy+y^2)
+        Attempting to simplify the Subexpression(-x^2-xy+xy+y^2)
+
+        Combine -xy with +xy Giving Nothing (they cancel each other out)
+
+        The original Subexpression (-x^2-xy+xy+y^2)
+        Has been simplified to: (-x^2+y^2)
+
+        We multiply (-x^2+y^2) By (x-y)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (-x^3+x^2y+xy^2-y^3)
+        Attempting to simplify the Subexpression(-x^3+x^2y+xy^2-y^3)
+
+        The original Subexpression (-x^3+x^2y+xy^2-y^3)
+        Could NOT be simplified.
+
+        Merge the subexpression (-x^3+x^2y+xy^2-y^3) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:-x^3+x^2y+xy^2-y^3
+
+The original Expression  (y-x)(x+y)(x-y)
+Has been simplified to: -x^3+x^2y+xy^2-y^3
+
+Merge the subexpression -x^3+x^2y+xy^2-y^3 into the main expression, i.e. remove brackets.
+
+)txt"},
+    {"(x^%1,2$!+1)^2!", "x+2x^%1,2$!+1",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x^(1/2)+1)^2
+
+Simplifying +(x^(1/2)+1)^2
+
+        The subexpression (x^(1/2)+1)^2 is raised to a power, rewrite this as:(x^(1/2)+1)(x^(1/2)+1)
+        We multiply (x^(1/2)+1) By (x^(1/2)+1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x+x^(1/2)+x^(1/2)+1)
+        Attempting to simplify the Subexpression(x+x^(1/2)+x^(1/2)+1)
+
+        Combine +x^(1/2) with +x^(1/2) Giving +2x^(1/2)
+
+        The original Subexpression (x+x^(1/2)+x^(1/2)+1)
+        Has been simplified to: (x+2x^(1/2)+1)
+
+        Merge the subexpression (x+2x^(1/2)+1) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:+x+2x^(1/2)+1
+
+The original Expression  (x^(1/2)+1)^2
+Has been simplified to: x+2x^(1/2)+1
+
+Merge the subexpression x+2x^(1/2)+1 into the main expression, i.e. remove brackets.
+
+)txt"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Requests, ProductChainNarrative, testing::ValuesIn(kNarratives));
+} // namespace
