@@ -67,6 +67,61 @@ bool DisplaysAsText(const CEqElm& term)
     return true;
 }
 
+// Letters at whole powers, written side by side, after a whole number: the most common term
+// by far (every term of a product of sums), written in one pass by WritePlainTexts.
+bool IsPlainLetterTerm(const CEqElm& term)
+{
+    const CScalar& coefficient = term.m_Coefficient;
+    if (!term.HasFactors() || coefficient.IsUnset() || coefficient.m_bDecimal ||
+        coefficient.m_dNumerator != 0.0)
+        return false;
+    for (const auto& pFactor : term.m_Elements)
+    {
+        const CScalar& power = pFactor->m_Power;
+        if (!pFactor->IsVariable() || pFactor->m_nOperation != CEqElmAtom::kJuxtaposed)
+            return false;
+        if (!power.IsOne(true) && (power.IsUnset() || power.m_bDecimal || power.m_dNumerator != 0.0))
+            return false;
+    }
+    return true;
+}
+
+// What TextForm writes for such a term, the text and (when asked) the display text at once:
+// the sign, the digits unless the number is one, then each letter and its power; the display
+// leaves out the "!" that closes a power.
+void WritePlainTexts(const CEqElm& term, std::string& strText, std::string* pDisplay)
+{
+    const CScalar& coefficient = term.m_Coefficient;
+    strText.clear();
+    strText += coefficient.m_nSign <= 0 ? '-' : '+';
+    if (!coefficient.IsOne(false))
+    {
+        if (coefficient.m_Whole.IsZero())
+            strText += '0';
+        else
+            coefficient.m_Whole.AppendText(strText);
+    }
+    for (const auto& pFactor : term.m_Elements)
+    {
+        strText += pFactor->GetLetter();
+        const CScalar& power = pFactor->m_Power;
+        if (power.IsOne(true))
+            continue;
+        strText += '^';
+        if (power.m_nSign < 0)
+            strText += '-';
+        power.m_Whole.AppendText(strText);
+        strText += '!';
+    }
+    if (pDisplay == nullptr)
+        return;
+    pDisplay->clear();
+    pDisplay->reserve(strText.size());
+    for (const char c : strText)
+        if (c != '!')
+            *pDisplay += c;
+}
+
 bool IsSignOnly(const std::string& strText)
 {
     return strText.empty() || strText == "+" || strText == "-";
@@ -79,6 +134,13 @@ bool IsSignOnly(const std::string& strText)
 // coefficient when it was written as a factor of its own.
 std::string CEqElm::TextForm(bool bBracketSign, bool bDisplay) const
 {
+    if (!bBracketSign && IsPlainLetterTerm(*this))
+    {
+        std::string strText;
+        std::string strDisplay;
+        WritePlainTexts(*this, strText, bDisplay ? &strDisplay : nullptr);
+        return bDisplay ? strDisplay : strText;
+    }
     std::string strResult =
         CoefficientText(m_Coefficient, m_Elements.empty(), bBracketSign, bDisplay);
     if (m_Elements.empty())
@@ -131,6 +193,8 @@ std::string CEqElm::GetDisplayText(bool bBracketSign) const
 
 void CEqElm::GetTexts(std::string& strText, std::string& strDisplay) const
 {
+    if (IsPlainLetterTerm(*this))
+        return WritePlainTexts(*this, strText, &strDisplay);
     strText = TextForm(false, false);
     if (!DisplaysAsText(*this))
     {
