@@ -19,6 +19,10 @@ struct SWrittenTexts
     std::vector<std::string> m_TermTexts;
     std::vector<std::string> m_TermDisplays;
     std::string m_strDisplay;
+    // The bracket is about to be replaced by its simplified copy (a product in a chain): the
+    // terms that are already as simple as they get move into the copy instead of being
+    // copied, and the bracket keeps only its other terms.
+    bool m_bReplacing = false;
 
     bool HasTermTexts(std::size_t nTerms) const
     {
@@ -76,7 +80,7 @@ public:
     // A new, simplified copy; only this subexpression's explanation is rewritten.
     std::unique_ptr<CSubExpression> SimplifyParts(const std::string& strName);
     // The same, taking the terms' texts from a caller that has written them and leaving the
-    // new copy's GetDisplayText(true) there (see SWrittenTexts).
+    // copy's GetDisplayText(true) there (see SWrittenTexts).
     std::unique_ptr<CSubExpression> SimplifyParts(const std::string& strName,
                                                   SWrittenTexts& written);
     // Clears the divisions inside by a common divisor; appends the replacing factors.

@@ -80,7 +80,8 @@ bool IsPlainLetterTerm(const CEqElm& term)
         const CScalar& power = pFactor->m_Power;
         if (!pFactor->IsVariable() || pFactor->m_nOperation != CEqElmAtom::kJuxtaposed)
             return false;
-        if (!power.IsOne(true) && (power.IsUnset() || power.m_bDecimal || power.m_dNumerator != 0.0))
+        if (!power.IsOne(true) &&
+            (power.IsUnset() || power.m_bDecimal || power.m_dNumerator != 0.0))
             return false;
     }
     return true;

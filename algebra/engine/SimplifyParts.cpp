@@ -192,6 +192,18 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     for (std::size_t i = 0; i < m_Terms.size(); ++i)
     {
         CEqElm& term = *m_Terms[i];
+        if (written.m_bReplacing &&
+            KeepSettledTerm(term, bNarrating ? &before.m_Texts[i] : nullptr))
+        {
+            // As it went in: the term itself, with the texts it had.
+            results.push_back(std::move(m_Terms[i]));
+            if (kept.m_bKept)
+            {
+                kept.m_Texts.push_back(std::move(before.m_Texts[i]));
+                kept.m_Displays.push_back(std::move(before.m_Displays[i]));
+            }
+            continue;
+        }
         if (bNarrating)
         {
             if (SimplifyTerm(term, results, before.m_Texts[i], before.m_Displays[i]) &&
@@ -208,6 +220,7 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
             SimplifyTerm(term, results);
         m_strExplanation += term.GetExplanation();
     }
+    std::erase(m_Terms, nullptr);
     // Kept texts are the texts before, so the sum has not changed.
     if (bNarrating && !kept.m_bKept && SumText(results) != strBeforeSum)
         AppendEntry(m_strExplanation, "The parts making up the ", strLabel,

@@ -30,6 +30,7 @@ void MultiplyBracketsTogether(CTermWork& work)
     // Each product's texts are written once, for the narrative lines of the product, of its
     // simplification and of the next product.
     SWrittenTexts written;
+    written.m_bReplacing = true;
     for (std::size_t k = w + 1; k < list.size();)
     {
         if (!IsMultiplierEntry(*list[k]))

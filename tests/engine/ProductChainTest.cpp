@@ -38,6 +38,8 @@ std::vector<CChainStep> RunChain(const char* pszFirst, const char* pszSecond, bo
     const CSubExpression second(pszSecond);
     auto pBracket = std::make_unique<CSubExpression>(pszFirst);
     SWrittenTexts written;
+    // As a chain does it: each bracket is replaced by its simplified copy.
+    written.m_bReplacing = true;
     std::vector<CChainStep> steps;
     for (int nStep = 0; nStep < 2; ++nStep)
     {
