@@ -298,6 +298,115 @@ The Equation still has divisions, these can be removed by multiplying both sides
 
 The Equation finally becomes: x+2=0
 )txt"},
+    // Chains of products on the rarer paths: a pair that cancels and a product that could not
+    // be simplified, a reordered bracket, and powers that are not whole (written and read).
+    {"(x+1)(x-1)(x+1)", "x^3!+x^2!-x-1", "",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x+1)(x-1)(x+1)
+
+Simplifying +(x+1)(x-1)(x+1)
+
+        We multiply (x+1) By (x-1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x^2-x+x-1)
+        Attempting to simplify the Subexpression(x^2-x+x-1)
+
+        Combine -x with +x Giving Nothing (they cancel each other out)
+
+        The original Subexpression (x^2-x+x-1)
+        Has been simplified to: (x^2-1)
+
+        We multiply (x^2-1) By (x+1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x^3+x^2-x-1)
+        Attempting to simplify the Subexpression(x^3+x^2-x-1)
+
+        The original Subexpression (x^3+x^2-x-1)
+        Could NOT be simplified.
+
+        Merge the subexpression (x^3+x^2-x-1) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:+x^3+x^2-x-1
+
+The original Expression  (x+1)(x-1)(x+1)
+Has been simplified to: x^3+x^2-x-1
+
+Merge the subexpression x^3+x^2-x-1 into the main expression, i.e. remove brackets.
+
+)txt"},
+    {"(y-x)(x+y)(x-y)", "-x^3!+x^2!y+xy^2!-y^3!", "",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (y-x)(x+y)(x-y)
+
+Simplifying +(y-x)(x+y)(x-y)
+
+        The subexpression (y-x) will be simplifyed.
+                Attempting to simplify the Subexpression(y-x)
+
+                Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                The reordered Subexpressionis:-x+y
+                The original Subexpression (y-x)
+                Has been simplified to: (-x+y)
+
+        We multiply (-x+y) By (x+y)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (-x^2-xy+xy+y^2)
+        Attempting to simplify the Subexpression(-x^2-xy+xy+y^2)
+
+        Combine -xy with +xy Giving Nothing (they cancel each other out)
+
+        The original Subexpression (-x^2-xy+xy+y^2)
+        Has been simplified to: (-x^2+y^2)
+
+        We multiply (-x^2+y^2) By (x-y)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (-x^3+x^2y+xy^2-y^3)
+        Attempting to simplify the Subexpression(-x^3+x^2y+xy^2-y^3)
+
+        The original Subexpression (-x^3+x^2y+xy^2-y^3)
+        Could NOT be simplified.
+
+        Merge the subexpression (-x^3+x^2y+xy^2-y^3) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:-x^3+x^2y+xy^2-y^3
+
+The original Expression  (y-x)(x+y)(x-y)
+Has been simplified to: -x^3+x^2y+xy^2-y^3
+
+Merge the subexpression -x^3+x^2y+xy^2-y^3 into the main expression, i.e. remove brackets.
+
+)txt"},
+    {"(x^%1,2$!+1)^2!", "x+2x^%1,2$!+1", "",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x^(1/2)+1)^2
+
+Simplifying +(x^(1/2)+1)^2
+
+        The subexpression (x^(1/2)+1)^2 is raised to a power, rewrite this as:(x^(1/2)+1)(x^(1/2)+1)
+        We multiply (x^(1/2)+1) By (x^(1/2)+1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x+x^(1/2)+x^(1/2)+1)
+        Attempting to simplify the Subexpression(x+x^(1/2)+x^(1/2)+1)
+
+        Combine +x^(1/2) with +x^(1/2) Giving +2x^(1/2)
+
+        The original Subexpression (x+x^(1/2)+x^(1/2)+1)
+        Has been simplified to: (x+2x^(1/2)+1)
+
+        Merge the subexpression (x+2x^(1/2)+1) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:+x+2x^(1/2)+1
+
+The original Expression  (x^(1/2)+1)^2
+Has been simplified to: x+2x^(1/2)+1
+
+Merge the subexpression x+2x^(1/2)+1 into the main expression, i.e. remove brackets.
+
+)txt"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Requests, NarrativeTest, testing::ValuesIn(kNarratives));
