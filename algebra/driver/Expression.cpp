@@ -10,25 +10,49 @@ CExpression::CExpression(std::string_view strText)
 
 namespace
 {
-std::string JoinTerms(const CExpression::TermList& terms, bool bDisplay)
+// The joined terms as a sum reads: no leading "+", and "0" for no terms.
+std::string AsSum(std::string strJoined)
+{
+    if (!strJoined.empty() && strJoined[0] == '+')
+        strJoined.erase(0, 1);
+    return strJoined.empty() ? "0" : strJoined;
+}
+
+std::string Joined(const std::vector<std::string>& pieces)
 {
     std::string strText;
-    for (const auto& pTerm : terms)
-        strText += bDisplay ? pTerm->GetDisplayText(false) : pTerm->GetText(false);
-    if (!strText.empty() && strText[0] == '+')
-        strText.erase(0, 1);
-    return strText.empty() ? "0" : strText;
+    for (const auto& strPiece : pieces)
+        strText += strPiece;
+    return strText;
 }
 } // namespace
 
 std::string CExpression::GetSumText() const
 {
-    return JoinTerms(m_Terms, false);
+    std::string strText;
+    for (const auto& pTerm : m_Terms)
+        strText += pTerm->GetText(false);
+    return AsSum(std::move(strText));
 }
 
 std::string CExpression::GetSumDisplayText() const
 {
-    std::string strText = JoinTerms(m_Terms, true);
+    std::string strText;
+    for (const auto& pTerm : m_Terms)
+        strText += pTerm->GetDisplayText(false);
+    strText = AsSum(std::move(strText));
+    MakeDisplayForm(strText);
+    return strText;
+}
+
+std::string CExpression::SumOfTexts(const std::vector<std::string>& termTexts)
+{
+    return AsSum(Joined(termTexts));
+}
+
+std::string CExpression::SumOfDisplays(const std::vector<std::string>& termDisplays)
+{
+    std::string strText = AsSum(Joined(termDisplays));
     MakeDisplayForm(strText);
     return strText;
 }

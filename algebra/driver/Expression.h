@@ -49,6 +49,9 @@ public:
     // The sum's own texts, whatever the subclass prints around them.
     std::string GetSumText() const;
     std::string GetSumDisplayText() const;
+    // The same from the terms' GetText(false) or GetDisplayText(false), already written.
+    static std::string SumOfTexts(const std::vector<std::string>& termTexts);
+    static std::string SumOfDisplays(const std::vector<std::string>& termDisplays);
 
     void AppendTerm(std::unique_ptr<CEqElm> pTerm);
     void AppendTerms(const CExpression& other);
@@ -57,6 +60,9 @@ public:
     void InsertTerm(const CEqElm& term);
     // Stable sort by CompareElements (adjacent swaps); true when anything moved.
     static bool SortTerms(TermList& terms);
+    // The same, carrying the terms' texts along where they are kept in step with the terms.
+    static bool SortTerms(TermList& terms, std::vector<std::string>& texts,
+                          std::vector<std::string>& displays);
     // Folds adjacent like terms of a sorted list, narrating into this log; true when
     // anything was combined.
     bool CombineLikeTerms(TermList& terms);

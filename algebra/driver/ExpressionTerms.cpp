@@ -34,12 +34,26 @@ void CExpression::InsertTerm(const CEqElm& term)
 // appended) costs one pass plus their moves rather than a pass per place they move.
 bool CExpression::SortTerms(TermList& terms)
 {
+    std::vector<std::string> texts;
+    std::vector<std::string> displays;
+    return SortTerms(terms, texts, displays);
+}
+
+bool CExpression::SortTerms(TermList& terms, std::vector<std::string>& texts,
+                            std::vector<std::string>& displays)
+{
+    const bool bTextsKept = texts.size() == terms.size() && displays.size() == terms.size();
     bool bAnySwap = false;
     for (size_t i = 1; i < terms.size(); ++i)
     {
         for (size_t j = i; j > 0 && terms[j - 1]->CompareElements(*terms[j]) > 0; --j)
         {
             std::swap(terms[j - 1], terms[j]);
+            if (bTextsKept)
+            {
+                std::swap(texts[j - 1], texts[j]);
+                std::swap(displays[j - 1], displays[j]);
+            }
             bAnySwap = true;
         }
     }

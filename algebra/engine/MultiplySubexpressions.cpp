@@ -10,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -54,10 +55,10 @@ std::unique_ptr<CEqElm> MultiplySettled(const CEqElm& a, const CEqElm& b)
 }
 
 // a x b -> one term: coefficients multiplied, every factor added in canonical order, so that
-// x times x is x^2 at once.
-std::unique_ptr<CEqElm> MultiplyMerged(const CEqElm& a, const CEqElm& b)
+// x times x is x^2 at once. Two settled terms merge their letters instead.
+std::unique_ptr<CEqElm> MultiplyMerged(const CEqElm& a, const CEqElm& b, bool bBothSettled)
 {
-    if (IsSettledTerm(a) && IsSettledTerm(b))
+    if (bBothSettled)
         return MultiplySettled(a, b);
     auto pProduct = std::make_unique<CEqElm>();
     pProduct->m_Coefficient = a.m_Coefficient;
@@ -75,11 +76,20 @@ CExpression::TermList MultiplyAllTerms(const CExpression::TermList& first,
 {
     if (first.size() * second.size() > static_cast<std::size_t>(kMaxTermsInOneProduct))
         throw CAlgebraError(kExpressionTooLarge);
+    // Each term is looked at once, not once for every term it meets.
+    std::vector<bool> secondSettled;
+    secondSettled.reserve(second.size());
+    for (const auto& pRight : second)
+        secondSettled.push_back(IsSettledTerm(*pRight));
     CExpression::TermList products;
     products.reserve(first.size() * second.size());
     for (const auto& pLeft : first)
-        for (const auto& pRight : second)
-            products.push_back(MultiplyMerged(*pLeft, *pRight));
+    {
+        const bool bLeftSettled = IsSettledTerm(*pLeft);
+        for (std::size_t j = 0; j < second.size(); ++j)
+            products.push_back(
+                MultiplyMerged(*pLeft, *second[j], bLeftSettled && secondSettled[j]));
+    }
     return products;
 }
 
@@ -132,18 +142,9 @@ std::string WriteProductTexts(const CExpression& receiver, SWrittenTexts& writte
 {
     written.m_TermTexts.reserve(receiver.m_Terms.size());
     written.m_TermDisplays.reserve(receiver.m_Terms.size());
-    std::string strSum;
     for (const auto& pTerm : receiver.m_Terms)
-    {
         pTerm->GetTexts(written.m_TermTexts.emplace_back(), written.m_TermDisplays.emplace_back());
-        strSum += written.m_TermDisplays.back();
-    }
-    // As GetSumDisplayText joins them.
-    if (!strSum.empty() && strSum[0] == '+')
-        strSum.erase(0, 1);
-    if (strSum.empty())
-        strSum = "0";
-    MakeDisplayForm(strSum);
+    const std::string strSum = CExpression::SumOfDisplays(written.m_TermDisplays);
     const CSubExpression* pBracket = receiver.AsSubExpression();
     return pBracket ? pBracket->TextAround(strSum, true, true, false) : strSum;
 }

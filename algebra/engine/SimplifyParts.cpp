@@ -77,26 +77,6 @@ struct SResultTexts
     std::vector<std::string> m_Displays;
 };
 
-// Sorts as CExpression::SortTerms does (the same adjacent swaps, so the same order), carrying
-// the kept texts along.
-bool SortTermsWithTexts(CExpression::TermList& terms, SResultTexts& texts)
-{
-    if (!texts.m_bKept)
-        return CExpression::SortTerms(terms);
-    bool bAnySwap = false;
-    for (std::size_t i = 1; i < terms.size(); ++i)
-    {
-        for (std::size_t j = i; j > 0 && terms[j - 1]->CompareElements(*terms[j]) > 0; --j)
-        {
-            std::swap(terms[j - 1], terms[j]);
-            std::swap(texts.m_Texts[j - 1], texts.m_Texts[j]);
-            std::swap(texts.m_Displays[j - 1], texts.m_Displays[j]);
-            bAnySwap = true;
-        }
-    }
-    return bAnySwap;
-}
-
 // A zero term adds nothing to a sum: x+0 -> x, and a bracket of zeros is empty (zero).
 void DropZeroTerms(CExpression::TermList& terms, SResultTexts& texts)
 {
@@ -111,14 +91,6 @@ void DropZeroTerms(CExpression::TermList& terms, SResultTexts& texts)
             texts.m_Displays.erase(texts.m_Displays.begin() + static_cast<std::ptrdiff_t>(i));
         }
     }
-}
-
-// A sum's text as the bracket writes it: no leading "+", and "0" for no terms.
-std::string SumOrZero(std::string strSum)
-{
-    if (!strSum.empty() && strSum[0] == '+')
-        strSum.erase(0, 1);
-    return strSum.empty() ? "0" : strSum;
 }
 
 bool IsWholeNumber(const CScalar& scalar)
@@ -169,20 +141,13 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     written.ForgetTermTexts();
     written.m_strDisplay.clear();
     // GetDisplayText(false) and SumText(m_Terms), from the texts just written.
-    std::string strBefore;
-    if (bNarrating)
-    {
-        std::string strDisplaySum = JoinedSum(before.m_Displays);
-        if (strDisplaySum.empty())
-            strDisplaySum = "0";
-        MakeDisplayForm(strDisplaySum);
-        strBefore = TextAround(strDisplaySum, false, true, false);
-    }
+    const std::string strBefore =
+        bNarrating ? TextAround(SumOfDisplays(before.m_Displays), false, true, false)
+                   : std::string();
     const std::string strBeforeSum = bNarrating ? JoinedSum(before.m_Texts) : std::string();
     // GetText(true), from the sum just written rather than writing every term again.
     const std::string strBeforeText =
-        bNarrating ? TextAround(strBeforeSum.empty() ? "0" : strBeforeSum, true, false, false)
-                   : std::string();
+        bNarrating ? TextAround(SumOfTexts(before.m_Texts), true, false, false) : std::string();
     if (!m_Terms.empty() && bNarrating)
         AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
                     "\r\n\r\n");
@@ -225,7 +190,7 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     if (bNarrating && !kept.m_bKept && SumText(results) != strBeforeSum)
         AppendEntry(m_strExplanation, "The parts making up the ", strLabel,
                     " have now been simplified to:", SumDisplayText(results), "\r\n\r\n");
-    if (SortTermsWithTexts(results, kept) && bNarrating)
+    if (SortTerms(results, kept.m_Texts, kept.m_Displays) && bNarrating)
     {
         AppendEntry(m_strExplanation,
                     "Brimlet now reorders this expression, this makes the following stage and "
@@ -236,10 +201,7 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
                     "is:", kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
                     "\r\n");
     }
-    if (kept.m_bKept)
-        CombineLikeTerms(results, kept.m_Texts, kept.m_Displays);
-    else
-        CombineLikeTerms(results);
+    CombineLikeTerms(results, kept.m_Texts, kept.m_Displays);
     DropZeroTerms(results, kept);
     // Terms that read back from their texts as they are go into the new bracket as they
     // stand; any other is written and read again, as the bracket's text says.
@@ -266,29 +228,18 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     if (!bNarrating)
         return pResult;
     AppendEntry(m_strExplanation, "The original ", strLabel, " ", strBefore, "\r\n");
-    // GetText(true), from the kept texts of the very terms it holds where it can.
-    std::string strResultText;
-    if (bTakenAsTheyAre)
-    {
-        for (std::size_t i = 0; i < pResult->m_Terms.size(); ++i)
-            strResultText += KeptOrWrittenText(kept, i, *pResult->m_Terms[i]);
-        strResultText =
-            pResult->TextAround(SumOrZero(std::move(strResultText)), true, false, false);
-    }
-    else
-        strResultText = pResult->GetText(true);
+    // GetText(true) and GetDisplayText(true), from the kept texts of the very terms it holds
+    // where it can: they are all written while narrating.
+    const std::string strResultText =
+        bTakenAsTheyAre ? pResult->TextAround(SumOfTexts(kept.m_Texts), true, false, false)
+                        : pResult->GetText(true);
     if (strResultText == strBeforeText)
         AppendEntry(m_strExplanation, "Could NOT be simplified.\r\n\r\n");
     else
     {
-        if (bTakenAsTheyAre)
-        {
-            std::string strSum = SumOrZero(JoinedPieces(kept.m_Displays));
-            MakeDisplayForm(strSum);
-            written.m_strDisplay = pResult->TextAround(strSum, true, true, false);
-        }
-        else
-            written.m_strDisplay = pResult->GetDisplayText(true);
+        written.m_strDisplay =
+            bTakenAsTheyAre ? pResult->TextAround(SumOfDisplays(kept.m_Displays), true, true, false)
+                            : pResult->GetDisplayText(true);
         AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay, "\r\n\r\n");
     }
     return pResult;

@@ -78,28 +78,6 @@ TEST(ProductChain, HandedOnTextsAreTheBracketsOwn)
         }
 }
 
-// A bracket that reads back as it stands, handed over without being written and read again,
-// must be the bracket its text reads as: the same texts, and the same result when used again.
-TEST(ProductChain, TakenTermsReadBackAsTheyAre)
-{
-    for (const char* pszFirst : kBrackets)
-    {
-        SWrittenTexts written;
-        CSubExpression bracket(pszFirst);
-        const CSubExpression second("x+y");
-        MultiplyBrackets(bracket, second, written);
-        const std::unique_ptr<CSubExpression> pProduct =
-            bracket.SimplifyParts("Subexpression", written);
-        const CSubExpression reread(pProduct->GetSumText());
-        EXPECT_EQ(reread.GetSumText(), pProduct->GetSumText()) << pszFirst;
-        EXPECT_EQ(reread.GetSumDisplayText(), pProduct->GetSumDisplayText()) << pszFirst;
-        ASSERT_EQ(reread.m_Terms.size(), pProduct->m_Terms.size()) << pszFirst;
-        for (std::size_t i = 0; i < reread.m_Terms.size(); ++i)
-            EXPECT_EQ(reread.m_Terms[i]->CompareElements(*pProduct->m_Terms[i]), 0)
-                << pszFirst << " term " << i;
-    }
-}
-
 // Kept texts go through combining in step with their terms: runs of like terms, pairs that
 // cancel, and a like term after a cancelled pair (which starts afresh).
 TEST(ProductChain, CombiningKeepsTextsInStep)
