@@ -13,5 +13,6 @@ public:
     explicit CZelvixAboutDialog(QWidget* pParent = nullptr);
 };
 
-// The control's icon: a small stacked fraction, drawn rather than shipped.
-QPixmap CreateZelvixIcon();
+// The control's icon: a small stacked fraction, drawn rather than shipped. Exported, as the
+// Designer plugin shows it in the widget box.
+ZELVIX_EXPORT QPixmap CreateZelvixIcon();

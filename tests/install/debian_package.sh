@@ -46,6 +46,9 @@ root=$work/unpacked
 rm -rf "$root"
 dpkg-deb -x "$deb" "$root"
 run_programs "$root/usr/bin" "$work"
+if [ -n "${ZELVIX_PLUGIN_CHECK:-}" ]; then
+  check_designer_plugin "$root/usr/lib/$multiarch/qt6/plugins" "$root/usr/include/zelvix" "$work"
+fi
 
 # Findings that are intended are explained in the package's own lintian overrides.
 if command -v lintian >/dev/null; then

@@ -129,6 +129,7 @@ TEST(ZelvixLibraryTest, DesignerPluginPlacesTheEditor)
     auto* pPlugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
     ASSERT_TRUE(pPlugin) << loader.errorString().toStdString();
     EXPECT_EQ(pPlugin->name(), QStringLiteral("CZelvixCtrl"));
+    EXPECT_FALSE(pPlugin->icon().isNull()); // Designer's widget box draws it at start-up
     EXPECT_TRUE(pPlugin->domXml().contains(QStringLiteral("<property name=\"ReadOnly\">")));
     QWidget form;
     EXPECT_TRUE(qobject_cast<CZelvixCtrl*>(pPlugin->createWidget(&form)));
