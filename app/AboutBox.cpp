@@ -24,8 +24,11 @@ void ShowAboutBox(QWidget* pParent)
     box.setWindowTitle(QObject::tr("About Fennory"));
     box.setIconPixmap(QIcon(QStringLiteral(":/fennory.png")).pixmap(64, 64));
     box.setText(QObject::tr("<b>Fennory, Version 1.0</b>"));
-    box.setInformativeText(QObject::tr(
-        "Simplifies equations and expressions step by step and tells how it was done."));
+    box.setInformativeText(
+        QObject::tr("<p>Simplifies equations and expressions step by step and tells how it was "
+                    "done.</p><p>Fennory is free software under the GNU General Public License, "
+                    "version 3 or later. Its equation editor, Zelvix, is under the GNU Lesser "
+                    "General Public License, version 3 or later. There is no warranty.</p>"));
     box.setStandardButtons(QMessageBox::Ok);
     box.exec();
 }

@@ -8,7 +8,7 @@
 set(CPACK_PACKAGE_NAME fennory)
 set(CPACK_PACKAGE_VENDOR "Fennory")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT ${FENNORY_MAINTAINER})
+set(CPACK_PACKAGE_CONTACT ${FENNORY_PACKAGE_CONTACT})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "algebra simplifier that explains every step")
 set(CPACK_PACKAGE_DESCRIPTION
   "Fennory simplifies algebraic expressions and equations and explains every step
@@ -16,13 +16,16 @@ it takes in plain English. Numbers stay exact as mixed numbers. The package has
 the window program fennory, the command line program fennory-cli, and Zelvix,
 the equation editor control for Qt 6 Widgets programs, with its headers, CMake
 package, pkg-config file and Qt Designer plugin.")
+# Fennory is under the GPL, version 3 or later; Zelvix under the LGPL, version 3 or later
+# (data/package/copyright says which files). The Debian package points to the texts in
+# /usr/share/common-licenses, as Debian wants; other generators show COPYING.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/COPYING)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${FENNORY_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/package/triggers)

@@ -37,8 +37,8 @@ CZelvixAboutDialog::CZelvixAboutDialog(QWidget* pParent) : QDialog(pParent)
     pVersion->setObjectName(QStringLiteral("versionText"));
     pVersion->setGeometry(DialogUnitsToPixels(40, 10, 119, 8));
 
-    auto* pNotice = new QLabel(
-        QStringLiteral("Equation editor with raised powers and stacked fractions"), this);
+    // The maker's notice: the licence under which other programs may use the control.
+    auto* pNotice = new QLabel(QStringLiteral("Free software: GNU LGPL 3 or later"), this);
     pNotice->setObjectName(QStringLiteral("noticeText"));
     pNotice->setGeometry(DialogUnitsToPixels(40, 25, 178, 8));
 

@@ -17,7 +17,20 @@ icon_name=$(sed -n 's/^Icon=//p' "$desktop")
 metainfo=$share/metainfo/org.fennory.Fennory.metainfo.xml
 appstreamcli validate --no-net "$metainfo" || fail "appstreamcli validate"
 grep -q "<release version=\"$version\"" "$metainfo" || fail "no release entry for $version"
-grep -q "<screenshot" "$metainfo" || fail "no screenshot in the AppStream file"
+grep -qF "<project_license>GPL-3.0-or-later AND LGPL-3.0-or-later</project_license>" "$metainfo" \
+  || fail "the AppStream file does not name the licences"
+grep -q '^License: GPL-3+' "$share/doc/fennory/copyright" || fail "the copyright file names no licence"
+
+# The project has no home page or contact address yet: no installed file may name one. The
+# standards' own addresses (XML name spaces, the copyright file's format) are no contact.
+address='(https?|mailto):[^ "<>]*|[A-Za-z0-9._%+-]+@[A-Za-z0-9-]+(\.[A-Za-z0-9-]+)+'
+text=("$share" "$tree/lib/pkgconfig" "$tree/lib/cmake")
+addresses=$({
+  grep -rIhoE "$address" "${text[@]}"
+  find "${text[@]}" -name '*.gz' -exec zgrep -hoE "$address" {} +
+} | grep -vE '^http://www\.w3\.org/|^https://www\.debian\.org/doc/packaging-manuals/copyright-format/' \
+  | sort -u) || true
+[ -z "$addresses" ] || fail "installed files name addresses: $addresses"
 
 for page in fennory fennory-cli zelvix-demo; do
   page_file=$share/man/man1/$page.1.gz

@@ -103,6 +103,7 @@ TEST(ZelvixLibraryTest, AboutBoxShowsTheVersionModally)
     CZelvixCtrl ctrl;
     QString strTitle;
     QString strVersion;
+    QStringList cutOff; // the texts wider than their fixed place
     QTimer::singleShot(0,
                        [&]
                        {
@@ -113,11 +114,15 @@ TEST(ZelvixLibraryTest, AboutBoxShowsTheVersionModally)
                            if (auto* pLabel =
                                    pModal->findChild<QLabel*>(QStringLiteral("versionText")))
                                strVersion = pLabel->text();
+                           for (const QLabel* pLabel : pModal->findChildren<QLabel*>())
+                               if (pLabel->sizeHint().width() > pLabel->width())
+                                   cutOff << pLabel->text();
                            QTest::keyClick(pModal, Qt::Key_Return); // the default button
                        });
     ctrl.AboutBox();
     EXPECT_EQ(strTitle, QStringLiteral("About Zelvix Control"));
     EXPECT_EQ(strVersion, QStringLiteral("Zelvix Control, Version 1.0"));
+    EXPECT_TRUE(cutOff.isEmpty()) << cutOff.join(QLatin1Char('|')).toStdString();
 }
 
 TEST(ZelvixLibraryTest, DesignerPluginPlacesTheEditor)
