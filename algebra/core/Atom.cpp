@@ -79,7 +79,7 @@ void CEqElmAtom::AppendPowerSuffix(std::string& strText, bool bDisplay) const
         return;
     // A whole power, nearly every power there is, reads the same in both forms: its digits
     // go straight in, without the scalar's text and display passes.
-    if (!m_Power.m_bDecimal && m_Power.m_dNumerator == 0.0 && m_Power.m_nSign != 0)
+    if (!m_Power.m_bDecimal && m_Power.m_Numerator.IsZero() && m_Power.m_nSign != 0)
     {
         strText += '^';
         if (m_Power.m_nSign < 0)

@@ -203,33 +203,95 @@ std::uint64_t CExactInteger::RemainderOf(std::uint64_t nDivisor) const
     return mpz_tdiv_ui(m_pWide->m_Value.get_mpz_t(), static_cast<unsigned long>(nDivisor));
 }
 
-void CExactInteger::DivideExactly(std::int64_t nDivisor)
+// The GMP value of an exact integer: its own when wide, else the spare set to it.
+struct SWideAccess
 {
-    if (IsSmall())
+    static const mpz_class& Of(const CExactInteger& value, mpz_class& spare)
     {
-        m_nSmall /= nDivisor;
-        return;
+        if (value.m_pWide)
+            return value.m_pWide->m_Value;
+        spare = ToMpz(value.m_nSmall);
+        return spare;
     }
+};
+
+namespace
+{
+const mpz_class& WideOf(const CExactInteger& value, mpz_class& spare)
+{
+    return SWideAccess::Of(value, spare);
+}
+} // namespace
+
+void CExactInteger::DivideExactly(const CExactInteger& divisor)
+{
+    if (IsSmall() && divisor.IsSmall())
+    {
+        // Only the smallest value over -1 leaves the 64-bit range.
+        if (divisor.m_nSmall != -1 || m_nSmall != std::numeric_limits<std::int64_t>::min())
+        {
+            m_nSmall /= divisor.m_nSmall;
+            return;
+        }
+    }
+    mpz_class spareDividend;
+    mpz_class spareDivisor;
     std::unique_ptr<SWide, SWideDeleter> pWide(new SWide);
-    mpz_divexact(pWide->m_Value.get_mpz_t(), m_pWide->m_Value.get_mpz_t(),
-                 ToMpz(nDivisor).get_mpz_t());
+    mpz_divexact(pWide->m_Value.get_mpz_t(), WideOf(*this, spareDividend).get_mpz_t(),
+                 WideOf(divisor, spareDivisor).get_mpz_t());
     *this = CExactInteger(std::move(pWide));
 }
 
-void CExactInteger::DivideWithRemainder(std::int64_t nDivisor, CExactInteger& quotient,
-                                        std::int64_t& nRemainder) const
+void CExactInteger::DivideWithRemainder(const CExactInteger& dividend, const CExactInteger& divisor,
+                                        CExactInteger& quotient, CExactInteger& remainder)
 {
-    if (IsSmall())
+    if (dividend.IsSmall() && divisor.IsSmall())
     {
-        quotient = CExactInteger(m_nSmall / nDivisor);
-        nRemainder = m_nSmall % nDivisor;
+        const std::int64_t nQuotient = dividend.m_nSmall / divisor.m_nSmall;
+        const std::int64_t nRemainder = dividend.m_nSmall % divisor.m_nSmall;
+        quotient = CExactInteger(nQuotient);
+        remainder = CExactInteger(nRemainder);
         return;
     }
-    std::unique_ptr<SWide, SWideDeleter> pWide(new SWide);
-    nRemainder = static_cast<std::int64_t>(mpz_fdiv_q_ui(pWide->m_Value.get_mpz_t(),
-                                                         m_pWide->m_Value.get_mpz_t(),
-                                                         static_cast<unsigned long>(nDivisor)));
-    quotient = CExactInteger(std::move(pWide));
+    mpz_class spareDividend;
+    mpz_class spareDivisor;
+    std::unique_ptr<SWide, SWideDeleter> pQuotient(new SWide);
+    std::unique_ptr<SWide, SWideDeleter> pRemainder(new SWide);
+    mpz_fdiv_qr(pQuotient->m_Value.get_mpz_t(), pRemainder->m_Value.get_mpz_t(),
+                WideOf(dividend, spareDividend).get_mpz_t(),
+                WideOf(divisor, spareDivisor).get_mpz_t());
+    quotient = CExactInteger(std::move(pQuotient));
+    remainder = CExactInteger(std::move(pRemainder));
+}
+
+double CExactInteger::Quotient(const CExactInteger& numerator, const CExactInteger& denominator)
+{
+    constexpr std::int64_t kExactInDouble = std::int64_t{1} << 53;
+    const auto Fits = [](const CExactInteger& value) {
+        return value.IsSmall() && value.m_nSmall > -kExactInDouble &&
+               value.m_nSmall < kExactInDouble;
+    };
+    if (Fits(numerator) && Fits(denominator))
+        return static_cast<double>(numerator.m_nSmall) / static_cast<double>(denominator.m_nSmall);
+    if (numerator.IsZero())
+        return 0.0;
+    // Mantissas and binary exponents apart, so that numbers past the range of a double
+    // still give their quotient when it lies within it.
+    mpz_class spareNumerator;
+    mpz_class spareDenominator;
+    long nNumeratorExponent = 0;
+    long nDenominatorExponent = 0;
+    const double dNumerator =
+        mpz_get_d_2exp(&nNumeratorExponent, WideOf(numerator, spareNumerator).get_mpz_t());
+    const double dDenominator =
+        mpz_get_d_2exp(&nDenominatorExponent, WideOf(denominator, spareDenominator).get_mpz_t());
+    const long nExponent = nNumeratorExponent - nDenominatorExponent;
+    const double dMantissa = dNumerator / dDenominator;
+    if (nExponent > 2 * std::numeric_limits<double>::max_exponent)
+        return dMantissa < 0 ? -HUGE_VAL : HUGE_VAL;
+    if (nExponent < 2 * std::numeric_limits<double>::min_exponent - 60)
+        return 0.0;
+    return std::ldexp(dMantissa, static_cast<int>(nExponent));
 }
 
 CExactInteger CExactInteger::Gcd(const CExactInteger& first, const CExactInteger& second)

@@ -47,6 +47,7 @@ public:
     std::int64_t GetSmall() const { return m_nSmall; }
     int Sign() const;
     bool IsZero() const { return IsSmall() && m_nSmall == 0; }
+    bool IsOne() const { return IsSmall() && m_nSmall == 1; }
     // The nearest double; past the range of a double, infinity of the right sign.
     double ToDouble() const;
     // Decimal digits, "-" in front of a negative value.
@@ -58,11 +59,15 @@ public:
     CExactInteger Abs() const;
     // The remainder of the magnitude by a positive divisor.
     std::uint64_t RemainderOf(std::uint64_t nDivisor) const;
-    // this / nDivisor for a divisor known to divide this exactly.
-    void DivideExactly(std::int64_t nDivisor);
-    // Quotient and remainder of a non-negative value by a positive divisor.
-    void DivideWithRemainder(std::int64_t nDivisor, CExactInteger& quotient,
-                             std::int64_t& nRemainder) const;
+    // this / divisor for a divisor known to divide this exactly.
+    void DivideExactly(const CExactInteger& divisor);
+    // Quotient and remainder of a non-negative dividend by a positive divisor.
+    static void DivideWithRemainder(const CExactInteger& dividend, const CExactInteger& divisor,
+                                    CExactInteger& quotient, CExactInteger& remainder);
+    // numerator / denominator for a positive denominator, as a double: exact division while
+    // both fit a double's 53 bits, within a few units in the last place beyond; infinity of
+    // the right sign past the range of a double.
+    static double Quotient(const CExactInteger& numerator, const CExactInteger& denominator);
     static CExactInteger Gcd(const CExactInteger& first, const CExactInteger& second);
 
     friend CExactInteger operator+(const CExactInteger& left, const CExactInteger& right)
@@ -105,6 +110,7 @@ public:
     }
 
 private:
+    friend struct SWideAccess;
     struct SWide;
     struct SWideDeleter
     {

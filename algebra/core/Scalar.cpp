@@ -69,12 +69,15 @@ CScalar::CScalar(const std::string& strText) : m_Whole(0)
 {
     if (strText.empty())
         return;
+    const size_t nPercent = strText.find('%');
     if (strText.find('.') != std::string::npos)
     {
-        SetDecimal(ReadReal(strText));
+        if (nPercent == std::string::npos)
+            SetDecimal(ReadReal(strText));
+        else
+            ReadDecimalFraction(strText, nPercent);
         return;
     }
-    const size_t nPercent = strText.find('%');
     const std::string_view strWhole = std::string_view(strText).substr(0, nPercent);
     CExactInteger whole = ReadWhole(strWhole);
     if (nPercent != std::string::npos && strWhole == "-")
@@ -90,40 +93,97 @@ CScalar::CScalar(const std::string& strText) : m_Whole(0)
     SettleExact();
 }
 
+namespace
+{
+// The parts of "whole%numerator,denominator$": the denominator is empty when the numerator
+// reads as zero, as no denominator is read then.
+struct SFractionParts
+{
+    std::string_view m_strNumerator;
+    std::string_view m_strDenominator;
+    bool m_bHasDenominator = false;
+};
+
+SFractionParts SplitFraction(std::string_view strFraction)
+{
+    SFractionParts parts;
+    const size_t nComma = strFraction.find(',');
+    parts.m_strNumerator = strFraction.substr(0, nComma);
+    if (nComma != std::string_view::npos)
+    {
+        const std::string_view strRest = strFraction.substr(nComma + 1);
+        parts.m_strDenominator = strRest.substr(0, strRest.find('$'));
+        parts.m_bHasDenominator = true;
+    }
+    return parts;
+}
+
+bool HasDigit(std::string_view strText)
+{
+    return strText.find_first_of("0123456789") != std::string_view::npos;
+}
+} // namespace
+
 // "1,3$" -> numerator 1, denominator 3, a fraction as written (2%4,2$, %3,6$) brought to
 // lowest terms with a proper fraction (4, 1/2), as arithmetic would leave it. A missing
 // denominator is 1, but a written zero (1/0) is a division by zero rather than silently one.
 void CScalar::ReadFraction(const std::string& strFraction)
 {
-    const size_t nComma = strFraction.find(',');
-    const CExactInteger numerator =
-        ReadWhole(std::string_view(strFraction).substr(0, nComma)).Abs();
+    const SFractionParts parts = SplitFraction(strFraction);
+    const CExactInteger numerator = ReadWhole(parts.m_strNumerator).Abs();
     CExactInteger denominator = 1;
-    if (!numerator.IsZero() && nComma != std::string::npos)
+    if (!numerator.IsZero() && parts.m_bHasDenominator)
     {
-        const std::string_view strRest = std::string_view(strFraction).substr(nComma + 1);
-        const std::string_view strDenominator = strRest.substr(0, strRest.find('$'));
-        denominator = ReadWhole(strDenominator).Abs();
+        denominator = ReadWhole(parts.m_strDenominator).Abs();
         if (denominator.IsZero())
         {
-            if (strDenominator.find_first_of("0123456789") != std::string_view::npos)
+            if (HasDigit(parts.m_strDenominator))
                 throw CAlgebraError(kDivideByZero);
             denominator = 1;
         }
     }
-    if (denominator > CExactInteger(static_cast<std::int64_t>(kMaxDenominator)))
+    CExactInteger carry;
+    CExactInteger remainder;
+    CExactInteger::DivideWithRemainder(numerator, denominator, carry, remainder);
+    m_Whole = m_Whole + carry;
+    if (remainder.IsZero())
     {
-        SetDecimal(m_nSign * (m_Whole.ToDouble() + numerator.ToDouble() / denominator.ToDouble()));
+        m_Numerator = 0;
+        m_Denominator = 1;
         return;
     }
-    const std::int64_t nDenominator = denominator.GetSmall();
-    CExactInteger carry;
-    std::int64_t nRemainder = 0;
-    numerator.DivideWithRemainder(nDenominator, carry, nRemainder);
-    m_Whole = m_Whole + carry;
-    const std::int64_t nCommon = std::gcd(nRemainder, nDenominator);
-    m_dNumerator = static_cast<double>(nRemainder / nCommon);
-    m_dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nDenominator / nCommon);
+    const CExactInteger common = CExactInteger::Gcd(remainder, denominator);
+    m_Numerator = std::move(remainder);
+    m_Denominator = std::move(denominator);
+    if (!common.IsOne())
+    {
+        m_Numerator.DivideExactly(common);
+        m_Denominator.DivideExactly(common);
+    }
+}
+
+// A fraction with a decimal in it, "2%0.5,2$" or "%1,0.5$": decimal input, so the decimal
+// whole + numerator / denominator (2.25, 2), each part read as a real.
+void CScalar::ReadDecimalFraction(const std::string& strText, size_t nPercent)
+{
+    const std::string_view strWhole = std::string_view(strText).substr(0, nPercent);
+    const SFractionParts parts = SplitFraction(std::string_view(strText).substr(nPercent + 1));
+    const double dWhole = ReadReal(strWhole);
+    const bool bNegative = std::signbit(dWhole) || strWhole == "-";
+    const double dNumerator = std::fabs(ReadReal(parts.m_strNumerator));
+    double dDenominator = 1.0;
+    if (dNumerator != 0.0 && parts.m_bHasDenominator)
+    {
+        dDenominator = std::fabs(ReadReal(parts.m_strDenominator));
+        if (dDenominator == 0.0)
+        {
+            if (HasDigit(parts.m_strDenominator))
+                throw CAlgebraError(kDivideByZero);
+            dDenominator = 1.0;
+        }
+    }
+    const double dMagnitude = std::fabs(dWhole) + dNumerator / dDenominator;
+    SetDecimal(bNegative ? -dMagnitude : dMagnitude);
 }
 
 double CScalar::RelativeTolerance(double dMagnitude)
@@ -163,18 +223,20 @@ void CScalar::SetFromParts(double dWhole, double dNumerator, double dDenominator
         dDenominator = 1.0;
     m_Whole = CExactInteger::FromDouble(std::floor(dWhole));
     m_dWhole = 0.0;
-    m_dNumerator = std::floor(std::fabs(dNumerator));
-    m_dDenominator = std::floor(std::fabs(dDenominator));
+    m_Numerator = CExactInteger::FromDouble(std::floor(std::fabs(dNumerator)));
+    m_Denominator = CExactInteger::FromDouble(std::floor(std::fabs(dDenominator)));
     m_bDecimal = false;
     // Keep the fraction proper: a numerator of a whole denominator or more carries over.
-    if (m_dNumerator >= m_dDenominator && m_dDenominator <= kMaxDenominator)
+    if (m_Numerator >= m_Denominator)
     {
-        const double dCarry = std::floor(m_dNumerator / m_dDenominator);
-        m_Whole = m_Whole + CExactInteger::FromDouble(dCarry);
-        m_dNumerator -= dCarry * m_dDenominator;
+        CExactInteger carry;
+        CExactInteger remainder;
+        CExactInteger::DivideWithRemainder(m_Numerator, m_Denominator, carry, remainder);
+        m_Whole = m_Whole + carry;
+        m_Numerator = std::move(remainder);
     }
-    if (m_dNumerator < kThreshold)
-        m_dDenominator = 1.0;
+    if (m_Numerator.IsZero())
+        m_Denominator = 1;
     SettleExact();
 }
 
@@ -185,22 +247,21 @@ void CScalar::SetDecimal(double dValue)
     m_nSign = dValue < 0 ? -1 : 1;
     m_Whole = 0;
     m_dWhole = std::fabs(dValue);
-    m_dNumerator = 0.0;
-    m_dDenominator = 1.0;
+    m_Numerator = 0;
+    m_Denominator = 1;
     m_bDecimal = true;
 }
 
-// A denominator past the limit makes a decimal; a whole part past the digit limit is an
-// error rather than ever slower arithmetic. Zero always carries the sign +1.
+// A part past the digit limit is an error rather than ever slower arithmetic (the
+// denominator is the larger part of the fraction). Zero always carries the sign +1.
 void CScalar::SettleExact()
 {
     if (m_bDecimal)
         return;
-    if (!m_Whole.IsSmall() && m_Whole.HasMoreDigitsThan(kMaxDigits))
+    if ((!m_Whole.IsSmall() && m_Whole.HasMoreDigitsThan(kMaxDigits)) ||
+        (!m_Denominator.IsSmall() && m_Denominator.HasMoreDigitsThan(kMaxDigits)))
         throw CAlgebraError(kNumberTooLarge);
-    if (m_dDenominator > kMaxDenominator)
-        SetDecimal(ToDouble());
-    else if (HasZeroMagnitude())
+    if (HasZeroMagnitude())
         m_nSign = 1;
 }
 
@@ -226,7 +287,7 @@ bool CScalar::HasZeroMagnitude() const
 {
     if (m_bDecimal)
         return m_dWhole == 0.0;
-    return m_Whole.IsZero() && m_dNumerator < kThreshold;
+    return m_Whole.IsZero() && m_Numerator.IsZero();
 }
 
 bool CScalar::IsZero() const
@@ -243,8 +304,8 @@ bool CScalar::IsOne(bool bPositiveOnly) const
     if (m_bDecimal)
         return std::fabs(m_dWhole - 1.0) <= RelativeTolerance(1.0);
     if (m_Whole.IsZero())
-        return std::fabs(m_dNumerator - m_dDenominator) < kThreshold;
-    return m_Whole.IsSmall() && m_Whole.GetSmall() == 1 && m_dNumerator < kThreshold;
+        return m_Numerator == m_Denominator;
+    return m_Whole.IsOne() && m_Numerator.IsZero();
 }
 
 bool CScalar::IsWhole() const
@@ -253,7 +314,7 @@ bool CScalar::IsWhole() const
         return true;
     if (m_bDecimal)
         return m_dWhole - std::floor(m_dWhole) <= RelativeTolerance(m_dWhole);
-    return m_dNumerator < kThreshold;
+    return m_Numerator.IsZero();
 }
 
 double CScalar::ToDouble() const
@@ -262,11 +323,12 @@ double CScalar::ToDouble() const
         return 1.0;
     if (m_bDecimal)
         return m_nSign * m_dWhole;
-    return m_nSign * (m_Whole.ToDouble() + m_dNumerator / m_dDenominator);
+    return m_nSign * (m_Whole.ToDouble() + CExactInteger::Quotient(m_Numerator, m_Denominator));
 }
 
 CExactInteger CScalar::ImproperNumerator() const
 {
-    return m_Whole * static_cast<std::int64_t>(m_dDenominator) +
-           static_cast<std::int64_t>(m_dNumerator);
+    if (m_Denominator.IsOne())
+        return m_Whole;
+    return m_Whole * m_Denominator + m_Numerator;
 }

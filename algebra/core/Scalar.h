@@ -5,13 +5,13 @@
 #include <cstdint>
 #include <string>
 
-// An exact signed mixed number (whole + numerator/denominator) that falls back to a decimal
-// real past a denominator of 999999999999 or for decimal input. A plain value type.
+// An exact signed mixed number (whole + numerator/denominator), or a decimal real for decimal
+// input. A plain value type.
 //
-// The whole part is an integer of any size, so every whole number and every product stays
-// exact; numerator and denominator are below the denominator limit, exact in doubles. A whole
-// part of more than kMaxDigits digits, or a decimal beyond the range of a double, raises
-// CAlgebraError(kNumberTooLarge): work stays bounded.
+// Whole part, numerator and denominator are integers of any size, so whole numbers and
+// fractions stay exact through every operation. A part of more than kMaxDigits digits, or a
+// decimal beyond the range of a double, raises CAlgebraError(kNumberTooLarge): work stays
+// bounded. Decimals compute in doubles, about 15 significant digits.
 class CScalar
 {
 public:
@@ -21,9 +21,9 @@ public:
     void SetFromParts(double dWhole, double dNumerator, double dDenominator);
     // Holds a signed real as a decimal.
     void SetDecimal(double dValue);
-    // numerator / denominator for a signed numerator and a denominator from 1 to the limit,
-    // the two without a common factor.
-    void SetFraction(const CExactInteger& numerator, std::int64_t nDenominator);
+    // numerator / denominator for a signed numerator and a positive denominator, the two
+    // without a common factor.
+    void SetFraction(const CExactInteger& numerator, const CExactInteger& denominator);
 
     void Add(const CScalar& other);
     void Subtract(const CScalar& other);
@@ -55,8 +55,8 @@ public:
     // floor(log10(magnitude)), right also where log10 rounds up to the next power of ten.
     static int DecimalExponent(double dMagnitude);
 
-    static constexpr double kMaxDenominator = 999999999999.0;
-    // A whole part longer than this raises "Number too large" rather than growing on.
+    // A whole part, numerator or denominator longer than this raises "Number too large" rather than
+    // growing on.
     static constexpr int kMaxDigits = 10000;
     // Integral fields within this of a whole number count as that number.
     static constexpr double kThreshold = 0.1;
@@ -66,15 +66,16 @@ public:
     CExactInteger m_Whole = 1;
     // The magnitude of a decimal (0 for an exact value).
     double m_dWhole = 0.0;
-    double m_dNumerator = 0.0;
-    double m_dDenominator = 1.0;
+    // The proper fraction of an exact value, in lowest terms: 0/1 when there is none.
+    CExactInteger m_Numerator = 0;
+    CExactInteger m_Denominator = 1;
     bool m_bDecimal = false;
 
 private:
     void ReadFraction(const std::string& strFraction);
+    void ReadDecimalFraction(const std::string& strText, size_t nPercent);
     void SettleExact();
-    void SetMixed(const CExactInteger& numerator, std::int64_t nDenominator);
-    void SetDecimalFallback(double dExact, double dReal);
+    void SetMixed(const CExactInteger& numerator, const CExactInteger& denominator);
     bool HasZeroMagnitude() const;
     int CompareMagnitude(const CScalar& other) const;
 };

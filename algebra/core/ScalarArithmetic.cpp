@@ -1,5 +1,4 @@
 #include "core/AlgebraError.h"
-#include "core/PrimeFactors.h"
 #include "core/Scalar.h"
 
 #include <algorithm>
@@ -8,11 +7,6 @@
 
 namespace
 {
-std::int64_t ToSmall(double dValue)
-{
-    return static_cast<std::int64_t>(dValue);
-}
-
 // this·sign as an improper numerator over the denominator.
 CExactInteger SignedNumerator(const CScalar& value)
 {
@@ -36,70 +30,55 @@ bool IsRoundingResidue(double dSum, const CScalar& left, const CScalar& right)
     return dSum != 0.0 && std::fabs(dSum) <= CScalar::RelativeTolerance(dLarger) * 100.0;
 }
 
-// The greatest common divisor of two denominators, from the first one's prime factors.
-std::int64_t CommonDivisor(std::int64_t nFirst, std::int64_t nSecond)
+// Divides the common factor of a denominator and a numerator out of both.
+void CancelCommon(CExactInteger& denominator, CExactInteger& numerator)
 {
-    std::int64_t nCommon = 1;
-    if (nFirst == 1 || nSecond == 1)
-        return nCommon;
-    CPrimeFactors factors(static_cast<double>(nFirst));
-    for (double dPrime = factors.First(); !factors.IsEnd(); dPrime = factors.Next())
-    {
-        const std::int64_t nPrime = ToSmall(dPrime);
-        if (nSecond % nPrime == 0)
-        {
-            nCommon *= nPrime;
-            nSecond /= nPrime;
-        }
-    }
-    return nCommon;
+    const CExactInteger common = CExactInteger::Gcd(denominator, numerator);
+    if (common.IsOne())
+        return;
+    denominator.DivideExactly(common);
+    numerator.DivideExactly(common);
 }
 
-// Divides the denominator's primes out of whichever numerator they divide, the first one tried
-// first: (a/d)·(b/..) with a prime of d dividing b -> (a/(d/p))·((b/p)/..).
-void CancelAcross(std::int64_t& nDenominator, CExactInteger& first, CExactInteger& second)
+// Cancels a denominator against the other operand's numerator first, then against its own:
+// (a/d)·(b/..) with a common factor p of d and b -> (a/(d/p))·((b/p)/..).
+void CancelAcross(CExactInteger& denominator, CExactInteger& first, CExactInteger& second)
 {
-    if (nDenominator <= 1)
+    if (denominator.IsOne())
         return;
-    CPrimeFactors factors(static_cast<double>(nDenominator));
-    for (double dPrime = factors.Next(); !factors.IsEnd(); dPrime = factors.Next())
-    {
-        const std::int64_t nPrime = ToSmall(dPrime);
-        if (first.RemainderOf(nPrime) == 0)
-            first.DivideExactly(nPrime);
-        else if (second.RemainderOf(nPrime) == 0)
-            second.DivideExactly(nPrime);
-        else
-            continue;
-        nDenominator /= nPrime;
-    }
+    CancelCommon(denominator, first);
+    if (!denominator.IsOne())
+        CancelCommon(denominator, second);
 }
 } // namespace
 
 // An exact n/d -> whole + remainder/d, the remainder left as it is.
-void CScalar::SetMixed(const CExactInteger& numerator, std::int64_t nDenominator)
+void CScalar::SetMixed(const CExactInteger& numerator, const CExactInteger& denominator)
 {
-    std::int64_t nRemainder = 0;
-    CExactInteger whole;
-    numerator.DivideWithRemainder(nDenominator, whole, nRemainder);
-    m_Whole = std::move(whole);
     m_dWhole = 0.0;
-    m_dNumerator = static_cast<double>(nRemainder);
-    m_dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nDenominator);
     m_bDecimal = false;
+    if (denominator.IsOne())
+    {
+        m_Whole = numerator;
+        m_Numerator = 0;
+        m_Denominator = 1;
+    }
+    else
+    {
+        CExactInteger whole;
+        CExactInteger remainder;
+        CExactInteger::DivideWithRemainder(numerator, denominator, whole, remainder);
+        m_Whole = std::move(whole);
+        m_Denominator = remainder.IsZero() ? CExactInteger(1) : denominator;
+        m_Numerator = std::move(remainder);
+    }
     SettleExact();
 }
 
-void CScalar::SetFraction(const CExactInteger& numerator, std::int64_t nDenominator)
+void CScalar::SetFraction(const CExactInteger& numerator, const CExactInteger& denominator)
 {
     m_nSign = numerator.Sign() < 0 ? -1 : 1;
-    SetMixed(numerator.Abs(), nDenominator);
-}
-
-// A result that cannot stay exact: the exact quotient when it is finite, else the real one.
-void CScalar::SetDecimalFallback(double dExact, double dReal)
-{
-    SetDecimal(std::isfinite(dExact) ? dExact : dReal);
+    SetMixed(numerator.Abs(), denominator);
 }
 
 // a/d + b/c -> (a·c/k + b·d/k) / (c·d/k) with k the common divisor, then reduced.
@@ -113,36 +92,29 @@ void CScalar::Add(const CScalar& other)
         SetDecimal(IsRoundingResidue(dReal, left, right) ? 0.0 : dReal);
         return;
     }
-    const std::int64_t d = ToSmall(left.m_dDenominator);
-    const std::int64_t c = ToSmall(right.m_dDenominator);
-    const std::int64_t k = CommonDivisor(d, c);
-    const CExactInteger sum = (d / k) * SignedNumerator(right) + (c / k) * SignedNumerator(left);
-    const double dDenominator = static_cast<double>(c / k) * static_cast<double>(d);
-    if (dDenominator > kMaxDenominator)
+    if (left.m_Denominator.IsOne() && right.m_Denominator.IsOne())
     {
-        const double dReal = left.ToDouble() + right.ToDouble();
-        SetDecimalFallback(sum.ToDouble() / dDenominator, dReal);
+        const CExactInteger sum = SignedNumerator(left) + SignedNumerator(right);
+        m_nSign = sum.Sign() < 0 ? -1 : 1;
+        SetMixed(sum.Abs(), 1);
         return;
     }
+    CExactInteger d = left.m_Denominator;
+    CExactInteger c = right.m_Denominator;
+    const CExactInteger k = CExactInteger::Gcd(d, c);
+    CExactInteger dOverK = d;
+    CExactInteger cOverK = c;
+    if (!k.IsOne())
+    {
+        dOverK.DivideExactly(k);
+        cOverK.DivideExactly(k);
+    }
+    const CExactInteger sum = dOverK * SignedNumerator(right) + cOverK * SignedNumerator(left);
     m_nSign = sum.Sign() < 0 ? -1 : 1;
-    SetMixed(sum.Abs(), (c / k) * d);
-    if (m_dNumerator < kThreshold)
-        return;
-    // r/D -> (r/p)/(D/p) for every prime p of r that also divides D.
-    std::int64_t nNumerator = ToSmall(m_dNumerator);
-    std::int64_t nDenominator = ToSmall(m_dDenominator);
-    CPrimeFactors factors(m_dNumerator);
-    for (double dPrime = factors.Next(); !factors.IsEnd(); dPrime = factors.Next())
-    {
-        const std::int64_t nPrime = ToSmall(dPrime);
-        if (nDenominator % nPrime == 0)
-        {
-            nNumerator /= nPrime;
-            nDenominator /= nPrime;
-        }
-    }
-    m_dNumerator = static_cast<double>(nNumerator);
-    m_dDenominator = static_cast<double>(nDenominator);
+    SetMixed(sum.Abs(), cOverK * d);
+    // r/D -> (r/g)/(D/g) for g the common divisor of r and D.
+    if (!m_Numerator.IsZero())
+        CancelCommon(m_Denominator, m_Numerator);
 }
 
 void CScalar::Subtract(const CScalar& other)
@@ -170,23 +142,13 @@ void CScalar::Multiply(const CScalar& other)
         return;
     }
     CExactInteger thisNumerator = ImproperNumerator();
-    std::int64_t nThisDenominator = ToSmall(m_dDenominator);
+    CExactInteger thisDenominator = m_Denominator;
     CExactInteger otherNumerator = other.ImproperNumerator();
-    std::int64_t nOtherDenominator = ToSmall(other.m_dDenominator);
-    CancelAcross(nThisDenominator, otherNumerator, thisNumerator);
-    CancelAcross(nOtherDenominator, thisNumerator, otherNumerator);
-    const int nSign = m_nSign * other.m_nSign;
-    const CExactInteger product = thisNumerator * otherNumerator;
-    const double dDenominator =
-        static_cast<double>(nThisDenominator) * static_cast<double>(nOtherDenominator);
-    if (dDenominator > kMaxDenominator)
-    {
-        const double dReal = ToDouble() * other.ToDouble();
-        SetDecimalFallback(nSign * (product.ToDouble() / dDenominator), dReal);
-        return;
-    }
-    m_nSign = nSign;
-    SetMixed(product, nThisDenominator * nOtherDenominator);
+    CExactInteger otherDenominator = other.m_Denominator;
+    CancelAcross(thisDenominator, otherNumerator, thisNumerator);
+    CancelAcross(otherDenominator, thisNumerator, otherNumerator);
+    m_nSign = m_nSign * other.m_nSign;
+    SetMixed(thisNumerator * otherNumerator, thisDenominator * otherDenominator);
 }
 
 void CScalar::Divide(const CScalar& other)
@@ -208,26 +170,9 @@ CScalar CScalar::Reciprocal() const
         return result;
     }
     const CExactInteger improper = ImproperNumerator();
-    const std::int64_t nOldDenominator = ToSmall(m_dDenominator);
-    if (improper > CExactInteger(ToSmall(kMaxDenominator)))
-    {
-        // Past the range of a double the reciprocal would silently read as zero.
-        const double dImproper = improper.ToDouble();
-        if (!std::isfinite(dImproper))
-            throw CAlgebraError(kNumberTooLarge);
-        result.SetDecimal(m_nSign * (static_cast<double>(nOldDenominator) / dImproper));
-        return result;
-    }
     if (improper.IsZero())
         throw CAlgebraError(kDivideByZero);
-    const std::int64_t nImproper = improper.GetSmall();
-    const std::int64_t nRemainder = nOldDenominator % nImproper;
-    const auto dWhole = static_cast<double>(nOldDenominator / nImproper);
-    const double dRemainder = static_cast<double>(nRemainder);
-    const double dDenominator = nRemainder == 0 ? 1.0 : static_cast<double>(nImproper);
-    if (dWhole > kThreshold)
-        result.SetFromParts(m_nSign * dWhole, dRemainder, dDenominator);
-    else
-        result.SetFromParts(dWhole, m_nSign * dRemainder, dDenominator);
+    result.m_nSign = m_nSign;
+    result.SetMixed(m_Denominator, improper);
     return result;
 }

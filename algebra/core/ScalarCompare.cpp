@@ -23,14 +23,20 @@ int CompareReals(double dLeft, double dRight)
     return dDifference < 0 ? -1 : 1;
 }
 
-std::uint64_t ToInteger(double dValue)
+// A non-negative part that fits 64 bits, as unsigned.
+bool IsSmallPart(const CExactInteger& value)
 {
-    return static_cast<std::uint64_t>(dValue);
+    return value.IsSmall() && value.GetSmall() >= 0;
+}
+
+std::uint64_t ToInteger(const CExactInteger& value)
+{
+    return static_cast<std::uint64_t>(value.GetSmall());
 }
 } // namespace
 
-// |this| against |other| exactly: wholes first, then the proper fractions cross-multiplied in
-// 128 bits, so no two different numbers ever compare equal.
+// |this| against |other| exactly: wholes first, then the proper fractions cross-multiplied
+// (in 128 bits while the parts fit 64), so no two different numbers ever compare equal.
 int CScalar::CompareMagnitude(const CScalar& other) const
 {
     if (m_bDecimal || other.m_bDecimal)
@@ -38,8 +44,11 @@ int CScalar::CompareMagnitude(const CScalar& other) const
     const int nWholeOrder = m_Whole.Compare(other.m_Whole);
     if (nWholeOrder != 0)
         return nWholeOrder;
-    return SignOf(static_cast<UWide>(ToInteger(m_dNumerator)) * ToInteger(other.m_dDenominator),
-                  static_cast<UWide>(ToInteger(other.m_dNumerator)) * ToInteger(m_dDenominator));
+    if (IsSmallPart(m_Numerator) && IsSmallPart(m_Denominator) && IsSmallPart(other.m_Numerator) &&
+        IsSmallPart(other.m_Denominator))
+        return SignOf(static_cast<UWide>(ToInteger(m_Numerator)) * ToInteger(other.m_Denominator),
+                      static_cast<UWide>(ToInteger(other.m_Numerator)) * ToInteger(m_Denominator));
+    return (m_Numerator * other.m_Denominator).Compare(other.m_Numerator * m_Denominator);
 }
 
 // Same sign and the same magnitude; decimals within the relative tolerance.
@@ -78,7 +87,7 @@ double CommonFactorMeasure(const CScalar& value)
 {
     if (value.m_bDecimal)
         return std::fabs(value.m_dWhole);
-    return value.m_dDenominator * value.m_Whole.ToDouble() + value.m_dNumerator;
+    return value.ImproperNumerator().ToDouble();
 }
 
 bool IsTrivialFactor(const CScalar& value)

@@ -67,18 +67,13 @@ void AppendFractionDigits(std::string& strText, const CScalar& value)
 {
     if (!value.m_Whole.IsZero())
         value.m_Whole.AppendText(strText);
-    if (value.m_dNumerator > 0.0)
+    if (!value.m_Numerator.IsZero())
     {
-        if (IsFastWhole(value.m_dNumerator) && IsFastWhole(value.m_dDenominator))
-        {
-            strText += '%';
-            AppendWhole(strText, value.m_dNumerator);
-            strText += ',';
-            AppendWhole(strText, value.m_dDenominator);
-            strText += '$';
-        }
-        else
-            strText += Format("%%%.0f,%.0f$", value.m_dNumerator, value.m_dDenominator);
+        strText += '%';
+        value.m_Numerator.AppendText(strText);
+        strText += ',';
+        value.m_Denominator.AppendText(strText);
+        strText += '$';
     }
 }
 } // namespace

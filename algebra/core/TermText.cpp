@@ -52,7 +52,7 @@ void UnbracketLeadingNumber(const CEqElmAtom& factor, std::string& strFactor,
 // A whole number (or an unset one) writes the same digits in both forms.
 bool IsPlainWhole(const CScalar& scalar)
 {
-    return scalar.IsUnset() || (!scalar.m_bDecimal && scalar.m_dNumerator == 0.0);
+    return scalar.IsUnset() || (!scalar.m_bDecimal && scalar.m_Numerator.IsZero());
 }
 
 // The display text of a term of whole numbers and letters at whole powers is its text with the
@@ -73,7 +73,7 @@ bool IsPlainLetterTerm(const CEqElm& term)
 {
     const CScalar& coefficient = term.m_Coefficient;
     if (!term.HasFactors() || coefficient.IsUnset() || coefficient.m_bDecimal ||
-        coefficient.m_dNumerator != 0.0)
+        !coefficient.m_Numerator.IsZero())
         return false;
     for (const auto& pFactor : term.m_Elements)
     {
@@ -81,7 +81,7 @@ bool IsPlainLetterTerm(const CEqElm& term)
         if (!pFactor->IsVariable() || pFactor->m_nOperation != CEqElmAtom::kJuxtaposed)
             return false;
         if (!power.IsOne(true) &&
-            (power.IsUnset() || power.m_bDecimal || power.m_dNumerator != 0.0))
+            (power.IsUnset() || power.m_bDecimal || !power.m_Numerator.IsZero()))
             return false;
     }
     return true;

@@ -64,26 +64,27 @@ CScalar CExpression::CommonCoefficient() const
     if (m_Terms.empty())
         return CScalar("1");
     CExactInteger numerators = 0;
-    std::int64_t nDenominators = 1;
+    CExactInteger denominators = 1;
     bool bAllNegative = true;
     for (const auto& pTerm : m_Terms)
     {
         const CScalar& coefficient = pTerm->m_Coefficient;
         if (coefficient.m_bDecimal || coefficient.IsUnset())
             return FoldCommonFactors(m_Terms);
-        const auto nDenominator = static_cast<std::int64_t>(coefficient.m_dDenominator);
         numerators = CExactInteger::Gcd(numerators, coefficient.ImproperNumerator());
-        const std::int64_t nFactor = nDenominator / std::gcd(nDenominators, nDenominator);
-        if (static_cast<double>(nDenominators) * static_cast<double>(nFactor) >
-            CScalar::kMaxDenominator)
-            return FoldCommonFactors(m_Terms);
-        nDenominators *= nFactor;
+        if (!coefficient.m_Denominator.IsOne())
+        {
+            // lcm(D, d) = D·(d / gcd(D, d))
+            CExactInteger factor = coefficient.m_Denominator;
+            factor.DivideExactly(CExactInteger::Gcd(denominators, factor));
+            denominators = denominators * factor;
+        }
         bAllNegative = bAllNegative && coefficient.m_nSign < 0;
     }
     CScalar common("1");
     if (numerators.IsZero())
         return common;
-    common.SetFraction(numerators, nDenominators);
+    common.SetFraction(numerators, denominators);
     if (bAllNegative)
         common.Negate();
     return common;

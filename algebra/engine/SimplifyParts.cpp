@@ -95,7 +95,7 @@ void DropZeroTerms(CExpression::TermList& terms, SResultTexts& texts)
 
 bool IsWholeNumber(const CScalar& scalar)
 {
-    return !scalar.IsUnset() && !scalar.m_bDecimal && scalar.m_dNumerator == 0.0;
+    return !scalar.IsUnset() && !scalar.m_bDecimal && scalar.m_Numerator.IsZero();
 }
 
 // A settled term of a whole number and letters at whole powers reads back from its text as

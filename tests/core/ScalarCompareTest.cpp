@@ -42,7 +42,16 @@ INSTANTIATE_TEST_SUITE_P(
                     OrderRow{"%1,999999999989$", "%1,999999999999$", 1},
                     OrderRow{"%999999999998,999999999999$", "%999999999997,999999999998$", 1},
                     OrderRow{"0.5", "%1,2$", 0}, OrderRow{"%1,3$", "0.333333333333333", 0},
-                    OrderRow{"%1,3$", "0.3333", 1}, OrderRow{"-2.5", "-2.50000000000001", 1}));
+                    OrderRow{"%1,3$", "0.3333", 1}, OrderRow{"-2.5", "-2.50000000000001", 1},
+                    // a 64-bit value against one past 64 bits, both signs, in whole part and
+                    // fraction
+                    OrderRow{"9223372036854775807", "9223372036854775808", -1},
+                    OrderRow{"-9223372036854775808", "-9223372036854775809", 1},
+                    OrderRow{"5", "-18446744073709551616", 1},
+                    OrderRow{"-5", "18446744073709551616", -1},
+                    OrderRow{"%1,18446744073709551617$", "%1,18446744073709551616$", -1},
+                    OrderRow{"-%1,3$", "-%6148914691236517205,18446744073709551616$", -1},
+                    OrderRow{"%1,1000000000000000$", "%1,999999999999999$", -1}));
 
 // Text, then a mask of IsZero, IsOne(positive only), IsOne and IsWhole ('.' for false).
 using PredicateRow = std::tuple<std::string, std::string>;

@@ -81,22 +81,25 @@ TEST(ScalarExact, LargeMixedNumbersStayExact)
     EXPECT_EQ(third.ToText(true), "+" + DecimalSum(strWhole, "1"));
     EXPECT_EQ(CScalar(strWhole + "%1,3$").Compare(CScalar(strWhole + "%1,2$")), -1);
     EXPECT_FALSE(CScalar(strWhole + "%1,3$").Equals(CScalar(strWhole)));
-    const CScalar reciprocal = CScalar(strWhole + "%1,3$").Reciprocal();
-    EXPECT_TRUE(reciprocal.m_bDecimal);
-    EXPECT_NEAR(reciprocal.ToDouble() * 123456789012345678901.0, 1.0, 1e-12);
+    // Reciprocals once went through a double and so turned into decimals.
+    const std::string strImproper = DecimalSum(DecimalProduct(strWhole, "3"), "1");
+    EXPECT_EQ(CScalar(strWhole + "%1,3$").Reciprocal().ToText(true), "+%3," + strImproper + "$");
+    EXPECT_EQ(CScalar("%3," + strImproper + "$").Reciprocal().ToText(true),
+              "+" + strWhole + "%1,3$");
 }
 
-// The denominator limit still makes decimals, also beside a large whole part.
-TEST(ScalarExact, DenominatorsPastTheLimitStillFallBackToDecimals)
+// Past a denominator of 999999999999 fractions once turned into decimals, so 10^15+1 over
+// 10^15 was 1; also beside a large whole part they stay exact.
+TEST(ScalarExact, DenominatorsPastTwelveDigitsStayExact)
 {
-    CScalar value("%1,1000033$");
-    value.Multiply(CScalar("%1,1000003$"));
-    EXPECT_TRUE(value.m_bDecimal);
     CScalar large("100000000000000000000%1,1000033$");
     large.Add(CScalar("%1,1000003$"));
-    EXPECT_TRUE(large.m_bDecimal);
-    EXPECT_NEAR(large.ToDouble() / 1e20, 1.0, 1e-15);
-    EXPECT_TRUE(CScalar("2.5").m_bDecimal);
+    EXPECT_EQ(large.ToText(true), "+100000000000000000000%2000036,1000036000099$");
+    const std::string strDenominator = "1" + std::string(30, '0');
+    CScalar tiny("%1," + strDenominator + "$");
+    tiny.Multiply(CScalar(strDenominator));
+    EXPECT_EQ(tiny.ToText(true), "+1");
+    EXPECT_EQ(CScalar("%1," + strDenominator + "$").ToDouble(), 1e-30);
 }
 
 TEST(ScalarExact, NumbersPastTenThousandDigitsRaiseNumberTooLarge)

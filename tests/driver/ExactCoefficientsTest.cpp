@@ -6,6 +6,7 @@
 #include <cctype>
 #include <map>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -108,4 +109,58 @@ TEST(ExactCoefficients, APowerPastTheDigitLimitRaisesNumberTooLarge)
     ASSERT_FALSE(allowed.m_strError) << *allowed.m_strError;
     EXPECT_EQ(allowed.m_strResult.size(), 9031u + 1u); // 2^30000 has 9031 digits
 }
+
+std::string PowerOfTwo(int n)
+{
+    std::string strPower = "1";
+    for (int i = 0; i < n; ++i)
+        strPower = DecimalSum(strPower, strPower);
+    return strPower;
+}
+
+std::string PowerOfTen(int n)
+{
+    return "1" + std::string(static_cast<size_t>(n), '0');
+}
+
+// Input, result, further result ("" for none).
+using ExactRow = std::tuple<std::string, std::string, std::string>;
+
+class ExactPastTwelveDigits : public testing::TestWithParam<ExactRow>
+{
+};
+
+// Past a denominator of 999999999999 numbers once turned into doubles: terms were dropped,
+// digits changed, an equation lost its solution; reciprocals of numbers past the range of a
+// double raised "Number too large". Decimal input alone computes in doubles.
+TEST_P(ExactPastTwelveDigits, GivesTheExactResult)
+{
+    const auto& [strInput, strResult, strFurther] = GetParam();
+    const CSimplifyOutcome outcome = RunSimplify(strInput);
+    ASSERT_FALSE(outcome.m_strError) << *outcome.m_strError;
+    EXPECT_EQ(outcome.m_strResult, strResult);
+    EXPECT_EQ(outcome.m_strFurther.value_or(""), strFurther);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ExactPastTwelveDigits,
+    testing::Values(
+        ExactRow{"9007199254740993+1/(1000000000000x+1)",
+                 "(9007199254740993000000000000x+9007199254740994)/(1000000000000x+1)",
+                 "9007199254740993+1/(1000000000000x+1)"},
+        ExactRow{"1/(1000000000000x+1)=1000000000000",
+                 "(-1000000000000000000000000x-999999999999)/(1000000000000x+1)=0",
+                 "-1000000000000000000000000x-999999999999=0"},
+        ExactRow{"9007199254740993x+1/(1000000000000x+1)",
+                 "(9007199254740993000000000000x^2!+9007199254740993x+1)/(1000000000000x+1)",
+                 "9007199254740993x+1/(1000000000000x+1)"},
+        ExactRow{"123456789012345678901234567890x/123456789012345678901234567891",
+                 "%123456789012345678901234567890,123456789012345678901234567891$x", ""},
+        ExactRow{"1000000000000001/1000000000000000", "1%1,1000000000000000$", ""},
+        ExactRow{"10^309!/10^309!", "1", ""}, ExactRow{"2^1024!x/2^1023!", "2x", ""},
+        ExactRow{"x/10^309!", "%1," + PowerOfTen(309) + "$x", ""},
+        ExactRow{"x/2^1100!", "%1," + PowerOfTwo(1100) + "$x", ""},
+        ExactRow{"10^6000!x/10^5999!", "10x", ""}, ExactRow{"1.00000000000000001-1", "0", ""},
+        ExactRow{"%0.5,2$", "0.25", ""}, ExactRow{"%1,0.5$x", "2x", ""},
+        ExactRow{"2%0.5,2$", "2.25", ""}));
 } // namespace

@@ -22,23 +22,49 @@
 
 namespace evaluate
 {
-using CValues = std::map<char, long double>;
+// What the evaluator needs of its number type: reading a run of digits and ".", raising to a
+// power (none when the power cannot be taken), and whether a division can be done.
+template <typename Number> struct SNumberTraits;
 
-struct CTermValue
+template <> struct SNumberTraits<long double>
 {
-    long double m_dValue = 0;
-    long double m_dDivisors = 1; // the product of the factors written after "/"
+    static long double FromDigits(const std::string& strRun)
+    {
+        return std::strtold(strRun.c_str(), nullptr);
+    }
+    static std::optional<long double> Power(long double dValue, long double dPower)
+    {
+        return std::pow(dValue, dPower);
+    }
+    // Division by zero gives infinity, which the checks below skip as a pole.
+    static bool CanDivideBy(long double) { return true; }
 };
 
-class CTextEvaluator
+template <typename Number> using CValuesOf = std::map<char, Number>;
+using CValues = CValuesOf<long double>;
+
+template <typename Number> struct CTermValueOf
 {
+    Number m_dValue = 0;
+    Number m_dDivisors = 1; // the product of the factors written after "/"
+};
+using CTermValue = CTermValueOf<long double>;
+
+template <typename Number> class CTextEvaluatorOf
+{
+    using Traits = SNumberTraits<Number>;
+    using CTermValue = CTermValueOf<Number>;
+
 public:
-    CTextEvaluator(std::string_view text, const CValues& values) : m_Text(text), m_Values(values) {}
+    CTextEvaluatorOf(std::string_view text, const CValuesOf<Number>& values)
+        : m_Text(text), m_Values(values)
+    {
+    }
 
     // A whole side, up to "=" or the end; none when the text is not equation text.
-    std::optional<long double> Side()
+    std::optional<Number> Side()
     {
-        long double dSum = 0;
+        Number dSum = 0;
         while (!AtSideEnd())
         {
             std::optional<CTermValue> term = Term();
@@ -51,7 +77,7 @@ public:
 
     std::optional<CTermValue> Term()
     {
-        long double dSign = 1;
+        Number dSign = 1;
         if (Peek() == '+' || Peek() == '-')
             dSign = Next() == '-' ? -1 : 1;
         CTermValue term{1, 1};
@@ -61,19 +87,24 @@ public:
             const char cOperation = (Peek() == '*' || Peek() == '/') ? Next() : 0;
             if (AtTermEnd())
                 break; // a trailing operator adds nothing
-            std::optional<long double> factor = PoweredFactor();
+            std::optional<Number> factor = PoweredFactor();
             if (!factor)
                 return std::nullopt;
             bAnyFactor = true;
             if (cOperation == '/')
             {
+                if (!Traits::CanDivideBy(*factor))
+                    return std::nullopt;
                 term.m_dValue /= *factor;
                 term.m_dDivisors *= *factor;
             }
             else
                 term.m_dValue *= *factor;
         }
-        term.m_dValue = bAnyFactor ? dSign * term.m_dValue : 0;
+        if (bAnyFactor)
+            term.m_dValue *= dSign;
+        else
+            term.m_dValue = 0;
         return term;
     }
 
@@ -85,21 +116,21 @@ private:
     bool AtSideEnd() const { return AtEnd() || Peek() == '=' || Peek() == ')'; }
     bool AtTermEnd() const { return AtSideEnd() || Peek() == '+' || Peek() == '-'; }
 
-    std::optional<long double> PoweredFactor()
+    std::optional<Number> PoweredFactor()
     {
-        std::optional<long double> value = Factor();
+        std::optional<Number> value = Factor();
         while (value && Peek() == '^')
         {
             ++m_nPos;
-            std::optional<long double> power = Power();
+            std::optional<Number> power = Power();
             if (!power)
                 return std::nullopt;
-            value = std::pow(*value, *power);
+            value = Traits::Power(*value, *power);
         }
         return value;
     }
 
-    std::optional<long double> Factor()
+    std::optional<Number> Factor()
     {
         const char c = Peek();
         if (std::isdigit(static_cast<unsigned char>(c)) || c == '.')
@@ -113,7 +144,7 @@ private:
         return std::nullopt;
     }
 
-    std::optional<long double> Variable(char cLetter) const
+    std::optional<Number> Variable(char cLetter) const
     {
         const auto it = m_Values.find(cLetter);
         if (it == m_Values.end())
@@ -121,10 +152,10 @@ private:
         return it->second;
     }
 
-    std::optional<long double> Bracket()
+    std::optional<Number> Bracket()
     {
         ++m_nPos;
-        std::optional<long double> inner = Side();
+        std::optional<Number> inner = Side();
         if (!inner || Peek() == '=')
             return std::nullopt;
         if (Peek() == ')')
@@ -132,7 +163,7 @@ private:
         return inner;
     }
 
-    std::optional<long double> Digits()
+    std::optional<Number> Digits()
     {
         const size_t nStart = m_nPos;
         while (std::isdigit(static_cast<unsigned char>(Peek())) || Peek() == '.')
@@ -140,39 +171,41 @@ private:
         if (m_nPos == nStart)
             return std::nullopt;
         const std::string run(m_Text.substr(nStart, m_nPos - nStart));
-        return std::strtold(run.c_str(), nullptr);
+        return Traits::FromDigits(run);
     }
 
-    std::optional<long double> Fraction()
+    std::optional<Number> Fraction()
     {
         ++m_nPos; // "%"
-        std::optional<long double> numerator = Digits();
+        std::optional<Number> numerator = Digits();
         if (!numerator || Next() != ',')
             return std::nullopt;
-        std::optional<long double> denominator = Digits();
+        std::optional<Number> denominator = Digits();
         if (!denominator || Next() != '$')
+            return std::nullopt;
+        if (!Traits::CanDivideBy(*denominator))
             return std::nullopt;
         return *numerator / *denominator;
     }
 
-    std::optional<long double> MixedNumber()
+    std::optional<Number> MixedNumber()
     {
-        std::optional<long double> whole = Digits();
+        std::optional<Number> whole = Digits();
         if (!whole || Peek() != '%')
             return whole;
-        std::optional<long double> fraction = Fraction();
+        std::optional<Number> fraction = Fraction();
         if (!fraction)
             return std::nullopt;
         return *whole + *fraction;
     }
 
     // The exponent: a signed number with an optional fraction, closed by "!" (or the end).
-    std::optional<long double> Power()
+    std::optional<Number> Power()
     {
-        long double dSign = 1;
+        Number dSign = 1;
         if (Peek() == '+' || Peek() == '-')
             dSign = Next() == '-' ? -1 : 1;
-        std::optional<long double> value = Peek() == '%' ? Fraction() : MixedNumber();
+        std::optional<Number> value = Peek() == '%' ? Fraction() : MixedNumber();
         if (!value)
             return std::nullopt;
         if (Peek() == '!')
@@ -183,29 +216,31 @@ private:
     }
 
     std::string_view m_Text;
-    const CValues& m_Values;
+    const CValuesOf<Number>& m_Values;
     size_t m_nPos = 0;
 };
+using CTextEvaluator = CTextEvaluatorOf<long double>;
 
 // The value of a text without "=" (or of one side); none when it is not equation text.
-inline std::optional<long double> EvaluateSide(std::string_view text, const CValues& values)
+template <typename Number>
+std::optional<Number> EvaluateSide(std::string_view text, const CValuesOf<Number>& values)
 {
-    CTextEvaluator evaluator(text, values);
-    std::optional<long double> value = evaluator.Side();
+    CTextEvaluatorOf<Number> evaluator(text, values);
+    std::optional<Number> value = evaluator.Side();
     if (!value || !evaluator.AtEnd())
         return std::nullopt;
     return value;
 }
 
 // Left minus right of an equation (right minus left for 0=...), or the value of an expression.
-inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text,
-                                                         const CValues& values)
+template <typename Number>
+std::optional<Number> EvaluateLeftMinusRight(std::string_view text, const CValuesOf<Number>& values)
 {
     const size_t nEquals = text.find('=');
     if (nEquals == std::string_view::npos)
         return EvaluateSide(text, values);
-    std::optional<long double> left = EvaluateSide(text.substr(0, nEquals), values);
-    std::optional<long double> right = EvaluateSide(text.substr(nEquals + 1), values);
+    std::optional<Number> left = EvaluateSide(text.substr(0, nEquals), values);
+    std::optional<Number> right = EvaluateSide(text.substr(nEquals + 1), values);
     if (!left || !right)
         return std::nullopt;
     // An equation written 0=... is read with its sides exchanged.
@@ -215,10 +250,11 @@ inline std::optional<long double> EvaluateLeftMinusRight(std::string_view text,
 }
 
 // The product of the divisors of a side that is one term; none for several terms.
-inline std::optional<long double> EvaluateDivisors(std::string_view side, const CValues& values)
+template <typename Number>
+std::optional<Number> EvaluateDivisors(std::string_view side, const CValuesOf<Number>& values)
 {
-    CTextEvaluator evaluator(side, values);
-    std::optional<CTermValue> term = evaluator.Term();
+    CTextEvaluatorOf<Number> evaluator(side, values);
+    std::optional<CTermValueOf<Number>> term = evaluator.Term();
     if (!term || !evaluator.AtEnd())
         return std::nullopt;
     return term->m_dDivisors;
