@@ -7,6 +7,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -130,36 +133,69 @@ int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
     return ExitStatus(report);
 }
 
+bool IsBlank(const std::string& strLine)
+{
+    return strLine.find_first_not_of(" \t") == std::string::npos;
+}
+
+// The status of a whole batch: the highest of its lines' (0 all simplified, 1 some line
+// refused, 2 some simplification failed); blank lines do not count.
 int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
 {
     const EOutputFormat eFormat = FormatOf(options);
     if (eFormat == EOutputFormat::Html)
     {
-        out << FormatSheet(in, options.m_nRepeat);
-        return 0;
+        int nStatus = 0;
+        out << FormatSheet(in, options.m_nRepeat, &nStatus);
+        return nStatus;
     }
+    int nStatus = 0;
     std::string strLine;
     while (std::getline(in, strLine))
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        out << FormatBatchLine(ReportText(strLine, options.m_nRepeat), eFormat);
+        const bool bBlank = IsBlank(strLine);
+        CTextReport report = ReportText(std::move(strLine), options.m_nRepeat);
+        if (!bBlank)
+            nStatus = std::max(nStatus, ExitStatus(report));
+        out << FormatBatchLine(std::move(report), eFormat);
         out.flush();
     }
-    return 0;
+    return nStatus;
+}
+
+// A file that cannot be opened, a folder, or a read that fails part way is reported, never
+// taken for an empty batch.
+int ReportBatchFile(const COptions& options, std::ostream& out, std::ostream& err)
+{
+    const std::string& strFile = options.m_strText;
+    std::error_code error;
+    if (std::filesystem::is_directory(strFile, error))
+    {
+        err << "Cannot read " << strFile << ": it is a folder, not a file\n";
+        return kExitNoInput;
+    }
+    std::ifstream file(strFile, std::ios::binary);
+    if (!file)
+    {
+        err << "Cannot read " << strFile << ": " << std::strerror(errno) << "\n";
+        return kExitNoInput;
+    }
+    const int nStatus = ReportLines(file, options, out);
+    if (file.bad())
+    {
+        err << "Cannot read " << strFile << ": the read failed part way\n";
+        return kExitNoInput;
+    }
+    return nStatus;
 }
 
 int ReportBatch(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (options.m_strText.empty() || options.m_strText == "-")
         return ReportLines(in, options, out);
-    std::ifstream file(options.m_strText, std::ios::binary);
-    if (!file)
-    {
-        err << "Cannot read " << options.m_strText << "\n";
-        return kExitNoInput;
-    }
-    return ReportLines(file, options, out);
+    return ReportBatchFile(options, out, err);
 }
 
 int Report(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)

@@ -24,14 +24,15 @@ inline constexpr const char* kNothingToSimplify = "Nothing to simplify: the text
 // Reads the text as ordinary notation, validates it and, when it passes, simplifies it; an
 // unreadable character or an empty text is refused like a validation error. With nRepeat > 0
 // the request runs that many times and is timed.
-CTextReport ReportText(const std::string& strInput, int nRepeat = 0);
+CTextReport ReportText(std::string strInput, int nRepeat = 0);
 
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
 int ExitStatus(const CTextReport& report);
 
 nlohmann::ordered_json ToJson(const CTextReport& report);
-// One line of JSON; bytes that are not UTF-8 are replaced rather than refused.
-std::string ToJsonLine(const CTextReport& report);
+// One line of JSON; bytes that are not UTF-8 are replaced rather than refused. Taken by
+// value, so that a batch line of megabytes is moved through rather than copied.
+std::string ToJsonLine(CTextReport report);
 // The human form: result, further result, "How it was done" and the narrative.
 std::string ToPlainText(const CTextReport& report);
 // What goes to standard error: the validation messages or the engine's error, one a line.

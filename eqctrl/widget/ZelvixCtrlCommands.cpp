@@ -141,8 +141,14 @@ void CZelvixCtrl::PasteMimeData(const QMimeData& data)
         strText = data.data(strFormat).toStdString();
     else if (!IsReadOnly() && data.hasText())
     {
-        const SOrdinaryConversion conversion =
-            ConvertOrdinaryNotation(data.text().trimmed().toStdString());
+        const std::string strTyped = data.text().trimmed().toStdString();
+        if (strTyped.size() > CEditSession::kLongestTypedPaste)
+        {
+            InformationBeep();
+            Refuse(CEditSession::kTypedPasteTooLong);
+            return;
+        }
+        const SOrdinaryConversion conversion = ConvertOrdinaryNotation(strTyped);
         if (!conversion.m_bOk)
         {
             InformationBeep();
