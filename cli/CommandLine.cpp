@@ -33,8 +33,9 @@ constexpr const char* kDescription =
     "÷, ·, the Unicode minus, ½ and 3 1/2 for a mixed number. Blanks are dropped.";
 constexpr const char* kFooter =
     "Exit status: 0 simplified, 1 the text was refused (messages on standard error), 2 the "
-    "simplification failed (message on standard error), 64 bad options, 66 unreadable batch file, "
-    "73 the output file could not be written.\n"
+    "simplification failed (message on standard error), 64 bad options, 66 the batch file "
+    "could not be read, 73 the output file could not be written. With --batch: the highest "
+    "status of its lines (blank lines aside), so 0 only when every line was simplified.\n"
     "A TEXT that begins with \"-\" may be given after \"--\".";
 
 bool TakesValue(const std::string& arg)
@@ -84,21 +85,25 @@ void Describe(CLI::App& app, COptions& options)
 {
     app.description(kDescription);
     app.footer(kFooter);
-    app.add_option(
-        "TEXT", options.m_strText,
-        "The text to simplify; with --batch, the file to read (default: standard input)");
+    app.add_option("TEXT", options.m_strText,
+                   "The text to simplify; with --batch, the FILE to read (default: standard input)")
+        ->type_name("");
     app.add_flag("--json", options.m_bJson, "Print one JSON object instead of the plain narrative");
     app.add_flag("--batch", options.m_bBatch,
-                 "Read one text per line and print one JSON object per line");
+                 "Read one text per line and answer each (see --format)");
     app.set_version_flag("--version", std::string("fennory-cli ") + FENNORY_VERSION);
     app.add_option("--repeat", options.m_nRepeat,
-                   "Run each request N times and add \"micros\", the median time")
-        ->check(CLI::Range(1, 1000000));
+                   "For timing: run each request N times and add \"micros\", its median time "
+                   "in microseconds, to each JSON answer (1 to 1000000; with --json or --batch)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1000000).description(""));
     app.add_option("--format", options.m_strFormat,
                    "text, json, html, latex or mathml; with --batch: json (the default), text "
                    "(one line each) or html (one worked-solutions sheet)")
-        ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}));
-    app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output");
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}).description(""));
+    app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output")
+        ->type_name("FILE");
 }
 
 EOutputFormat FormatOf(const COptions& options)

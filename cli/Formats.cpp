@@ -39,7 +39,7 @@ std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
 std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat)
 {
     if (eFormat == EOutputFormat::Text)
-        return WriteTextLine(ToWorkedSolution(report));
+        return WriteTextLine(ToReadBackSolution(report));
     return ToJsonLine(std::move(report));
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <regex>
 #include <vector>
 
 namespace
@@ -46,6 +47,16 @@ std::string NamedBySize(const std::string& strInput)
     while (nCut > 0 && (static_cast<unsigned char>(strInput[nCut]) & 0xC0) == 0x80)
         --nCut; // not inside a character
     return strInput.substr(0, nCut) + "\u2026 (" + std::to_string(strInput.size()) + " bytes)";
+}
+
+// Equation text as people write it: x^2! -> x^2 for a power of a plain number, and the mixed
+// number 3%1,2$ -> 3 1/2. Fractions of their own stay as they are: 1/2 would read back as
+// a division.
+std::string EasierToRead(const std::string& strText)
+{
+    static const std::regex power(R"(\^(-?[0-9.]+)!)");
+    static const std::regex mixed(R"(([0-9])%([0-9.]+),([0-9.]+)\$)");
+    return std::regex_replace(std::regex_replace(strText, power, "^$1"), mixed, "$1 $2/$3");
 }
 
 json TextOrNull(const std::optional<std::string>& text)
@@ -143,7 +154,24 @@ std::string ToPlainText(const CTextReport& report)
 {
     if (ExitStatus(report) != 0)
         return "";
-    return WriteText(ToWorkedSolution(report));
+    return WriteText(ToReadBackSolution(report));
+}
+
+CWorkedSolution ToReadBackSolution(const CTextReport& report)
+{
+    CWorkedSolution solution = ToWorkedSolution(report);
+    if (solution.m_strResult)
+        solution.m_strResultDisplay = ReadBackForm(*solution.m_strResult);
+    if (solution.m_strFurther)
+        solution.m_strFurtherDisplay = ReadBackForm(*solution.m_strFurther);
+    return solution;
+}
+
+std::string ReadBackForm(const std::string& strText)
+{
+    std::string strReadable = EasierToRead(strText);
+    const SOrdinaryConversion readBack = ConvertOrdinaryNotation(strReadable);
+    return readBack.m_bOk && readBack.m_strText == strText ? strReadable : strText;
 }
 
 CWorkedSolution ToWorkedSolution(const CTextReport& report)

@@ -40,3 +40,11 @@ std::string ToDiagnostics(const CTextReport& report);
 
 // The report as the output formats read it.
 CWorkedSolution ToWorkedSolution(const CTextReport& report);
+// The same for the plain-text forms, whose result lines must read back: their results are
+// written in ReadBackForm instead of the display form.
+CWorkedSolution ToReadBackSolution(const CTextReport& report);
+
+// A result as the plain-text forms print it: easier to read than equation text (x^2 for
+// x^2!, 3 1/2 for 3%1,2$) where fennory-cli reads that back as the very same text, else the
+// equation text itself. The display form ((3&1/2)x) does not always read back.
+std::string ReadBackForm(const std::string& strText);

@@ -31,8 +31,9 @@ TEST(CommandLine, HelpNamesTheOptionsAndExitStatuses)
 {
     const CRun run = RunCli({"--help"});
     EXPECT_EQ(run.m_nStatus, 0);
-    for (const char* szWord : {"--json", "--batch", "--repeat", "TEXT", "Exit status"})
+    for (const char* szWord : {"--json", "--batch", "--repeat N", "TEXT", "Exit status", "73"})
         EXPECT_NE(run.m_strOut.find(szWord), std::string::npos) << szWord;
+    EXPECT_EQ(run.m_strOut.find("TEXT TEXT"), std::string::npos) << run.m_strOut;
 }
 
 TEST(CommandLine, BadOptionsAreUsageErrors)
