@@ -4,9 +4,9 @@
 #include "output/Writers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
-#include <regex>
 #include <vector>
 
 namespace
@@ -49,14 +49,48 @@ std::string NamedBySize(const std::string& strInput)
     return strInput.substr(0, nCut) + "\u2026 (" + std::to_string(strInput.size()) + " bytes)";
 }
 
+// The end of the plain number (digits and points) that starts at nPos.
+std::size_t NumberEnd(const std::string& strText, std::size_t nPos)
+{
+    while (nPos < strText.size() &&
+           (std::isdigit(static_cast<unsigned char>(strText[nPos])) || strText[nPos] == '.'))
+        ++nPos;
+    return nPos;
+}
+
 // Equation text as people write it: x^2! -> x^2 for a power of a plain number, and the mixed
 // number 3%1,2$ -> 3 1/2. Fractions of their own stay as they are: 1/2 would read back as
-// a division.
+// a division. (Written out rather than as a std::regex, whose matcher recurses once per
+// character and a power may have thousands of digits.)
 std::string EasierToRead(const std::string& strText)
 {
-    static const std::regex power(R"(\^(-?[0-9.]+)!)");
-    static const std::regex mixed(R"(([0-9])%([0-9.]+),([0-9.]+)\$)");
-    return std::regex_replace(std::regex_replace(strText, power, "^$1"), mixed, "$1 $2/$3");
+    std::string strReadable;
+    strReadable.reserve(strText.size());
+    for (std::size_t i = 0; i < strText.size(); ++i)
+    {
+        const char c = strText[i];
+        const std::size_t nStart = i + 1 + (i + 1 < strText.size() && strText[i + 1] == '-');
+        const std::size_t nEnd = NumberEnd(strText, nStart);
+        if (c == '^' && nEnd > nStart && nEnd < strText.size() && strText[nEnd] == '!')
+        {
+            strReadable.append(strText, i, nEnd - i);
+            i = nEnd;
+            continue;
+        }
+        const std::size_t nComma = NumberEnd(strText, i + 1);
+        const std::size_t nClose = nComma < strText.size() ? NumberEnd(strText, nComma + 1) : 0;
+        if (c == '%' && i > 0 && std::isdigit(static_cast<unsigned char>(strText[i - 1])) &&
+            nComma > i + 1 && nComma < strText.size() && strText[nComma] == ',' &&
+            nClose > nComma + 1 && nClose < strText.size() && strText[nClose] == '$')
+        {
+            strReadable += ' ' + strText.substr(i + 1, nComma - i - 1) + '/' +
+                           strText.substr(nComma + 1, nClose - nComma - 1);
+            i = nClose;
+            continue;
+        }
+        strReadable += c;
+    }
+    return strReadable;
 }
 
 json TextOrNull(const std::optional<std::string>& text)
