@@ -2,6 +2,8 @@
 
 #include "FennoryDlg.h"
 #include "FennoryVersion.h"
+#include "core/AlgebraError.h"
+#include "driver/SimplifyRequest.h"
 #include "model/OrdinaryNotation.h"
 
 #include <QCommandLineParser>
@@ -49,17 +51,22 @@ CStartupOptions Answer(CStartupOptions::EAction action, const QString& strOutput
 
 void ReadInput(const QString& strTyped, CStartupOptions& options)
 {
-    const SOrdinaryConversion conversion = ConvertOrdinaryNotation(strTyped.toStdString());
+    const std::string strText = strTyped.toStdString();
+    // Refused by its size before it is read, as a request would refuse it.
+    if (IsTooLongToSimplify(strText.size()))
+    {
+        options.m_strInputError = QString::fromLatin1(kExpressionTooLarge);
+        return;
+    }
+    const SOrdinaryConversion conversion = ConvertOrdinaryNotation(strText);
     if (conversion.m_bOk)
     {
         options.m_strInput = QString::fromStdString(conversion.m_strText);
         return;
     }
-    options.m_strInputError =
-        QStringLiteral("The start-up text \"%1\" could not be read at character %2: %3")
-            .arg(strTyped)
-            .arg(conversion.m_nPosition)
-            .arg(QString::fromStdString(conversion.m_strMessage));
+    // The message names the character itself.
+    options.m_strInputError = QStringLiteral("The start-up text \"%1\" could not be read: %2")
+                                  .arg(strTyped, QString::fromStdString(conversion.m_strMessage));
 }
 
 // Qt reads these itself when the application object is made; they are no mistake of ours.

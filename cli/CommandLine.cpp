@@ -7,6 +7,9 @@
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -30,8 +33,9 @@ constexpr const char* kDescription =
     "÷, ·, the Unicode minus, ½ and 3 1/2 for a mixed number. Blanks are dropped.";
 constexpr const char* kFooter =
     "Exit status: 0 simplified, 1 the text was refused (messages on standard error), 2 the "
-    "simplification failed (message on standard error), 64 bad options, 66 unreadable batch file, "
-    "73 the output file could not be written.\n"
+    "simplification failed (message on standard error), 64 bad options, 66 the batch file "
+    "could not be read, 73 the output file could not be written. With --batch: the highest "
+    "status of its lines (blank lines aside), so 0 only when every line was simplified.\n"
     "A TEXT that begins with \"-\" may be given after \"--\".";
 
 bool TakesValue(const std::string& arg)
@@ -81,21 +85,25 @@ void Describe(CLI::App& app, COptions& options)
 {
     app.description(kDescription);
     app.footer(kFooter);
-    app.add_option(
-        "TEXT", options.m_strText,
-        "The text to simplify; with --batch, the file to read (default: standard input)");
+    app.add_option("TEXT", options.m_strText,
+                   "The text to simplify; with --batch, the FILE to read (default: standard input)")
+        ->type_name("");
     app.add_flag("--json", options.m_bJson, "Print one JSON object instead of the plain narrative");
     app.add_flag("--batch", options.m_bBatch,
-                 "Read one text per line and print one JSON object per line");
+                 "Read one text per line and answer each (see --format)");
     app.set_version_flag("--version", std::string("fennory-cli ") + FENNORY_VERSION);
     app.add_option("--repeat", options.m_nRepeat,
-                   "Run each request N times and add \"micros\", the median time")
-        ->check(CLI::Range(1, 1000000));
+                   "For timing: run each request N times and add \"micros\", its median time "
+                   "in microseconds, to each JSON answer (1 to 1000000; with --json or --batch)")
+        ->type_name("N")
+        ->check(CLI::Range(1, 1000000).description(""));
     app.add_option("--format", options.m_strFormat,
                    "text, json, html, latex or mathml; with --batch: json (the default), text "
                    "(one line each) or html (one worked-solutions sheet)")
-        ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}));
-    app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output");
+        ->type_name("FORMAT")
+        ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}).description(""));
+    app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output")
+        ->type_name("FILE");
 }
 
 EOutputFormat FormatOf(const COptions& options)
@@ -130,36 +138,69 @@ int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
     return ExitStatus(report);
 }
 
+bool IsBlank(const std::string& strLine)
+{
+    return strLine.find_first_not_of(" \t") == std::string::npos;
+}
+
+// The status of a whole batch: the highest of its lines' (0 all simplified, 1 some line
+// refused, 2 some simplification failed); blank lines do not count.
 int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
 {
     const EOutputFormat eFormat = FormatOf(options);
     if (eFormat == EOutputFormat::Html)
     {
-        out << FormatSheet(in, options.m_nRepeat);
-        return 0;
+        int nStatus = 0;
+        out << FormatSheet(in, options.m_nRepeat, &nStatus);
+        return nStatus;
     }
+    int nStatus = 0;
     std::string strLine;
     while (std::getline(in, strLine))
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        out << FormatBatchLine(ReportText(strLine, options.m_nRepeat), eFormat);
+        const bool bBlank = IsBlank(strLine);
+        CTextReport report = ReportText(std::move(strLine), options.m_nRepeat);
+        if (!bBlank)
+            nStatus = std::max(nStatus, ExitStatus(report));
+        out << FormatBatchLine(std::move(report), eFormat);
         out.flush();
     }
-    return 0;
+    return nStatus;
+}
+
+// A file that cannot be opened, a folder, or a read that fails part way is reported, never
+// taken for an empty batch.
+int ReportBatchFile(const COptions& options, std::ostream& out, std::ostream& err)
+{
+    const std::string& strFile = options.m_strText;
+    std::error_code error;
+    if (std::filesystem::is_directory(strFile, error))
+    {
+        err << "Cannot read " << strFile << ": it is a folder, not a file\n";
+        return kExitNoInput;
+    }
+    std::ifstream file(strFile, std::ios::binary);
+    if (!file)
+    {
+        err << "Cannot read " << strFile << ": " << std::strerror(errno) << "\n";
+        return kExitNoInput;
+    }
+    const int nStatus = ReportLines(file, options, out);
+    if (file.bad())
+    {
+        err << "Cannot read " << strFile << ": the read failed part way\n";
+        return kExitNoInput;
+    }
+    return nStatus;
 }
 
 int ReportBatch(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)
 {
     if (options.m_strText.empty() || options.m_strText == "-")
         return ReportLines(in, options, out);
-    std::ifstream file(options.m_strText, std::ios::binary);
-    if (!file)
-    {
-        err << "Cannot read " << options.m_strText << "\n";
-        return kExitNoInput;
-    }
-    return ReportLines(file, options, out);
+    return ReportBatchFile(options, out, err);
 }
 
 int Report(const COptions& options, std::istream& in, std::ostream& out, std::ostream& err)

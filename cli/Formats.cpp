@@ -2,6 +2,7 @@
 
 #include "output/Writers.h"
 
+#include <algorithm>
 #include <map>
 
 std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
@@ -35,11 +36,11 @@ std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
     return {};
 }
 
-std::string FormatBatchLine(const CTextReport& report, EOutputFormat eFormat)
+std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat)
 {
     if (eFormat == EOutputFormat::Text)
-        return WriteTextLine(ToWorkedSolution(report));
-    return ToJsonLine(report);
+        return WriteTextLine(ToReadBackSolution(report));
+    return ToJsonLine(std::move(report));
 }
 
 namespace
@@ -59,7 +60,7 @@ std::string Trimmed(const std::string& strText)
 }
 } // namespace
 
-std::string FormatSheet(std::istream& lines, int nRepeat)
+std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus)
 {
     CWorkedSheet sheet;
     sheet.m_strTitle = "Worked solutions";
@@ -78,7 +79,12 @@ std::string FormatSheet(std::istream& lines, int nRepeat)
                 continue;
         }
         else
-            item.m_Solution = ToWorkedSolution(ReportText(strLine, nRepeat));
+        {
+            const CTextReport report = ReportText(std::move(strLine), nRepeat);
+            if (pStatus)
+                *pStatus = std::max(*pStatus, ExitStatus(report));
+            item.m_Solution = ToWorkedSolution(report);
+        }
         sheet.m_Items.push_back(std::move(item));
     }
     return WriteHtmlSheet(sheet);

@@ -24,8 +24,9 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName);
 std::string FormatReport(const CTextReport& report, EOutputFormat eFormat);
 
 // One answer per line: JSON objects or plain text lines.
-std::string FormatBatchLine(const CTextReport& report, EOutputFormat eFormat);
+std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat);
 
 // Every line of a batch on one worked-solutions sheet. Lines starting with "#" are headings,
-// blank lines are skipped.
-std::string FormatSheet(std::istream& lines, int nRepeat);
+// blank lines are skipped. *pStatus, when given, is raised to the highest exit status of the
+// problems.
+std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus = nullptr);

@@ -4,6 +4,7 @@
 #include "output/Writers.h"
 
 #include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cmath>
 #include <vector>
@@ -37,6 +38,61 @@ CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, double& 
     return outcome;
 }
 
+// A text refused by its size, as a document names it: its start and its size. A hand-out
+// that repeated megabytes of it would help no one.
+std::string NamedBySize(const std::string& strInput)
+{
+    constexpr std::size_t kShownBytes = 60;
+    std::size_t nCut = kShownBytes;
+    while (nCut > 0 && (static_cast<unsigned char>(strInput[nCut]) & 0xC0) == 0x80)
+        --nCut; // not inside a character
+    return strInput.substr(0, nCut) + "\u2026 (" + std::to_string(strInput.size()) + " bytes)";
+}
+
+// The end of the plain number (digits and points) that starts at nPos.
+std::size_t NumberEnd(const std::string& strText, std::size_t nPos)
+{
+    while (nPos < strText.size() &&
+           (std::isdigit(static_cast<unsigned char>(strText[nPos])) || strText[nPos] == '.'))
+        ++nPos;
+    return nPos;
+}
+
+// Equation text as people write it: x^2! -> x^2 for a power of a plain number, and the mixed
+// number 3%1,2$ -> 3 1/2. Fractions of their own stay as they are: 1/2 would read back as
+// a division. (Written out rather than as a std::regex, whose matcher recurses once per
+// character and a power may have thousands of digits.)
+std::string EasierToRead(const std::string& strText)
+{
+    std::string strReadable;
+    strReadable.reserve(strText.size());
+    for (std::size_t i = 0; i < strText.size(); ++i)
+    {
+        const char c = strText[i];
+        const std::size_t nStart = i + 1 + (i + 1 < strText.size() && strText[i + 1] == '-');
+        const std::size_t nEnd = NumberEnd(strText, nStart);
+        if (c == '^' && nEnd > nStart && nEnd < strText.size() && strText[nEnd] == '!')
+        {
+            strReadable.append(strText, i, nEnd - i);
+            i = nEnd;
+            continue;
+        }
+        const std::size_t nComma = NumberEnd(strText, i + 1);
+        const std::size_t nClose = nComma < strText.size() ? NumberEnd(strText, nComma + 1) : 0;
+        if (c == '%' && i > 0 && std::isdigit(static_cast<unsigned char>(strText[i - 1])) &&
+            nComma > i + 1 && nComma < strText.size() && strText[nComma] == ',' &&
+            nClose > nComma + 1 && nClose < strText.size() && strText[nClose] == '$')
+        {
+            strReadable += ' ' + strText.substr(i + 1, nComma - i - 1) + '/' +
+                           strText.substr(nComma + 1, nClose - nComma - 1);
+            i = nClose;
+            continue;
+        }
+        strReadable += c;
+    }
+    return strReadable;
+}
+
 json TextOrNull(const std::optional<std::string>& text)
 {
     return text ? json(*text) : json(nullptr);
@@ -48,11 +104,18 @@ json TextOrNull(const std::string& text, bool bPresent)
 }
 } // namespace
 
-CTextReport ReportText(const std::string& strInput, int nRepeat)
+CTextReport ReportText(std::string strInput, int nRepeat)
 {
     CTextReport report;
-    report.m_strInput = strInput;
-    const SOrdinaryConversion conversion = ConvertOrdinaryNotation(strInput);
+    report.m_strInput = std::move(strInput);
+    // Refused by its size before it is read: the engine's own answer, given at once.
+    if (IsTooLongToSimplify(report.m_strInput.size()))
+    {
+        report.m_bSimplified = true;
+        report.m_Outcome = RunSimplify(report.m_strInput);
+        return report;
+    }
+    const SOrdinaryConversion conversion = ConvertOrdinaryNotation(report.m_strInput);
     if (!conversion.m_bOk)
     {
         report.m_Validation.m_Errors.push_back(conversion.m_strMessage);
@@ -85,13 +148,16 @@ int ExitStatus(const CTextReport& report)
     return report.m_Outcome.m_strError ? 2 : 0;
 }
 
-nlohmann::ordered_json ToJson(const CTextReport& report)
+namespace
+{
+// The input comes apart from the report so that a long one can be moved rather than copied.
+json JsonObject(std::string strInput, const CTextReport& report)
 {
     const CSimplifyOutcome& outcome = report.m_Outcome;
     const bool bHasResult =
         report.m_bSimplified && !outcome.m_strError && !report.m_Validation.m_strText.empty();
     json object = json::object();
-    object["input"] = report.m_strInput;
+    object["input"] = std::move(strInput);
     object["errors"] = report.m_Validation.m_Errors;
     object["result"] = TextOrNull(outcome.m_strResult, bHasResult);
     object["result_display"] = TextOrNull(outcome.m_strResultDisplay, bHasResult);
@@ -103,21 +169,49 @@ nlohmann::ordered_json ToJson(const CTextReport& report)
         object["micros"] = std::round(*report.m_dMicros * 10) / 10;
     return object;
 }
+} // namespace
 
-std::string ToJsonLine(const CTextReport& report)
+nlohmann::ordered_json ToJson(const CTextReport& report)
 {
-    return ToJson(report).dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
+    return JsonObject(report.m_strInput, report);
+}
+
+std::string ToJsonLine(CTextReport report)
+{
+    std::string strInput = std::move(report.m_strInput);
+    return JsonObject(std::move(strInput), report)
+               .dump(-1, ' ', false, json::error_handler_t::replace) +
+           "\n";
 }
 
 std::string ToPlainText(const CTextReport& report)
 {
     if (ExitStatus(report) != 0)
         return "";
-    return WriteText(ToWorkedSolution(report));
+    return WriteText(ToReadBackSolution(report));
+}
+
+CWorkedSolution ToReadBackSolution(const CTextReport& report)
+{
+    CWorkedSolution solution = ToWorkedSolution(report);
+    if (solution.m_strResult)
+        solution.m_strResultDisplay = ReadBackForm(*solution.m_strResult);
+    if (solution.m_strFurther)
+        solution.m_strFurtherDisplay = ReadBackForm(*solution.m_strFurther);
+    return solution;
+}
+
+std::string ReadBackForm(const std::string& strText)
+{
+    std::string strReadable = EasierToRead(strText);
+    const SOrdinaryConversion readBack = ConvertOrdinaryNotation(strReadable);
+    return readBack.m_bOk && readBack.m_strText == strText ? strReadable : strText;
 }
 
 CWorkedSolution ToWorkedSolution(const CTextReport& report)
 {
+    if (IsTooLongToSimplify(report.m_strInput.size()))
+        return MakeWorkedSolution(NamedBySize(report.m_strInput), "", report.m_Outcome);
     if (!report.m_bSimplified)
         return MakeRefusedSolution(report.m_strInput, report.m_Validation.m_Errors);
     return MakeWorkedSolution(report.m_strInput, report.m_Validation.m_strText, report.m_Outcome);

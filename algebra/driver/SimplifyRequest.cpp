@@ -79,6 +79,8 @@ CSimplifyOutcome RunSimplify(const std::string& strText)
     CSimplifyOutcome outcome;
     if (strText.empty())
         return outcome;
+    if (IsTooLongToSimplify(strText.size()))
+        return Failed(kExpressionTooLarge);
     try
     {
         SimplifyInto(strText, outcome);

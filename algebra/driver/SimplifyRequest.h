@@ -1,8 +1,22 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
+
+// The longest text a request takes, in bytes; a longer one ends in "Expression too large"
+// before anything is built from it. The work budget charges the outermost term one unit per
+// four characters of the whole text and every term again for its own text, so no text past
+// about half a million characters can finish; the bound leaves twice that, so ordinary
+// notation that takes more bytes than the text it stands for (a Unicode minus for "-") passes.
+inline constexpr std::size_t kLongestSimplifyText = 1000000;
+
+// True for a text RunSimplify refuses by its size alone.
+inline bool IsTooLongToSimplify(std::size_t nBytes)
+{
+    return nBytes > kLongestSimplifyText;
+}
 
 // What one simplification of an equation text gives. Every text is equation text except
 // the display forms and the explanation, whose lines end in "\r\n" and carry their nesting
@@ -21,7 +35,8 @@ struct CSimplifyOutcome
 // result. Never throws: an engine error is caught, the objects built so far are freed, the
 // narrative indentation is reset, and the outcome carries the message and no result. The
 // message is the algebra's own ("Divide by zero", ...), "Not enough memory", or, for any
-// other failure, "Internal error: " and what it said.
+// other failure, "Internal error: " and what it said. A text past kLongestSimplifyText is
+// refused with "Expression too large" at once.
 CSimplifyOutcome RunSimplify(const std::string& strText);
 
 // Has the C library keep the memory a request frees for the next request instead of handing

@@ -11,6 +11,9 @@
 #include <QMenu>
 #include <QMimeData>
 
+#include <optional>
+#include <string>
+
 // The control's context menu, undo and clipboard commands.
 
 namespace
@@ -21,6 +24,19 @@ QAction* AddCommand(QMenu& menu, const QString& strText, int nCommand, bool bEna
     pAction->setData(nCommand);
     pAction->setEnabled(bEnabled);
     return pAction;
+}
+
+// The clipboard's text as UTF-8, or nothing past the bound of a typed paste. The characters
+// are counted first (each takes a byte at least), so that a huge text is never copied.
+std::optional<std::string> TypedText(const QMimeData& data)
+{
+    const QString strText = data.text();
+    if (static_cast<std::size_t>(strText.size()) > CEditSession::kLongestTypedPaste)
+        return std::nullopt;
+    std::string strTyped = strText.trimmed().toStdString();
+    if (strTyped.size() > CEditSession::kLongestTypedPaste)
+        return std::nullopt;
+    return strTyped;
 }
 } // namespace
 
@@ -141,8 +157,14 @@ void CZelvixCtrl::PasteMimeData(const QMimeData& data)
         strText = data.data(strFormat).toStdString();
     else if (!IsReadOnly() && data.hasText())
     {
-        const SOrdinaryConversion conversion =
-            ConvertOrdinaryNotation(data.text().trimmed().toStdString());
+        const std::optional<std::string> typed = TypedText(data);
+        if (!typed)
+        {
+            InformationBeep();
+            Refuse(CEditSession::kTypedPasteTooLong);
+            return;
+        }
+        const SOrdinaryConversion conversion = ConvertOrdinaryNotation(*typed);
         if (!conversion.m_bOk)
         {
             InformationBeep();

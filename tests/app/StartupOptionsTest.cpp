@@ -43,6 +43,17 @@ TEST(StartupOptions, InputThatCannotBeReadSaysWhereAndKeepsTheText)
         << options.m_strInputError->toStdString();
     EXPECT_TRUE(options.m_strInputError->contains(QStringLiteral("2#x")))
         << options.m_strInputError->toStdString();
+    // The place was said twice ("at character 1: ... at character 1").
+    EXPECT_EQ(Parse({"--input", "@@"}).m_strInputError->count(QStringLiteral("character")), 1);
+}
+
+// A text past the bound is refused by its size alone, before it is read or quoted back.
+TEST(StartupOptions, HugeInputIsRefusedAsTooLarge)
+{
+    const CStartupOptions options = Parse({"--input", QString(2000000, QLatin1Char('x'))});
+    EXPECT_FALSE(options.m_strInput);
+    ASSERT_TRUE(options.m_strInputError);
+    EXPECT_EQ(options.m_strInputError->toStdString(), "Expression too large");
 }
 
 struct CFailCase

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 #include "FennoryVersion.h"
+#include "driver/SimplifyRequest.h"
 
 #include "RunCli.h"
 
@@ -30,8 +31,9 @@ TEST(CommandLine, HelpNamesTheOptionsAndExitStatuses)
 {
     const CRun run = RunCli({"--help"});
     EXPECT_EQ(run.m_nStatus, 0);
-    for (const char* szWord : {"--json", "--batch", "--repeat", "TEXT", "Exit status"})
+    for (const char* szWord : {"--json", "--batch", "--repeat N", "TEXT", "Exit status", "73"})
         EXPECT_NE(run.m_strOut.find(szWord), std::string::npos) << szWord;
+    EXPECT_EQ(run.m_strOut.find("TEXT TEXT"), std::string::npos) << run.m_strOut;
 }
 
 TEST(CommandLine, BadOptionsAreUsageErrors)
@@ -42,12 +44,47 @@ TEST(CommandLine, BadOptionsAreUsageErrors)
     EXPECT_EQ(RunCli({}).m_nStatus, kExitUsage);
 }
 
-TEST(CommandLine, UnreadableBatchFile)
+// A folder was read as an empty batch (nothing printed, exit 0).
+TEST(CommandLine, BatchFileThatCannotBeReadIsAnError)
 {
-    const CRun run = RunCli({"--batch", "/nonexistent/fennory/input.txt"});
-    EXPECT_EQ(run.m_nStatus, kExitNoInput);
-    EXPECT_TRUE(run.m_strOut.empty());
+    for (const char* szFile : {"/nonexistent/fennory/input.txt", "/tmp"})
+    {
+        const CRun run = RunCli({"--batch", szFile});
+        EXPECT_EQ(run.m_nStatus, kExitNoInput) << szFile;
+        EXPECT_TRUE(run.m_strOut.empty()) << szFile;
+        EXPECT_EQ(run.m_strErr.rfind(std::string("Cannot read ") + szFile + ": ", 0), 0u)
+            << run.m_strErr;
+    }
 }
+
+struct SBatchStatusRow
+{
+    const char* m_szFormat;
+    const char* m_szLines;
+    int m_nStatus;
+};
+
+class BatchStatus : public ::testing::TestWithParam<SBatchStatusRow>
+{
+};
+
+// A batch whose every line failed exited 0; now the worst line decides, blank lines aside.
+TEST_P(BatchStatus, IsTheWorstOfItsLines)
+{
+    const SBatchStatusRow& row = GetParam();
+    const CRun run = RunCli({"--batch", "--format", row.m_szFormat}, row.m_szLines);
+    EXPECT_EQ(run.m_nStatus, row.m_nStatus) << row.m_szFormat << ": " << row.m_szLines;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, BatchStatus,
+                         ::testing::Values(SBatchStatusRow{"json", "x+x\n\n  \ny\n", 0},
+                                           SBatchStatusRow{"json", "*x\n)\n", 1},
+                                           SBatchStatusRow{"json", "x+x\n*x\n", 1},
+                                           SBatchStatusRow{"json", "x/(y-y)\n*x\nx\n", 2},
+                                           SBatchStatusRow{"text", "*x\n", 1},
+                                           SBatchStatusRow{"text", "x\n", 0},
+                                           SBatchStatusRow{"html", "# T\nx\n\n", 0},
+                                           SBatchStatusRow{"html", "x\nx/0\n", 2}));
 
 TEST(CommandLine, RefusedTextExitsOneWithMessagesOnStandardError)
 {
@@ -146,10 +183,10 @@ TEST(CommandLine, UnreadableCharacterIsRefusedWithItsPosition)
     EXPECT_TRUE(object["result"].is_null());
 }
 
-TEST(CommandLine, BatchAnswersEveryLineInOrderAndExitsZero)
+TEST(CommandLine, BatchAnswersEveryLineInOrder)
 {
     const CRun run = RunCli({"--batch"}, "*x\r\n\n(x+1\n)\n");
-    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_nStatus, 1);
     const std::vector<json> objects = JsonLines(run.m_strOut);
     ASSERT_EQ(objects.size(), 4u);
     EXPECT_EQ(objects[0]["input"], "*x");
@@ -227,6 +264,28 @@ TEST(CommandLine, RepeatAddsTheMedianTime)
     EXPECT_FALSE(objects[1].contains("micros")); // refused: nothing was run
 }
 
+// A text past the size bound is refused by its size, the same way on every route, before
+// anything is read from it; one byte less still goes through (the blanks are dropped).
+TEST(CommandLine, TextPastTheSizeBoundIsRefusedBeforeItIsRead)
+{
+    const std::string strAtBound = "x+1" + std::string(kLongestSimplifyText - 3, ' ');
+    EXPECT_EQ(json::parse(RunCli({"--json", strAtBound}).m_strOut)["result"], "x+1");
+    const std::string strHuge = strAtBound + " ";
+    const CRun argument = RunCli({strHuge});
+    EXPECT_EQ(argument.m_nStatus, 2);
+    EXPECT_EQ(argument.m_strErr, "Expression too large\n");
+    const CRun batch = RunCli({"--batch"}, "x+x\n" + strHuge + "\n");
+    EXPECT_EQ(batch.m_nStatus, 2);
+    const std::vector<json> objects = JsonLines(batch.m_strOut);
+    ASSERT_EQ(objects.size(), 2u);
+    EXPECT_EQ(objects[1]["error"], "Expression too large");
+    EXPECT_EQ(objects[1]["input"], strHuge); // still answered for what it was
+    const CRun sheet = RunCli({"--batch", "--format", "html"}, strHuge + "\n");
+    EXPECT_EQ(sheet.m_nStatus, 2);
+    EXPECT_NE(sheet.m_strOut.find("Expression too large"), std::string::npos);
+    EXPECT_LT(sheet.m_strOut.size(), 100000u); // named by its start and size, not repeated
+}
+
 // Lines meant to break a parser or exhaust the engine: each still gets its JSON answer.
 std::string HostileLines()
 {
@@ -259,7 +318,7 @@ TEST(CommandLine, HostileBatchAnswersEveryLine)
     const auto start = std::chrono::steady_clock::now();
     const CRun run = RunCli({"--batch"}, strLines);
     const auto elapsed = std::chrono::steady_clock::now() - start;
-    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_nStatus, 2);
     const std::vector<json> objects = JsonLines(run.m_strOut);
     ASSERT_EQ(objects.size(), nLines);
     for (const json& object : objects)

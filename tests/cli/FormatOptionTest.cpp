@@ -27,6 +27,8 @@ TEST(FormatOption, UnknownOrConflictingFormatsAreUsageErrors)
     EXPECT_EQ(RunCli({"--format", "pdf", "x"}).m_nStatus, kExitUsage);
     EXPECT_EQ(RunCli({"--json", "--format", "html", "x"}).m_nStatus, kExitUsage);
     EXPECT_EQ(RunCli({"--batch", "--format", "latex"}, "x\n").m_nStatus, kExitUsage);
+    // A planted fault that let this through went unnoticed: one sheet has no MathML form.
+    EXPECT_EQ(RunCli({"--batch", "--format", "mathml"}, "x\n").m_nStatus, kExitUsage);
     EXPECT_EQ(RunCli({"--format", "html", "--repeat", "2", "x"}).m_nStatus, kExitUsage);
 }
 
@@ -73,7 +75,7 @@ TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
 {
     const CRun run = RunCli({"--batch", "--format", "html"}, "# Fractions\nx/2\n*x\n\n#\nx+x\n");
     const std::string& strSheet = run.m_strOut;
-    EXPECT_EQ(run.m_nStatus, 0);
+    EXPECT_EQ(run.m_nStatus, 1); // *x was refused
     EXPECT_TRUE(Contains(strSheet, "<h1>Worked solutions</h1>"));
     EXPECT_TRUE(Contains(strSheet, "<h2>Fractions</h2>"));
     EXPECT_TRUE(Contains(strSheet, "<a href=\"#problem-3\">"));

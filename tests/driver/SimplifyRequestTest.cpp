@@ -91,6 +91,14 @@ TEST(SimplifyRequest, EngineErrorClearsTheOutputsAndResetsTheIndentation)
     EXPECT_EQ(g_strIndent, "");
 }
 
+// The editor's text past the size bound is refused by its size, as every other way in.
+TEST(SimplifyRequest, TextPastTheSizeBoundIsTooLarge)
+{
+    CRecordingParties parties(0, std::string(kLongestSimplifyText + 1, 'x'));
+    EXPECT_EQ(SimplifyRequest(parties), ESimplifyRequestEnd::EngineError);
+    EXPECT_EQ(parties.m_Calls, (Calls{"Result( )", "Further( )", "Error(Expression too large)"}));
+}
+
 // An equation whose left side keeps divisions over several terms has no further result.
 TEST(SimplifyRequest, EquationWithoutAFurtherResultSaysWhy)
 {

@@ -22,4 +22,14 @@ g++ -std=c++17 -fPIC -o "$work/consumer-pc" "$src/main.cpp" \
   $(pkg-config --cflags --libs zelvix Qt6Test) -Wl,-rpath,"$(pkg-config --variable=libdir zelvix)" \
   || fail "building the consumer with pkg-config"
 run_installed "$work/consumer-pc" || fail "the pkg-config-built consumer"
+
+# The README's pkg-config line, as written, run from a copy of the tree's top.
+readme=$src/../../../README.md
+line=$(grep -m1 '^g++ .*pkg-config --cflags --libs zelvix' "$readme") \
+  || fail "the README has no pkg-config line"
+top=$work/readme-line
+rm -rf "$top" && mkdir -p "$top/tests/install"
+cp -r "$src" "$top/tests/install/consumer"
+(cd "$top" && bash -c "$line") || fail "the README's line failed: $line"
+LD_LIBRARY_PATH=$tree/lib "$top/a.out" || fail "the program the README's line built"
 echo "ok"

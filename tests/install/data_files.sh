@@ -41,6 +41,20 @@ for page in fennory fennory-cli zelvix-demo; do
   grep -q "Fennory $version" <<<"$rendered" || fail "man $page does not name version $version"
 done
 
+# Every long option a program's --help lists is described in its manual page (the pages had
+# fallen behind the programs).
+programs=(fennory-cli)
+if [ "${FENNORY_HAVE_WINDOW:-1}" = 1 ]; then programs+=(fennory); fi
+for page in "${programs[@]}"; do
+  options=$(run_installed "$tree/bin/$page" --help | grep -oE -- '--[a-z][a-z-]*' | sort -u)
+  [ -n "$options" ] || fail "$page --help lists no options"
+  source_text=$(zcat "$share/man/man1/$page.1.gz" | sed 's/\\-/-/g')
+  for option in $options; do
+    grep -qE -- "$option([^a-z-]|$)" <<<"$source_text" || fail "man $page does not describe $option"
+  done
+  echo "man $page describes $(wc -w <<<"$options") options of --help"
+done
+
 [ -f "$share/icons/hicolor/scalable/apps/$icon_name.svg" ] || fail "no scalable icon $icon_name"
 for size in 16 24 32 48 64 128 256; do
   icon=$share/icons/hicolor/${size}x$size/apps/$icon_name.png

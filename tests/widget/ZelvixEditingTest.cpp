@@ -209,6 +209,18 @@ TEST_F(CZelvixFixture, PasteThatWouldBreakAStructureIsRefusedWithAMessage)
     EXPECT_EQ(m_pCtrl->GetFirstError(), QString()); // the next edit clears the message
 }
 
+// A huge clipboard is refused by its size before it is read (it was converted in full first).
+TEST_F(CZelvixFixture, HugePasteIsRefusedBeforeItIsRead)
+{
+    QApplication::clipboard()->setText(QString(2000000, QLatin1Char('x')));
+    m_pCtrl->SetEquation(QStringLiteral("y"));
+    Focus();
+    RunKeys("{V}");
+    EXPECT_EQ(Text(), "y");
+    EXPECT_EQ(m_nBeeps, 1);
+    EXPECT_EQ(m_pCtrl->GetFirstError(), QStringLiteral("Cannot paste: Expression too large"));
+}
+
 TEST_F(CZelvixFixture, ReadOnlyOffersCopyCopyAsLatexAndSelectAll)
 {
     m_pCtrl->SetEquation(QStringLiteral("x"));
