@@ -2,11 +2,16 @@
 
 #include "DialogUnits.h"
 
+#include "widget/ZelvixCtrl.h"
+
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QVariant>
 #include <QWidget>
 
 #include <string_view>
+#include <vector>
 
 namespace
 {
@@ -83,12 +88,106 @@ int HistoryColumnWidth(const CDialogBaseUnits& base)
 {
     return MapDialogRect({0, 0, kHistoryColumnUnits, 0}, base).width();
 }
+
+// An editor that needs more height than its template row gives (a stacked result, the room
+// of its scroll bar): its row in the template, and how much more it needs.
+struct CEditorGrowth
+{
+    QRect m_Row;
+    int m_nExtra;
+};
+
+std::vector<CEditorGrowth> FindEditorGrowth(const QWidget& dialog, const CDialogBaseUnits& base)
+{
+    std::vector<CEditorGrowth> growth;
+    for (const CZelvixCtrl* pEditor : dialog.findChildren<CZelvixCtrl*>(Qt::FindDirectChildrenOnly))
+    {
+        const QVariant units = pEditor->property(kUnitsProperty);
+        if (!units.isValid())
+            continue;
+        const QRect row = MapDialogRect(units.toRect(), base);
+        const int nExtra = pEditor->minimumSizeHint().height() - row.height();
+        if (nExtra > 0)
+            growth.push_back({row, nExtra});
+    }
+    return growth;
+}
+
+// What lies below a grown editor moves down by its growth; what holds it grows with it. The
+// buttons beside the editors keep their places.
+void ApplyGrowth(QRect& rect, const std::vector<CEditorGrowth>& growth)
+{
+    const QRect templateRect = rect;
+    for (const CEditorGrowth& editor : growth)
+    {
+        const bool bBelow = editor.m_Row.bottom() < templateRect.top() &&
+                            templateRect.left() < editor.m_Row.right() &&
+                            editor.m_Row.left() < templateRect.right();
+        if (bBelow)
+            rect.translate(0, editor.m_nExtra);
+        else if (templateRect.contains(editor.m_Row))
+            rect.setHeight(rect.height() + editor.m_nExtra);
+    }
+}
+
+int TotalGrowth(const std::vector<CEditorGrowth>& growth)
+{
+    int nTotal = 0;
+    for (const CEditorGrowth& editor : growth)
+        nTotal += editor.m_nExtra;
+    return nTotal;
+}
+
+// An editor asks for another height through a layout request to the window, which has no Qt
+// layout of its own: the window then lays itself out again, its smallest size grown to match.
+class CEditorGrowthWatch : public QObject
+{
+public:
+    static constexpr const char* kName = "editorGrowthWatch";
+
+    explicit CEditorGrowthWatch(QWidget& dialog) : QObject(&dialog), m_Dialog(dialog)
+    {
+        setObjectName(QString::fromLatin1(kName));
+        dialog.installEventFilter(this);
+    }
+
+    bool m_bHistoryShown = false;
+
+protected:
+    bool eventFilter(QObject* pObject, QEvent* pEvent) override
+    {
+        // Editors settle their heights as the window first shows them, before they can ask.
+        if (pObject == &m_Dialog && pEvent->type() == QEvent::Show)
+            QCoreApplication::postEvent(&m_Dialog, new QEvent(QEvent::LayoutRequest));
+        if (pObject == &m_Dialog && pEvent->type() == QEvent::LayoutRequest)
+        {
+            const QSize minimum = MinimumWindowSize(m_Dialog, m_bHistoryShown);
+            if (m_Dialog.minimumSize() != minimum)
+                m_Dialog.setMinimumSize(minimum);
+            LayOutWindow(m_Dialog, m_bHistoryShown);
+        }
+        return false;
+    }
+
+private:
+    QWidget& m_Dialog;
+};
+
+void WatchEditorGrowth(QWidget& dialog, bool bHistoryShown)
+{
+    auto* pWatch = static_cast<CEditorGrowthWatch*>(dialog.findChild<QObject*>(
+        QString::fromLatin1(CEditorGrowthWatch::kName), Qt::FindDirectChildrenOnly));
+    if (pWatch == nullptr)
+        pWatch = new CEditorGrowthWatch(dialog); // owned by the dialog
+    pWatch->m_bHistoryShown = bHistoryShown;
+}
 } // namespace
 
 QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
-    const QSize size = TemplateSize(dialog, base);
+    QSize size = TemplateSize(dialog, base);
+    size.setHeight(size.height() + TotalGrowth(FindEditorGrowth(dialog, base)));
     return bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
 }
 
@@ -99,6 +198,8 @@ void LayOutWindow(QWidget& dialog, bool bHistoryShown)
     const int nExtraWidth = qMax(0, dialog.width() - minimum.width());
     const int nExtraHeight = qMax(0, dialog.height() - minimum.height());
     const int nColumn = bHistoryShown ? HistoryColumnWidth(base) : 0;
+    const std::vector<CEditorGrowth> growth = FindEditorGrowth(dialog, base);
+    WatchEditorGrowth(dialog, bHistoryShown);
     for (QWidget* pChild : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     {
         const QVariant units = pChild->property(kUnitsProperty);
@@ -106,6 +207,7 @@ void LayOutWindow(QWidget& dialog, bool bHistoryShown)
         if (!units.isValid() || pRule == nullptr)
             continue;
         QRect rect = MapDialogRect(units.toRect(), base);
+        ApplyGrowth(rect, growth);
         rect.translate(Reach(pRule->m_Move, nExtraWidth, nExtraWidth + nColumn),
                        pRule->m_bDown ? nExtraHeight : 0);
         rect.setWidth(rect.width() + Reach(pRule->m_Widen, nExtraWidth, nExtraWidth + nColumn));

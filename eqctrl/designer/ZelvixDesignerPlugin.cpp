@@ -24,8 +24,9 @@ QString CZelvixDesignerPlugin::toolTip() const
 QString CZelvixDesignerPlugin::whatsThis() const
 {
     return QStringLiteral(
-        "Equation editor with raised powers and stacked fractions. Beside ReadOnly and Equation "
-        "it offers at run time SelectedEquation, CanUndo, CanRedo, EquationInWords, PlainText "
+        "Equation editor with raised powers and stacked fractions. Beside ReadOnly, "
+        "StackedDivisions (a read-only editor draws divisions as fractions) and Equation it "
+        "offers at run time SelectedEquation, CanUndo, CanRedo, EquationInWords, PlainText "
         "and Latex, the slots Undo, Redo, Cut, Copy, CopyAsLatex, Paste, SelectAll and "
         "ClearUndo, and the signal SelectionChanged.");
 }
@@ -69,6 +70,9 @@ QString CZelvixDesignerPlugin::domXml() const
    <rect><x>0</x><y>0</y><width>240</width><height>33</height></rect>
   </property>
   <property name="ReadOnly">
+   <bool>false</bool>
+  </property>
+  <property name="StackedDivisions">
    <bool>false</bool>
   </property>
   <property name="accessibleName">

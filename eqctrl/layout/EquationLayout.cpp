@@ -1,6 +1,9 @@
 #include "layout/EquationLayout.h"
 
 #include "layout/LayoutPass.h"
+#include "layout/StackedLayout.h"
+
+#include <algorithm>
 
 namespace
 {
@@ -26,11 +29,23 @@ void PlaceSelection(CEquationLayout& layout, const CLayoutInput& input, int nSta
     layout.m_nSelectionX2 = layout.m_XPositions[nTo - 1];
 }
 
+// The lowest pixel row anything is drawn in: the main line's foot at least, lower when a
+// typed fraction's denominator reaches further.
+int ContentBottom(const CEquationLayout& layout, const CTextMeasurer& measurer)
+{
+    const int nH = layout.m_nTextHeight;
+    int nBottom = (nH - 3) / 2 + nH;
+    for (const CLayoutText& text : layout.m_Texts)
+        nBottom = std::max(nBottom, text.m_nY + measurer.GetHeight(text.m_nFont));
+    return nBottom;
+}
+
 CEquationLayout LayoutShifted(const CLayoutInput& input, const CTextMeasurer& measurer, int nShift)
 {
     CEquationLayout layout = CLayoutPass(input, measurer, kStartX - nShift).Run();
     layout.m_nShift = nShift;
     layout.m_nContentWidth = layout.m_XPositions.back() + nShift;
+    layout.m_nContentBottom = ContentBottom(layout, measurer);
     PlaceSelection(layout, input, kStartX - nShift);
     return layout;
 }
@@ -38,6 +53,8 @@ CEquationLayout LayoutShifted(const CLayoutInput& input, const CTextMeasurer& me
 
 CEquationLayout LayoutEquation(const CLayoutInput& input, const CTextMeasurer& measurer)
 {
+    if (std::optional<CEquationLayout> stacked = LayoutStacked(input, measurer))
+        return std::move(*stacked);
     if (input.m_nForcedShift >= 0)
         return LayoutShifted(input, measurer, input.m_nForcedShift);
     CEquationLayout layout = LayoutShifted(input, measurer, 0);
@@ -49,6 +66,7 @@ CEquationLayout LayoutEquation(const CLayoutInput& input, const CTextMeasurer& m
     layout = CLayoutPass(input, measurer, -nShift).Run();
     layout.m_nShift = nShift;
     layout.m_nContentWidth = layout.m_XPositions.back() + nShift;
+    layout.m_nContentBottom = ContentBottom(layout, measurer);
     PlaceSelection(layout, input, -nShift);
     return layout;
 }

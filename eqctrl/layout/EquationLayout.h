@@ -27,6 +27,8 @@ struct CLayoutInput
     int m_nSelectionTo = 0;
     // A shift chosen by the user (the scroll bar) instead of the one that follows the caret.
     int m_nForcedShift = -1;
+    // Draw each division as a fraction, its top over its bottom (read-only controls only).
+    bool m_bStackedDivisions = false;
 };
 
 // One piece of text to draw, its top-left corner at (m_nX, m_nY).
@@ -51,6 +53,18 @@ struct CLayoutLine
     bool operator==(const CLayoutLine&) const = default;
 };
 
+// A bracket drawn as a curve, as tall as what it holds, where a glyph would be too short.
+struct CLayoutBracket
+{
+    int m_nX = 0; // its left edge
+    int m_nTop = 0;
+    int m_nBottom = 0;
+    int m_nWidth = 0;
+    bool m_bOpening = true;
+
+    bool operator==(const CLayoutBracket&) const = default;
+};
+
 // Per-character records plus everything the painter draws. One entry per character of the
 // text and one final entry past its end.
 struct CEquationLayout
@@ -61,13 +75,20 @@ struct CEquationLayout
 
     std::vector<CLayoutText> m_Texts;
     std::vector<CLayoutLine> m_Bars;
+    std::vector<CLayoutBracket> m_Brackets;
     bool m_bCaret = false;
     CLayoutLine m_Caret; // vertical, from top down by the caret height
 
     bool m_bGreyBackground = false;
-    int m_nTextHeight = 0;   // H, the main font's height
-    int m_nShift = 0;        // how far the text was moved left to keep the caret in view
-    int m_nContentWidth = 0; // the unshifted x after the last entry: how wide the text is
+    int m_nTextHeight = 0;    // H, the main font's height
+    int m_nShift = 0;         // how far the text was moved left to keep the caret in view
+    int m_nContentWidth = 0;  // the unshifted x after the last entry: how wide the text is
+    int m_nContentBottom = 0; // the lowest y anything is drawn at
+
+    // Divisions drawn stacked: the entries then stand on several lines, each entry with the
+    // top of its caret (m_Tops) beside its height.
+    bool m_bStacked = false;
+    std::vector<int> m_Tops;
 
     // The selection's highlight, from x1 to x2 across the line.
     bool m_bSelection = false;
@@ -76,7 +97,8 @@ struct CEquationLayout
 };
 
 // Lays out the whole text, and lays it out again moved left when the caret would leave the
-// visible width.
+// visible width. With stacked divisions, a text of the formal shape that divides is drawn with
+// its fractions stacked (layout/StackedLayout.h); any other text as it stands.
 CEquationLayout LayoutEquation(const CLayoutInput& input, const CTextMeasurer& measurer);
 
 // The horizontal shift that keeps the caret in view, 0 when none is needed.

@@ -9,8 +9,10 @@ int StackOffset(int nH)
 }
 } // namespace
 
-CLayoutPass::CLayoutPass(const CLayoutInput& input, const CTextMeasurer& measurer, int nStartX)
-    : m_Input(input), m_Measurer(measurer), m_nX(nStartX), m_nFractionStartX(nStartX)
+CLayoutPass::CLayoutPass(const CLayoutInput& input, const CTextMeasurer& measurer, int nStartX,
+                         int nLineTop)
+    : m_Input(input), m_Measurer(measurer), m_nX(nStartX), m_nLineTop(nLineTop),
+      m_nFractionStartX(nStartX)
 {
 }
 
@@ -19,7 +21,7 @@ CEquationLayout CLayoutPass::Run()
     m_Layout.m_bGreyBackground = m_Input.m_bReadOnly;
     m_nH = m_Measurer.GetHeight(EFontRole::Main);
     m_Layout.m_nTextHeight = m_nH;
-    m_nY0 = (m_nH - 3) / 2;
+    m_nY0 = m_nLineTop >= 0 ? m_nLineTop : (m_nH - 3) / 2;
     m_nD = m_nH;
 
     const std::string& strText = m_Input.m_strText;

@@ -8,7 +8,9 @@
 class CLayoutPass
 {
 public:
-    CLayoutPass(const CLayoutInput& input, const CTextMeasurer& measurer, int nStartX);
+    // nLineTop is the top of main-line text; by default the control's own, (H - 3) / 2.
+    CLayoutPass(const CLayoutInput& input, const CTextMeasurer& measurer, int nStartX,
+                int nLineTop = -1);
 
     CEquationLayout Run();
 
@@ -36,6 +38,7 @@ private:
     CEquationLayout m_Layout;
 
     int m_nX;
+    int m_nLineTop;
     int m_nH = 0;
     int m_nY0 = 0;
     int m_nD = 0;

@@ -58,7 +58,7 @@ CEditOutcome CEditModel::PressKey(EEditKey key)
     {
         const std::string strBefore = m_strText;
         const int nCaretBefore = m_nCaret;
-        return RefuseMisreadNumbers(strBefore, nCaretBefore, DeleteAtCaret());
+        return RefuseUnreadableEdit(strBefore, nCaretBefore, DeleteAtCaret());
     }
     }
     return {};

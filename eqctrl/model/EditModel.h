@@ -92,8 +92,9 @@ private:
     CEditOutcome DeleteAtCaret();
     CEditOutcome DeleteRange(std::size_t nFrom, std::size_t nTo, std::size_t nNewCaret);
 
-    // Takes back an edit that left a number the parser would misread, with the beep.
-    CEditOutcome RefuseMisreadNumbers(const std::string& strBefore, int nCaretBefore,
+    // Takes back, with the beep, an edit that left a number the parser would misread or broke
+    // a power or a fraction.
+    CEditOutcome RefuseUnreadableEdit(const std::string& strBefore, int nCaretBefore,
                                       CEditOutcome outcome);
     bool KeepsNumbersReadable(std::string_view strTemplate) const;
 

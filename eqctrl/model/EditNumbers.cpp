@@ -1,15 +1,16 @@
 #include "model/Beep.h"
 #include "model/EditModel.h"
+#include "model/EquationStructure.h"
 #include "model/EquationText.h"
 
 // Judged on the text as the edit leaves it, after the marking pass has dropped the templates
 // the caret left: "1.5^!|" + "." is "1.5." once the power template goes. A text that was
-// already unreadable (written through the property) may still be edited, just not made worse.
-CEditOutcome CEditModel::RefuseMisreadNumbers(const std::string& strBefore, int nCaretBefore,
+// already unreadable (written through the property) may still be edited, just not made worse;
+// so may a pasted power with a sign (x^-1!), which the context scan does not see as a power.
+CEditOutcome CEditModel::RefuseUnreadableEdit(const std::string& strBefore, int nCaretBefore,
                                               CEditOutcome outcome)
 {
-    if (m_strText == strBefore ||
-        FindMisreadPoints(m_strText).size() <= FindMisreadPoints(strBefore).size())
+    if (m_strText == strBefore || !IsLessReadable(m_strText, strBefore))
         return outcome;
     m_strText = strBefore;
     m_nCaret = nCaretBefore;
@@ -25,5 +26,5 @@ bool CEditModel::KeepsNumbersReadable(std::string_view strTemplate) const
     strText.insert(static_cast<std::size_t>(m_nCaret), strTemplate);
     int nCaret = m_nCaret + 1;
     MarkErrors(strText, nCaret);
-    return FindMisreadPoints(strText).size() <= FindMisreadPoints(m_strText).size();
+    return !IsLessReadable(strText, m_strText);
 }

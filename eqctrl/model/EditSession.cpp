@@ -2,6 +2,7 @@
 
 #include "model/Beep.h"
 #include "model/EquationText.h"
+#include "model/OrdinaryNotation.h"
 #include "model/Validation.h"
 
 #include <algorithm>
@@ -19,6 +20,40 @@ std::string WithoutRange(std::string strText, const CTextRange& range)
     strText.erase(static_cast<std::size_t>(range.m_nFrom),
                   static_cast<std::size_t>(range.m_nTo - range.m_nFrom));
     return strText;
+}
+
+bool IsBlankByte(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view TrimBlanks(std::string_view text)
+{
+    while (!text.empty() && IsBlankByte(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && IsBlankByte(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// Why a pasted text with a line break or a tab inside is refused, or "" when it has none.
+// Dropping them would join what stood on two lines (x+1, y+2) into one different problem.
+std::string FindLineBreakOrTab(std::string_view text)
+{
+    std::size_t nCharacter = 0;
+    for (const char c : text)
+    {
+        const auto nByte = static_cast<unsigned char>(c);
+        nCharacter += (nByte & 0xC0u) != 0x80u ? 1 : 0; // UTF-8 continuation bytes start none
+        const std::string strAt = " at character " + std::to_string(nCharacter);
+        if (c == '\n' || c == '\r')
+            return "Cannot paste: the text has a line break" + strAt +
+                   "; an equation is one line, so copy one equation at a time";
+        if (c == '\t')
+            return "Cannot paste: the text has a tab" + strAt +
+                   "; an equation has no tabs, so take it out and paste again";
+    }
+    return "";
 }
 } // namespace
 
@@ -101,6 +136,13 @@ CEditOutcome CEditSession::ReplaceSelectionWith(int nCode)
     if (m_Model.GetText() == strCleared)
     {
         m_Model.RestoreState(before.m_strText, before.m_nCaret);
+        return {true, false};
+    }
+    if (IsLessReadable(m_Model.GetText(), before.m_strText))
+    {
+        // "1.5x.5" with x selected and 7 typed would read 1.57.5.
+        m_Model.RestoreState(before.m_strText, before.m_nCaret);
+        InformationBeep();
         return {true, false};
     }
     m_History.Record(std::move(before));
@@ -216,7 +258,14 @@ CEditOutcome CEditSession::DeleteSelection()
     }
     CEditSnapshot before = Snapshot();
     const CTextRange range = GetSelection();
-    m_Model.RestoreState(WithoutRange(before.m_strText, range), range.m_nFrom);
+    std::string strResult = WithoutRange(before.m_strText, range);
+    // Deleting the x of 1.5x.5 would join the numbers into 1.5.5.
+    if (IsLessReadable(strResult, before.m_strText))
+    {
+        InformationBeep();
+        return {true, false};
+    }
+    m_Model.RestoreState(std::move(strResult), range.m_nFrom);
     m_History.Record(std::move(before));
     CollapseSelection();
     return {true, true};
@@ -246,15 +295,49 @@ CPasteOutcome CEditSession::Paste(std::string_view equationText)
         range.IsEmpty() ? before.m_strText : WithoutRange(before.m_strText, range);
     std::string strResult = strBase;
     strResult.insert(static_cast<std::size_t>(nAt), equationText);
-    if (CountStructureProblems(strResult) > CountStructureProblems(strBase))
+    const std::string strRefusal = WhyPasteBreaks(strResult, before.m_strText);
+    if (!strRefusal.empty())
     {
         InformationBeep();
-        return {{}, "Cannot paste here: it would break a power, a fraction or a number"};
+        return {{}, strRefusal};
     }
     m_Model.RestoreState(std::move(strResult), nAt + static_cast<int>(equationText.size()));
     RecordIfChanged(std::move(before));
     CollapseSelection();
     return {{true, true}, ""};
+}
+
+// Judged against the text as it stood, selection included, like any other edit.
+std::string CEditSession::WhyPasteBreaks(const std::string& strResult, const std::string& strBefore)
+{
+    if (FindMisreadPoints(strResult).size() > FindMisreadPoints(strBefore).size())
+        return "Cannot paste here: it would join two numbers into one that cannot be read; put "
+               "an operator between them";
+    if (CountStructureProblems(strResult) > CountStructureProblems(strBefore))
+        return "Cannot paste here: only a number can go inside a power or a fraction; move the "
+               "caret out of it first";
+    return "";
+}
+
+CPasteOutcome CEditSession::PasteOrdinary(std::string_view typed)
+{
+    if (m_Model.IsReadOnly())
+    {
+        InformationBeep();
+        return {};
+    }
+    const std::string_view trimmed = TrimBlanks(typed);
+    std::string strRefusal = FindLineBreakOrTab(trimmed);
+    const SOrdinaryConversion conversion =
+        strRefusal.empty() ? ConvertOrdinaryNotation(trimmed) : SOrdinaryConversion{};
+    if (strRefusal.empty() && !conversion.m_bOk)
+        strRefusal = "Cannot paste: " + conversion.m_strMessage;
+    if (!strRefusal.empty())
+    {
+        InformationBeep();
+        return {{}, strRefusal};
+    }
+    return Paste(conversion.m_strText);
 }
 
 void CEditSession::SetEquation(std::string strText)

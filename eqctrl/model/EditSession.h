@@ -60,6 +60,10 @@ public:
     // Inserts equation text at the caret in place of the selection, unless it would break a
     // power, a fraction or a number that was whole.
     CPasteOutcome Paste(std::string_view equationText);
+    // Text from elsewhere, in ordinary notation (UTF-8): read by the converter the command line
+    // uses, so what it accepts pastes too; blanks at the ends go, a line break or a tab inside
+    // is refused.
+    CPasteOutcome PasteOrdinary(std::string_view typed);
 
     // The host's write of the text; a change can be undone like any other.
     void SetEquation(std::string strText);
@@ -87,6 +91,7 @@ private:
     CEditOutcome ReplaceSelectionWith(int nCode);
     CEditOutcome MoveTo(int nCaret, bool bExtend, bool bForward);
     CEditOutcome Restore(const CEditSnapshot& state);
+    static std::string WhyPasteBreaks(const std::string& strResult, const std::string& strBefore);
 
     CEditModel m_Model;
     CEditHistory m_History;

@@ -32,7 +32,7 @@ CEditOutcome CEditModel::TypeCharacter(int nCode)
     const int nCaretBefore = m_nCaret;
     const CEditOutcome outcome = ActOnCharacter(nCode);
     Rescan();
-    return RefuseMisreadNumbers(strBefore, nCaretBefore, outcome);
+    return RefuseUnreadableEdit(strBefore, nCaretBefore, outcome);
 }
 
 CEditOutcome CEditModel::ActOnCharacter(int nCode)

@@ -34,21 +34,60 @@ int CountExtraPoints(std::string_view text)
     return nProblems;
 }
 
-// Inside a span only digits, points and the markers of its own kind belong, in order.
+// Inside a power: an optional sign, a number and a fraction after it, as the converter reads
+// ordinary powers (x^-1!, x^1%1,2$!). Each character out of that order is one problem.
+int CountPowerProblems(std::string_view inner)
+{
+    enum
+    {
+        kStart,
+        kSigned,
+        kNumber,
+        kNumerator,
+        kDenominator,
+        kDone
+    } nState = kStart;
+    int nProblems = 0;
+    for (const char c : inner)
+    {
+        if (IsNumeric(c) && nState != kDone)
+            nState = nState == kStart || nState == kSigned ? kNumber : nState;
+        else if (nState == kStart && (c == '+' || c == '-'))
+            nState = kSigned;
+        else if (nState != kNumerator && nState != kDenominator && nState != kDone &&
+                 c == kFractionOpen)
+            nState = kNumerator;
+        else if (nState == kNumerator && c == kFractionSeparator)
+            nState = kDenominator;
+        else if (nState == kDenominator && c == kFractionClose)
+            nState = kDone;
+        else
+            ++nProblems;
+    }
+    // A sign with no number after it, or a fraction left open inside.
+    if (nState == kSigned || nState == kNumerator || nState == kDenominator)
+        ++nProblems;
+    return nProblems;
+}
+
+// Inside a fraction only digits and points belong, with one separator.
 int CountSpanProblems(std::string_view text, const CStructureSpan& span)
 {
-    const bool bFraction = text[static_cast<std::size_t>(span.m_nStart)] == kFractionOpen;
     const int nInnerEnd = span.m_bClosed ? span.m_nEnd - 1 : span.m_nEnd;
+    const std::string_view inner =
+        text.substr(static_cast<std::size_t>(span.m_nStart) + 1,
+                    static_cast<std::size_t>(nInnerEnd - span.m_nStart - 1));
     int nProblems = span.m_bClosed ? 0 : 1;
+    if (text[static_cast<std::size_t>(span.m_nStart)] == kPowerOpen)
+        return nProblems + CountPowerProblems(inner);
     int nSeparators = 0;
-    for (int i = span.m_nStart + 1; i < nInnerEnd; ++i)
+    for (const char c : inner)
     {
-        const char c = text[static_cast<std::size_t>(i)];
-        if (bFraction && c == kFractionSeparator && nSeparators++ == 0)
+        if (c == kFractionSeparator && nSeparators++ == 0)
             continue;
         nProblems += IsNumeric(c) ? 0 : 1;
     }
-    if (bFraction && span.m_bClosed && nSeparators == 0)
+    if (span.m_bClosed && nSeparators == 0)
         ++nProblems;
     return nProblems;
 }
@@ -114,4 +153,10 @@ int CountStructureProblems(std::string_view text)
             ++nProblems;
     }
     return nProblems;
+}
+
+bool IsLessReadable(std::string_view after, std::string_view before)
+{
+    return FindMisreadPoints(after).size() > FindMisreadPoints(before).size() ||
+           CountStructureProblems(after) > CountStructureProblems(before);
 }

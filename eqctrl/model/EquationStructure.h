@@ -35,7 +35,14 @@ struct CTextRange
 CTextRange GrowToStructures(std::string_view text, int nFrom, int nTo);
 
 // How many things in the text break the shape of powers, fractions and numbers: a structure
-// left open or holding anything but a number, a closing marker with nothing to close, a
-// number with two points, a character that has no place in equation text. Paste compares the
-// count before and after, so text set by the host with its own faults can still take a paste.
+// left open or holding anything but a number (a power may also hold a sign before its number
+// and a fraction after it, as ordinary notation writes them: x^-1!, x^1%1,2$!), a closing marker
+// with nothing to close, a number with two points, a character that has no place in equation text.
+// Paste compares the count before and after, so text set by the host with its own faults can still
+// take a paste.
 int CountStructureProblems(std::string_view text);
+
+// Whether an edit from before to after made the text read worse: a new number the parser would
+// misread (two points, a point before a fraction) or a power or fraction broken. Every edit is
+// judged so, whatever key or command made it; a text that was already broken may still change.
+bool IsLessReadable(std::string_view after, std::string_view before);

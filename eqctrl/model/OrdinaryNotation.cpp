@@ -56,6 +56,7 @@ struct SMarked
 {
     char m_c;
     size_t m_nPosition;
+    bool m_bAdded = false; // a "!" the reader wrote to close an ordinary power
 };
 using Marked = std::vector<SMarked>;
 
@@ -195,6 +196,8 @@ public:
         if (!m_Refusal)
             ClosePowers();
         if (!m_Refusal)
+            RefusePowersOfPowers();
+        if (!m_Refusal)
             SettleBlanks();
         if (!m_Refusal)
             CheckStructures();
@@ -218,10 +221,10 @@ private:
             m_Refusal = SRefusal{nPosition, std::move(strMessage)};
     }
 
-    void Append(std::string_view text, size_t nPosition)
+    void Append(std::string_view text, size_t nPosition, bool bAdded = false)
     {
         for (const char c : text)
-            m_Text.push_back({c, nPosition});
+            m_Text.push_back({c, nPosition, bAdded});
     }
 
     // Each typed character becomes its equation text: "×" -> "*", "½" -> "%1,2$", a run of
@@ -237,7 +240,7 @@ private:
             ++nPosition;
             const char cSuperscript = point.m_bValid ? SuperscriptCharacter(point.m_nCode) : 0;
             if (bInSuperscript && cSuperscript == 0)
-                Append("!", nPosition - 1);
+                Append("!", nPosition - 1, true);
             if (!bInSuperscript && cSuperscript != 0)
                 Append("^", nPosition);
             bInSuperscript = cSuperscript != 0;
@@ -253,7 +256,7 @@ private:
                                       " cannot be read in an equation");
         }
         if (bInSuperscript)
-            Append("!", nPosition);
+            Append("!", nPosition, true);
     }
 
     static const char* Replacement(SCodePoint point)
@@ -286,9 +289,29 @@ private:
             i = nEnd - 1;
             const bool bClosed = nEnd < m_Text.size() && m_Text[nEnd].m_c == '!';
             if (nEnd > nNext && !bClosed)
-                closed.push_back({'!', m_Text[nEnd - 1].m_nPosition});
+                closed.push_back({'!', m_Text[nEnd - 1].m_nPosition, true});
         }
         m_Text = std::move(closed);
+    }
+
+    // x^2^3 means x^(2^3) to a mathematician and (x^2)^3 to the reader that closed the first
+    // power: neither guess is safe, so a "^" right after a power this reader closed is refused.
+    // Equation text (x^2!^3!) says where its powers end and comes through.
+    void RefusePowersOfPowers()
+    {
+        for (size_t i = 0; i < m_Text.size() && !m_Refusal; ++i)
+        {
+            if (m_Text[i].m_c != '!' || !m_Text[i].m_bAdded)
+                continue;
+            size_t nNext = i + 1;
+            while (nNext < m_Text.size() && IsBlank(m_Text[nNext].m_c))
+                ++nNext;
+            if (nNext < m_Text.size() && m_Text[nNext].m_c == '^')
+                Refuse(m_Text[nNext].m_nPosition,
+                       "\"^\" at character " + std::to_string(m_Text[nNext].m_nPosition) +
+                           " raises a power to a power: write (x^2)^3 for the power of a power, "
+                           "or work out the exponent, as x^8 for x^(2^3)");
+        }
     }
 
     // Just past an exponent starting at nStart: a sign, a number, and a "%a,b$" fraction;
@@ -394,6 +417,7 @@ private:
         Denominator,
         PowerNumerator,
         PowerDenominator,
+        PowerEnd, // after a fraction in an exponent only the "!" may come
     };
 
     // Powers and fractions hold numbers only and are closed; their markers mean nothing
@@ -402,24 +426,29 @@ private:
     void CheckStructures()
     {
         EPlace place = EPlace::Outside;
-        size_t nOpened = 0;
+        size_t nOpener = 0;
         for (size_t i = 0; i < m_Text.size() && !m_Refusal; ++i)
         {
-            const SMarked& marked = m_Text[i];
             const EPlace next = Step(place, i);
             if (place == EPlace::Outside && next != EPlace::Outside)
-                nOpened = marked.m_nPosition;
-            if (place == EPlace::Power && next == EPlace::Outside && !HoldsNumber(i))
-                Refuse(nOpened,
-                       "The power at character " + std::to_string(nOpened) + " holds no number");
+                nOpener = i;
+            const bool bPower = place == EPlace::Power || place == EPlace::PowerEnd;
+            if (bPower && next == EPlace::Outside && !HoldsNumber(i))
+                RefuseEmptyPower(m_Text[nOpener].m_nPosition);
             place = next;
         }
         if (m_Refusal || place == EPlace::Outside)
             return;
-        const bool bPower = place == EPlace::Power || place == EPlace::PowerNumerator ||
-                            place == EPlace::PowerDenominator;
-        Refuse(nOpened, std::string(bPower ? "The power" : "The fraction") + " at character " +
-                            std::to_string(nOpened) + " is not closed");
+        if (place == EPlace::Numerator || place == EPlace::Denominator)
+            RefuseMarker(nOpener);
+        else
+            RefuseEmptyPower(m_Text[nOpener].m_nPosition);
+    }
+
+    void RefuseEmptyPower(size_t nOpened)
+    {
+        Refuse(nOpened, "The power at character " + std::to_string(nOpened) +
+                            " has no exponent: write a number after \"^\", as in x^2");
     }
 
     // Whether the power that closes at nClose holds a digit, or is the empty template "^!"
@@ -439,7 +468,7 @@ private:
     EPlace Step(EPlace place, size_t i)
     {
         const char c = m_Text[i].m_c;
-        if (IsNumeric(c) && place != EPlace::Outside)
+        if (IsNumeric(c) && place != EPlace::Outside && place != EPlace::PowerEnd)
             return place;
         switch (place)
         {
@@ -470,27 +499,54 @@ private:
             break;
         case EPlace::PowerDenominator:
             if (c == '$')
-                return EPlace::Power;
+                return EPlace::PowerEnd;
+            break;
+        case EPlace::PowerEnd:
+            if (c == '!')
+                return EPlace::Outside;
             break;
         }
         RefuseInside(i, place == EPlace::Power);
         return place;
     }
 
+    // The markers of equation text mean nothing where they stand: say what the user may have
+    // meant by the character typed and how to write it.
     void RefuseMarker(size_t i)
     {
         const SMarked& marked = m_Text[i];
-        const char* szWhat = marked.m_c == '!' ? "closes no power" : "stands outside a fraction";
+        const char* szInstead = "";
+        switch (marked.m_c)
+        {
+        case '!':
+            szInstead = "there are no factorials; write a power as x^2";
+            break;
+        case ',':
+            szInstead = "write a decimal number with a point, as 2.5, and a product with \"*\"";
+            break;
+        case '%':
+            szInstead = "write a fraction with \"/\", as 1/2, and a percentage as a decimal, "
+                        "as 0.5";
+            break;
+        default:
+            szInstead = "write a fraction with \"/\", as 1/2";
+            break;
+        }
         Refuse(marked.m_nPosition, "\"" + std::string(1, marked.m_c) + "\" at character " +
-                                       std::to_string(marked.m_nPosition) + " " + szWhat);
+                                       std::to_string(marked.m_nPosition) +
+                                       " cannot be read here: " + szInstead);
     }
 
     void RefuseInside(size_t i, bool bPower)
     {
         const SMarked& marked = m_Text[i];
-        Refuse(marked.m_nPosition, "\"" + std::string(1, marked.m_c) + "\" at character " +
-                                       std::to_string(marked.m_nPosition) + " cannot stand in a " +
-                                       (bPower ? "power" : "fraction") + ": only a number can");
+        const std::string strWhat = "\"" + std::string(1, marked.m_c) + "\" at character " +
+                                    std::to_string(marked.m_nPosition);
+        Refuse(marked.m_nPosition,
+               bPower ? strWhat + " cannot stand in an exponent: an exponent is a number, as in "
+                                  "x^2 or x^-1"
+                      : strWhat + " cannot stand in a fraction written with \"%\": divide with "
+                                  "\"/\" instead, as in x/2");
     }
 
     std::string_view m_Typed;

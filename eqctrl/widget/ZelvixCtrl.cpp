@@ -26,6 +26,8 @@ namespace
 {
 constexpr int kBlinkMilliseconds = 600;
 constexpr int kScrollBarHeight = 5;
+constexpr int kScrollBarGap = 1; // between the text's lowest pixel and the bar
+constexpr int kFrameWidth = 3;   // the sunken frame and a pixel of room inside it
 // Room kept after the text's end when it is scrolled by the bar.
 constexpr int kScrollMargin = 8;
 
@@ -107,6 +109,16 @@ void CZelvixCtrl::SetReadOnly(bool bReadOnly)
 {
     m_pSession->Model().SetReadOnly(bReadOnly);
     SyncScrollBar();
+    updateGeometry();
+    update();
+}
+
+void CZelvixCtrl::SetStackedDivisions(bool bStacked)
+{
+    m_bStackedDivisions = bStacked;
+    m_nForcedShift = -1;
+    SyncScrollBar();
+    updateGeometry();
     update();
 }
 
@@ -122,6 +134,7 @@ void CZelvixCtrl::SetEquation(const QString& strEquation)
     m_pSession->ClearNotice();
     m_nForcedShift = -1;
     SyncScrollBar();
+    updateGeometry();
     update();
     emit SelectionChanged();
     NotifyZelvixAccessible(*this, true);
@@ -212,7 +225,19 @@ int CZelvixCtrl::GetCaret() const
 
 QSize CZelvixCtrl::sizeHint() const
 {
-    return {240, 2 * m_pFonts->GetHeight(EFontRole::Main)};
+    return {240, std::max(2 * m_pFonts->GetHeight(EFontRole::Main), NeededHeight())};
+}
+
+QSize CZelvixCtrl::minimumSizeHint() const
+{
+    return {40, NeededHeight()};
+}
+
+// The text's lowest pixel, the bar's room under it when it shows, and the frame.
+int CZelvixCtrl::NeededHeight() const
+{
+    const int nBottom = LayoutEquation(MakeLayoutInput(), *m_pFonts).m_nContentBottom;
+    return nBottom + (m_bScrollBarShown ? kScrollBarGap + kScrollBarHeight : 0) + kFrameWidth;
 }
 
 bool CZelvixCtrl::event(QEvent* pEvent)
@@ -245,20 +270,27 @@ void CZelvixCtrl::paintEvent(QPaintEvent*)
 void CZelvixCtrl::RefreshLayout()
 {
     m_pSession->Model().RunMarkingPass();
+    *m_pLayout = LayoutEquation(MakeLayoutInput(), *m_pFonts);
+}
+
+CLayoutInput CZelvixCtrl::MakeLayoutInput() const
+{
+    const CEditModel& model = m_pSession->Model();
     CLayoutInput input;
-    input.m_strText = m_pSession->Model().GetText();
+    input.m_strText = model.GetText();
     input.m_ErrorMarked.reserve(input.m_strText.size());
     for (int i = 0; i < static_cast<int>(input.m_strText.size()); ++i)
-        input.m_ErrorMarked.push_back(m_pSession->Model().GetErrorMark(i) != 0);
-    input.m_nCaret = m_pSession->Model().GetCaret();
+        input.m_ErrorMarked.push_back(model.GetErrorMark(i) != 0);
+    input.m_nCaret = model.GetCaret();
     input.m_nWidth = width();
-    input.m_bReadOnly = m_pSession->Model().IsReadOnly();
+    input.m_bReadOnly = model.IsReadOnly();
     input.m_bCaretVisible = m_bCaretVisible;
     const CTextRange selection = m_pSession->GetSelection();
     input.m_nSelectionFrom = selection.m_nFrom;
     input.m_nSelectionTo = selection.m_nTo;
     input.m_nForcedShift = m_nForcedShift;
-    *m_pLayout = LayoutEquation(input, *m_pFonts);
+    input.m_bStackedDivisions = m_bStackedDivisions && model.IsReadOnly();
+    return input;
 }
 
 // A read-only editor whose text is wider than the box shows a thin bar along its foot; the
@@ -272,12 +304,21 @@ void CZelvixCtrl::SyncScrollBar()
         nOverflow = m_pLayout->m_nContentWidth + kScrollMargin - width();
     }
     m_pScrollBar->setVisible(nOverflow > 0);
+    if (m_bScrollBarShown != (nOverflow > 0))
+    {
+        m_bScrollBarShown = nOverflow > 0;
+        updateGeometry();
+    }
     if (nOverflow <= 0)
     {
         m_nForcedShift = -1;
         return;
     }
-    m_pScrollBar->setGeometry(2, height() - kScrollBarHeight - 2, width() - 4, kScrollBarHeight);
+    // Under the text's lowest pixel, so it covers no descender; at the foot when the host
+    // keeps the control shorter than it asks to be.
+    const int nTop = std::min(m_pLayout->m_nContentBottom + kScrollBarGap,
+                              height() - kScrollBarHeight - kFrameWidth);
+    m_pScrollBar->setGeometry(2, nTop, width() - 4, kScrollBarHeight);
     const QSignalBlocker blocker(m_pScrollBar);
     m_pScrollBar->setRange(0, nOverflow);
     m_pScrollBar->setPageStep(width());

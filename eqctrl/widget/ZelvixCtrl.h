@@ -18,6 +18,7 @@ struct CEditOutcome;
 struct CZelvixKey;
 struct CZelvixCommandKey;
 struct CEquationLayout;
+struct CLayoutInput;
 
 // The equation editor: a one-line editor of equation text that shows powers raised and
 // fractions stacked and marks invalid characters red. It turns Qt events into calls on its
@@ -27,6 +28,9 @@ class ZELVIX_EXPORT CZelvixCtrl : public QWidget
     Q_OBJECT
     Q_PROPERTY(bool ReadOnly READ IsReadOnly WRITE SetReadOnly RESET ResetReadOnly
                    DESIGNABLE true STORED true)
+    // A read-only control draws each division as a stacked fraction; off by default.
+    Q_PROPERTY(bool StackedDivisions READ IsStackedDivisions WRITE SetStackedDivisions RESET
+                   ResetStackedDivisions DESIGNABLE true STORED true)
     // The text is the host's to set after creating the control; forms do not keep it.
     Q_PROPERTY(QString Equation READ GetEquation WRITE SetEquation DESIGNABLE false STORED false)
     // What the user has selected, as equation text; "" when nothing is.
@@ -46,6 +50,12 @@ public:
     Q_INVOKABLE bool IsReadOnly() const;
     void SetReadOnly(bool bReadOnly);
     void ResetReadOnly() { SetReadOnly(false); }
+
+    // Stacked divisions, for a read-only control: 1-2/(x+1) is drawn 1 minus 2 over x+1. An
+    // editable control draws its text as it is typed, whatever this says.
+    bool IsStackedDivisions() const { return m_bStackedDivisions; }
+    void SetStackedDivisions(bool bStacked);
+    void ResetStackedDivisions() { SetStackedDivisions(false); }
 
     QString GetEquation() const;
     // Replaces the text; the user can take the change back with Undo.
@@ -87,7 +97,10 @@ public:
     int GetScrollShift() const;
     QScrollBar* GetScrollBar() const { return m_pScrollBar; }
 
+    // Tall enough for what the text draws (stacked fractions grow it) and, when the scroll bar
+    // shows, for the bar below the text.
     QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 public slots:
     void Undo();
@@ -129,6 +142,8 @@ private:
     void PasteMimeData(const QMimeData& data);
     void AddEditingItems(QMenu& menu);
     void RefreshLayout();
+    CLayoutInput MakeLayoutInput() const;
+    int NeededHeight() const;
     void SyncScrollBar();
     void UpdateCaretRect();
     void StartBlink();
@@ -142,4 +157,6 @@ private:
     int m_nForcedShift = -1;            // the scroll bar's choice until the caret moves again
     QScrollBar* m_pScrollBar = nullptr; // owned by the control as its child
     bool m_bSelecting = false;          // the left button went down here and is held
+    bool m_bStackedDivisions = false;
+    bool m_bScrollBarShown = false; // the last SyncScrollBar's choice, which the height follows
 };

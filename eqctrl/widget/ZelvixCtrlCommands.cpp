@@ -3,7 +3,6 @@
 #include "model/Beep.h"
 #include "model/EditSession.h"
 #include "model/EquationWriters.h"
-#include "model/OrdinaryNotation.h"
 #include "widget/ZelvixText.h"
 
 #include <QApplication>
@@ -125,15 +124,14 @@ void CZelvixCtrl::CopyAsLatex()
     QApplication::clipboard()->setText(FromText(WriteLatex(strText)));
 }
 
+// A cut the editor refuses (it would join two numbers) leaves the clipboard as it was.
 void CZelvixCtrl::Cut()
 {
-    if (IsReadOnly() || !m_pSession->HasSelection())
-    {
-        Apply(m_pSession->DeleteSelection()); // beeps
-        return;
-    }
-    Copy();
-    Apply(m_pSession->DeleteSelection());
+    std::unique_ptr<QMimeData> pData = CreateMimeData();
+    const CEditOutcome outcome = m_pSession->DeleteSelection(); // beeps when it cannot
+    if (outcome.m_bEdited)
+        QApplication::clipboard()->setMimeData(pData.release());
+    Apply(outcome);
 }
 
 void CZelvixCtrl::Paste()
@@ -152,9 +150,9 @@ void CZelvixCtrl::Paste()
 void CZelvixCtrl::PasteMimeData(const QMimeData& data)
 {
     const QString strFormat = QString::fromLatin1(kZelvixEquationMimeType);
-    std::string strText;
+    CPasteOutcome outcome;
     if (data.hasFormat(strFormat))
-        strText = data.data(strFormat).toStdString();
+        outcome = m_pSession->Paste(data.data(strFormat).toStdString());
     else if (!IsReadOnly() && data.hasText())
     {
         const std::optional<std::string> typed = TypedText(data);
@@ -164,16 +162,10 @@ void CZelvixCtrl::PasteMimeData(const QMimeData& data)
             Refuse(CEditSession::kTypedPasteTooLong);
             return;
         }
-        const SOrdinaryConversion conversion = ConvertOrdinaryNotation(*typed);
-        if (!conversion.m_bOk)
-        {
-            InformationBeep();
-            Refuse("Cannot paste: " + conversion.m_strMessage);
-            return;
-        }
-        strText = conversion.m_strText;
+        outcome = m_pSession->PasteOrdinary(*typed);
     }
-    const CPasteOutcome outcome = m_pSession->Paste(strText);
+    else
+        outcome = m_pSession->Paste({});
     if (!outcome.m_strRefusal.empty())
         Refuse(outcome.m_strRefusal);
     Apply(outcome.m_Outcome);

@@ -70,6 +70,7 @@ inline constexpr int kDispIdEquationInWords = 17;
 inline constexpr int kDispIdPlainText = 18;
 inline constexpr int kDispIdLatex = 19;
 inline constexpr int kDispIdClearUndo = 20;
+inline constexpr int kDispIdStackedDivisions = 21;
 inline constexpr int kEventIdSelectionChanged = 3;
 
 // Clipboard formats: the equation text itself, LaTeX beside the ordinary plain text.

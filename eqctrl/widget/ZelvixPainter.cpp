@@ -3,6 +3,7 @@
 #include "widget/ZelvixFonts.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 
 namespace
@@ -32,6 +33,19 @@ void DrawTexts(QPainter& painter, const CEquationLayout& layout, const CZelvixFo
         painter.drawText(text.m_nX, nBaseline, QString::fromLatin1(text.m_strText.c_str()));
     }
     painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+// A bracket as tall as what it holds: a curve bowed away from the contents.
+void DrawBracket(QPainter& painter, const CLayoutBracket& bracket)
+{
+    const qreal dInner = bracket.m_bOpening ? bracket.m_nX + bracket.m_nWidth : bracket.m_nX;
+    const qreal dOuter = bracket.m_bOpening ? bracket.m_nX : bracket.m_nX + bracket.m_nWidth;
+    const qreal dHeight = bracket.m_nBottom - bracket.m_nTop;
+    QPainterPath path(QPointF(dInner, bracket.m_nTop));
+    path.cubicTo(QPointF(dOuter, bracket.m_nTop + dHeight / 4),
+                 QPointF(dOuter, bracket.m_nBottom - dHeight / 4),
+                 QPointF(dInner, bracket.m_nBottom));
+    painter.drawPath(path);
 }
 
 // Two bevels: grey above and left, white below and right outside; dark and light inside.
@@ -69,6 +83,15 @@ void PaintEquationLayout(QPainter& painter, const CEquationLayout& layout,
     painter.setPen(kBlack);
     for (const CLayoutLine& bar : layout.m_Bars)
         DrawHorizontal(painter, bar);
+    if (!layout.m_Brackets.empty())
+    {
+        painter.save();
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(kBlack, 1.6));
+        for (const CLayoutBracket& bracket : layout.m_Brackets)
+            DrawBracket(painter, bracket);
+        painter.restore();
+    }
     if (layout.m_bCaret && layout.m_Caret.m_nY2 > layout.m_Caret.m_nY1)
         painter.drawLine(layout.m_Caret.m_nX1, layout.m_Caret.m_nY1, layout.m_Caret.m_nX1,
                          layout.m_Caret.m_nY2 - 1);

@@ -2,7 +2,9 @@
 #include "WindowFixture.h"
 #include "WindowLayout.h"
 
+#include <QImage>
 #include <QListWidget>
+#include <QScrollBar>
 
 namespace
 {
@@ -68,6 +70,58 @@ TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndWidensTheWindow)
     EXPECT_FALSE(pList->isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return m_pDlg->width() < withHistory.width(); }));
     EXPECT_EQ(Geometry(1010).size(), narrative.size()) << "the narrative keeps its size";
+}
+
+// A stacked result asks for more height: its editor gets it, what lies below moves down, the
+// buttons beside keep their places, and the window's smallest size grows to match.
+TEST_F(WindowGrowth, AStackedResultGrowsItsEditorAndMovesWhatLiesBelow)
+{
+    m_pDlg->SetHistoryShown(false);
+    ResizeTo(m_pDlg->minimumSize());
+    const QRect result = Geometry(1002), further = Geometry(1003), input = Geometry(1000);
+    const QRect messages = Geometry(1004), close = Geometry(1);
+    const QSize smallest = m_pDlg->minimumSize();
+    EXPECT_TRUE(Result()->IsStackedDivisions());
+    EXPECT_TRUE(Further()->IsStackedDivisions());
+    EXPECT_FALSE(Input()->IsStackedDivisions());
+
+    Type(QStringLiteral("(x^2-1)/(x^2+2x+1)"));
+    ClickSimplify();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Geometry(1002).height() > result.height(); }))
+        << "the result editor stays " << Geometry(1002).height() << " high";
+    const int nGrowth = Geometry(1002).height() - result.height();
+    EXPECT_EQ(Geometry(1002).height(), Result()->minimumSizeHint().height());
+    EXPECT_EQ(Geometry(1000), input);
+    EXPECT_EQ(Geometry(1003).top(), further.top() + nGrowth);
+    EXPECT_GE(Geometry(1004).top(), messages.top() + nGrowth);
+    EXPECT_EQ(Geometry(1), close);
+    EXPECT_GE(m_pDlg->minimumHeight(), smallest.height() + nGrowth);
+
+    QTest::mouseClick(Button(1013), Qt::LeftButton); // Clear
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Geometry(1002) == result; }));
+    EXPECT_EQ(m_pDlg->minimumSize(), smallest);
+}
+
+// The bar of a long result keeps below the feet of its letters.
+TEST_F(WindowGrowth, ALongResultGetsRoomForItsScrollBar)
+{
+    Type(QStringLiteral("(x+y+1)^8"));
+    ClickSimplify();
+    QScrollBar* pBar = Result()->GetScrollBar();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return pBar->isVisible(); }));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return Result()->height() >= Result()->minimumSizeHint().height(); }))
+        << "the result editor stays " << Result()->height() << " high";
+    const QRect bar = pBar->geometry();
+    EXPECT_LE(bar.bottom(), Result()->height() - 2);
+    pBar->hide();
+    const QImage image = Result()->grab().toImage();
+    int nLowestInk = -1; // the text is drawn in pure black, the frame is not
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if ((image.pixel(x, y) & 0xFFFFFFu) == 0)
+                nLowestInk = y;
+    EXPECT_GT(bar.top(), nLowestInk);
 }
 
 TEST_F(WindowGrowth, SizeAndHistoryChoiceAreRememberedBetweenRuns)

@@ -1,6 +1,7 @@
 #include "EditKeys.h"
 
 #include "model/EditSession.h"
+#include "model/EquationText.h"
 
 #include <gtest/gtest.h>
 
@@ -235,6 +236,111 @@ INSTANTIATE_TEST_SUITE_P(
                       SPasteRow{"x", 1, "", "x"},
                       SPasteRow{"x", 1, std::string(CEditSession::kLongestPaste + 1, '1'), "x"}));
 
+// An edit of a selection goes through the same number check as a single key.
+constexpr int kDeleteKey = -1;
+
+struct SSelectionEditRow
+{
+    std::string strStart;
+    int nAnchor;
+    int nCaret;
+    int nCode; // a typed character, or kDeleteKey
+    std::string strText;
+    int nBeeps;
+};
+
+std::ostream& operator<<(std::ostream& out, const SSelectionEditRow& row)
+{
+    return out << '"' << row.strStart << "\" selected " << row.nAnchor << ".." << row.nCaret
+               << " code " << row.nCode;
+}
+
+class SelectionEditTest : public ::testing::TestWithParam<SSelectionEditRow>
+{
+};
+
+TEST_P(SelectionEditTest, NeverJoinsNumbersIntoOneThatReadsWrong)
+{
+    const SSelectionEditRow& row = GetParam();
+    CBeepCounter beeps;
+    CEditSession session;
+    session.SetEquation(row.strStart);
+    session.PlaceCaret(row.nAnchor, false);
+    session.PlaceCaret(row.nCaret, true);
+    if (row.nCode == kDeleteKey)
+        session.PressKey(EEditKey::Delete);
+    else
+        session.TypeCharacter(row.nCode);
+    EXPECT_EQ(session.Model().GetText(), row.strText);
+    EXPECT_EQ(beeps.Count(), row.nBeeps);
+    if (row.nBeeps > 0)
+        EXPECT_TRUE(session.HasSelection()); // a refusal keeps the selection too
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Edits, SelectionEditTest,
+    ::testing::Values(SSelectionEditRow{"1.5x.5", 4, 3, kDeleteKey, "1.5x.5", 1},
+                      SSelectionEditRow{"1.5x.5", 4, 3, kCodeBackspace, "1.5x.5", 1},
+                      SSelectionEditRow{"1.5x.5", 4, 3, '7', "1.5x.5", 1},
+                      SSelectionEditRow{"1.5x%1,2$", 4, 3, kDeleteKey, "1.5x%1,2$", 1},
+                      SSelectionEditRow{"1.5x%1,2$", 4, 3, '7', "1.5x%1,2$", 1},
+                      SSelectionEditRow{"1.5x", 4, 3, kCodeCtrlF, "1.5x", 1},
+                      SSelectionEditRow{"1.5x.5", 4, 3, '+', "1.5+.5", 0},
+                      SSelectionEditRow{"1.5x+2", 3, 5, kDeleteKey, "1.52", 0}));
+
+struct SOrdinaryPasteRow
+{
+    std::string strStart;
+    int nCaret;
+    std::string strPasted;
+    std::string strText;
+    std::string strRefusal; // "" when the paste is taken
+};
+
+std::ostream& operator<<(std::ostream& out, const SOrdinaryPasteRow& row)
+{
+    return out << '"' << row.strPasted << "\" into \"" << row.strStart << "\" at " << row.nCaret;
+}
+
+class OrdinaryPasteTest : public ::testing::TestWithParam<SOrdinaryPasteRow>
+{
+};
+
+TEST_P(OrdinaryPasteTest, TakesWhatTheConverterReadsOrSaysWhy)
+{
+    const SOrdinaryPasteRow& row = GetParam();
+    CBeepCounter beeps;
+    CEditSession session;
+    session.SetEquation(row.strStart);
+    session.PlaceCaret(row.nCaret, false);
+    const CPasteOutcome outcome = session.PasteOrdinary(row.strPasted);
+    EXPECT_EQ(session.Model().GetText(), row.strText);
+    EXPECT_EQ(outcome.m_strRefusal, row.strRefusal);
+    EXPECT_EQ(beeps.Count(), row.strRefusal.empty() ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pastes, OrdinaryPasteTest,
+    ::testing::Values(
+        SOrdinaryPasteRow{"", 0, "x^-1", "x^-1!", ""},
+        SOrdinaryPasteRow{"y+", 2, "x^%1,2$", "y+x^%1,2$!", ""},
+        SOrdinaryPasteRow{"", 0, " x+1\r\n", "x+1", ""},
+        SOrdinaryPasteRow{"", 0, "x+1\ny+2", "",
+                          "Cannot paste: the text has a line break at character 4; an equation "
+                          "is one line, so copy one equation at a time"},
+        SOrdinaryPasteRow{"", 0, "x²\ty", "",
+                          "Cannot paste: the text has a tab at character 3; an equation has no "
+                          "tabs, so take it out and paste again"},
+        SOrdinaryPasteRow{"", 0, "2,5", "",
+                          "Cannot paste: \",\" at character 2 cannot be read here: write a "
+                          "decimal number with a point, as 2.5, and a product with \"*\""},
+        SOrdinaryPasteRow{"1.5", 3, "½", "1.5",
+                          "Cannot paste here: it would join two numbers into one that cannot be "
+                          "read; put an operator between them"},
+        SOrdinaryPasteRow{"x^1!", 3, "y", "x^1!",
+                          "Cannot paste here: only a number can go inside a power or a "
+                          "fraction; move the caret out of it first"}));
+
 class RefusedWithSelectionTest : public ::testing::TestWithParam<int>
 {
 };
@@ -303,10 +409,16 @@ TEST(EditSessionTest, RandomEditingKeepsStructuresAndUndoesToEmpty)
     std::mt19937 random(nSeed);
     const std::vector<std::string> keys = {"1", "5", ".", "x", "+", "-",    "/",    "(",  ")", "=",
                                            "^", "%", ",", "$", " ", "\x10", "\x06", "\b", "\t"};
-    const std::vector<std::string> pastes = {"x^2!", "%1,2$", "3", "+y", "^", "1.5", "a,"};
+    // Every other sequence is mostly decimals with letters between them, where deleting or
+    // replacing a selection can join two numbers.
+    const std::vector<std::string> decimals = {"1.5", ".5", "2.",   "5",  ".",
+                                               "x",   "x",  "\x06", "\b", "+"};
+    const std::vector<std::string> pastes = {"x^2!", "%1,2$", "3",  "+y",   "^",
+                                             "1.5",  "a,",    ".5", "x^-1!"};
     CBeepCounter silence;
-    for (int nSequence = 0; nSequence < 300; ++nSequence)
+    for (int nSequence = 0; nSequence < 600; ++nSequence)
     {
+        const std::vector<std::string>& typed = nSequence % 2 == 0 ? keys : decimals;
         CEditSession session;
         std::string strLog;
         for (int nStep = 0; nStep < 40; ++nStep)
@@ -314,7 +426,7 @@ TEST(EditSessionTest, RandomEditingKeepsStructuresAndUndoesToEmpty)
             const unsigned nAction = random() % 10;
             const int nLength = static_cast<int>(session.Model().GetText().size());
             if (nAction < 5)
-                TypeText(session, keys[random() % keys.size()]);
+                TypeText(session, typed[random() % typed.size()]);
             else if (nAction == 5)
                 session.PlaceCaret(static_cast<int>(random() % (nLength + 1)), random() % 2 == 0);
             else if (nAction == 6)
@@ -328,10 +440,10 @@ TEST(EditSessionTest, RandomEditingKeepsStructuresAndUndoesToEmpty)
             if (random() % 4 == 0)
                 session.Model().RunMarkingPass(); // a repaint
             strLog += std::to_string(nAction) + ' ';
-            // Points are left out: joining two numbers by deleting is the model's own business.
-            std::string strShape = session.Model().GetText();
-            std::erase(strShape, '.');
-            ASSERT_EQ(CountStructureProblems(strShape), 0)
+            ASSERT_EQ(CountStructureProblems(session.Model().GetText()), 0)
+                << "seed " << nSeed << " actions " << strLog << "gave \""
+                << session.Model().GetText() << '"';
+            ASSERT_TRUE(FindMisreadPoints(session.Model().GetText()).empty())
                 << "seed " << nSeed << " actions " << strLog << "gave \""
                 << session.Model().GetText() << '"';
         }

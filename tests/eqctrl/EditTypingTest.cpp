@@ -103,7 +103,19 @@ INSTANTIATE_TEST_SUITE_P(Deleting, EditKeysTest, ::testing::Values(
     SKeysRow{"1,2$", 3, "{D}", "1,2$", 3, 0},
     SKeysRow{"%1,2$", 2, "{D}", "%1,2$", 2, 1},
     SKeysRow{"x", 0, "{D}", "", 0, 0},
-    SKeysRow{"xy", kAtEnd, "{D}", "xy", 2, 0}));
+    SKeysRow{"xy", kAtEnd, "{D}", "xy", 2, 0},
+    // Backspace at the start of a structure with text after it takes that structure only.
+    SKeysRow{"3%1,2$+x", 2, "{B}", "3+x", 1, 0},
+    SKeysRow{"%1,2$+x", 1, "{B}", "+x", 0, 0},
+    SKeysRow{"x^2!+1", 2, "{B}", "x+1", 1, 0}));
+
+// A pasted power with a sign is a power all the same: no key may break it.
+INSTANTIATE_TEST_SUITE_P(SignedPowers, EditKeysTest, ::testing::Values(
+    SKeysRow{"x^-1!", 4, "2", "x^-12!", 5, 0},
+    SKeysRow{"x^-1!", 4, "+", "x^-1!+", 6, 0},
+    SKeysRow{"x^-1!", 2, "2", "x^-1!", 2, 1},
+    SKeysRow{"x^-1!", 4, "{B}", "x^-1!", 4, 1},
+    SKeysRow{"x^-1!", 3, "{B}", "x^1!", 2, 0}));
 
 // A key is refused when the text it leaves would hold a number with two points or a point
 // right before a fraction, judged where the character lands, after any structure is left.

@@ -66,5 +66,9 @@ INSTANTIATE_TEST_SUITE_P(Texts, StructureProblemsTest,
                                            SProblemsRow{"%12$", 1}, SProblemsRow{"x!", 1},
                                            SProblemsRow{"2,3", 1}, SProblemsRow{"1.2.3", 1},
                                            SProblemsRow{"x^1.5.!", 1}, SProblemsRow{"x y", 1},
-                                           SProblemsRow{"x^%1,2$!", 3}));
+                                           // Powers as ordinary notation writes them.
+                                           SProblemsRow{"x^%1,2$!", 0}, SProblemsRow{"x^-1!", 0},
+                                           SProblemsRow{"x^+2%1,2$!", 0}, SProblemsRow{"x^-!", 1},
+                                           SProblemsRow{"x^2-1!", 1}, SProblemsRow{"x^%1,2$3!", 1},
+                                           SProblemsRow{"x^%1,2!", 1}));
 } // namespace

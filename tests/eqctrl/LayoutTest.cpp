@@ -254,3 +254,128 @@ INSTANTIATE_TEST_SUITE_P(Cases, LayoutCaretRectTest,
                                          SRectCase{{17, 27}, 1, {12, 3, 22, 40}},
                                          SRectCase{{10, 20}, 4, {15, 3, 53, 40}}));
 } // namespace
+
+namespace
+{
+CEquationLayout StackedLayout(const std::string& strText, int nCaret = -1, int nWidth = 1000)
+{
+    CLayoutInput input;
+    input.m_strText = strText;
+    input.m_nCaret = nCaret < 0 ? static_cast<int>(strText.size()) : nCaret;
+    input.m_nWidth = nWidth;
+    input.m_bReadOnly = true;
+    input.m_bStackedDivisions = true;
+    return LayoutEquation(input, CFixedMeasurer());
+}
+
+// With the fake measurer a letter's run is 14 wide (2 before, 10, 2 after), H = 20, v = 6: a
+// fraction's bar lies 8 below its line top, its top's foot on the bar, its bottom 2 under it.
+struct SStackedCase
+{
+    std::string strText;
+    int nWidth;  // the unshifted x after the last entry
+    int nBottom; // the lowest pixel drawn
+    std::vector<CLayoutLine> bars;
+};
+
+std::ostream& operator<<(std::ostream& out, const SStackedCase& c)
+{
+    return out << '"' << c.strText << '"';
+}
+
+using StackedLayoutTest = testing::TestWithParam<SStackedCase>;
+
+TEST_P(StackedLayoutTest, StacksEachDivisionOverItsBar)
+{
+    const SStackedCase& c = GetParam();
+    const CEquationLayout layout = StackedLayout(c.strText);
+    EXPECT_TRUE(layout.m_bStacked) << c;
+    EXPECT_EQ(layout.m_nContentWidth, c.nWidth) << c;
+    EXPECT_EQ(layout.m_nContentBottom, c.nBottom) << c;
+    EXPECT_EQ(layout.m_Bars, c.bars) << c;
+    EXPECT_EQ(layout.m_XPositions.size(), c.strText.size() + 1) << c;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, StackedLayoutTest,
+    testing::Values(
+        // x over y: the line top moves down to 15 to make room for the top.
+        SStackedCase{"x/y", 32, 45, {{4, 23, 21, 23}}},
+        // 3xy over 4, the 4 centred; x over yz.
+        SStackedCase{"3x/4y", 60, 45, {{4, 23, 49, 23}}},
+        SStackedCase{"x/y/z", 46, 45, {{4, 23, 35, 23}}},
+        // 1 minus 2 over x+1: the bracket only grouped the bottom.
+        SStackedCase{"1-2/(x+1)", 88, 45, {{32, 23, 77, 23}}},
+        // The bracket with a power is needed and stays, its exponent small.
+        SStackedCase{"(x+1)/(x+1)^3!", 98, 45, {{4, 23, 87, 23}}},
+        // 3 1/2 x over x+1 is 7x over 2(x+1).
+        SStackedCase{"3%1,2$x/(x+1)", 103, 45, {{4, 23, 92, 23}}},
+        // A fraction inside a top: its bar 22 above the outer one.
+        SStackedCase{"(1/x+1)/y", 65, 67, {{6, 23, 23, 23}, {4, 45, 54, 45}}},
+        // A fraction in a power's base: brackets as tall as it, the power at their top.
+        SStackedCase{"((1/x)/y)^2!", 70, 69, {{18, 24, 35, 24}, {16, 46, 38, 46}}}));
+
+TEST(StackedLayoutTest, DrawsTallBracketsAndTheTopsDigitsSideBySide)
+{
+    const CEquationLayout power = StackedLayout("((1/x)/y)^2!");
+    const std::vector<CLayoutBracket> brackets = {{4, 3, 69, 10, true}, {40, 3, 69, 10, false}};
+    EXPECT_EQ(power.m_Brackets, brackets);
+    // 7 and 2 are worked out from 3 1/2; the 2 and the bracket below stand side by side.
+    std::vector<std::string> texts;
+    for (const CLayoutText& text : StackedLayout("3%1,2$x/(x+1)").m_Texts)
+        texts.push_back(text.m_strText);
+    EXPECT_EQ(texts, (std::vector<std::string>{"7", "x", "2", "(", "x", "+", "1", ")"}));
+    // x over 3 times 4: a dot keeps 3 and 4 from reading 34.
+    texts.clear();
+    for (const CLayoutText& text : StackedLayout("x/3/4").m_Texts)
+        texts.push_back(text.m_strText);
+    EXPECT_EQ(texts, (std::vector<std::string>{"x", "3", "\xB7", "4"}));
+}
+
+// Texts that divide nowhere, or that leave the formal shape, are drawn as they stand; so is
+// an editable control's text, and a mixed number stays mixed beside a fraction.
+TEST(StackedLayoutTest, TextsWithoutADivisionAreDrawnAsTheyStand)
+{
+    for (const std::string strText : {"x^2!+3%1,2$x", "x/(", "x//y", " ", ""})
+    {
+        const CEquationLayout stacked = StackedLayout(strText);
+        const CEquationLayout flat = Layout(strText, static_cast<int>(strText.size()));
+        EXPECT_FALSE(stacked.m_bStacked) << strText;
+        EXPECT_EQ(stacked.m_XPositions, flat.m_XPositions) << strText;
+        EXPECT_EQ(stacked.m_Texts, flat.m_Texts) << strText;
+    }
+    int nSmall = 0;
+    for (const CLayoutText& text : StackedLayout("3%1,2$x+1/y").m_Texts)
+        nSmall += text.m_nFont == EFontRole::Fraction ? 1 : 0;
+    EXPECT_EQ(nSmall, 2);
+}
+
+TEST(StackedLayoutTest, ClicksAndTheCaretFindTheirLine)
+{
+    const CEquationLayout layout = StackedLayout("x/y", 3);
+    EXPECT_EQ(HitTestCaret(layout, 19, 5, 3), 1);  // on the top, after x
+    EXPECT_EQ(HitTestCaret(layout, 19, 35, 3), 3); // on the bottom, after y
+    EXPECT_EQ(HitTestCaret(layout, 0, 20, 3), 0);
+    EXPECT_EQ(layout.m_Tops[0], 3);
+    EXPECT_EQ(layout.m_Tops[2], 25);
+    EXPECT_EQ(GetCaretRect(layout, 3, 20), (CCaretRect{14, 3, 24, 46}));
+}
+
+// Ten fractions side by side in a control 100 wide: the end shows with the caret there, the
+// start with the caret at 0, and the caret's fraction mid-control in between.
+TEST(StackedLayoutTest, ALongStackedTextScrollsToTheCaret)
+{
+    std::string strText = "1/x";
+    for (int i = 0; i < 9; ++i)
+        strText += "+1/x";
+    const int nLength = static_cast<int>(strText.size());
+    const CEquationLayout atEnd = StackedLayout(strText, nLength, 100);
+    EXPECT_EQ(atEnd.m_nShift, atEnd.m_nContentWidth - 100);
+    EXPECT_LE(atEnd.m_Bars.back().m_nX2, 100);
+    EXPECT_EQ(StackedLayout(strText, 0, 100).m_nShift, 0);
+    const CEquationLayout middle = StackedLayout(strText, nLength / 2, 100);
+    EXPECT_GT(middle.m_nShift, 0);
+    EXPECT_LT(middle.m_nShift, atEnd.m_nShift);
+    EXPECT_EQ(middle.m_XPositions[static_cast<std::size_t>(nLength / 2 - 1)], 50);
+}
+} // namespace

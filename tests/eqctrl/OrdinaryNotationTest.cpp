@@ -1,4 +1,5 @@
 #include "model/OrdinaryNotation.h"
+#include "model/EquationStructure.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(Notation, OrdinaryConversion, ::testing::Values(
     CNotationCase{"x^2-1", "x^2!-1"}, CNotationCase{"x ^ 2", "x^2!"}, CNotationCase{"x^ -1", "x^-1!"},
     CNotationCase{"x^1%1,2$", "x^1%1,2$!"}, CNotationCase{"x^2!+%1,2$x", "x^2!+%1,2$x"},
     CNotationCase{"x^!", "x^!"}, CNotationCase{"x^2 3", "x^2!3"},
+    // Brackets, or equation text that closes its powers, say which power is raised.
+    CNotationCase{"(x^2)^3", "(x^2!)^3!"}, CNotationCase{"x^2!^3!", "x^2!^3!"},
+    CNotationCase{"x^-1.5", "x^-1.5!"}, CNotationCase{"x^%1,2$", "x^%1,2$!"},
     // What Copy writes as plain text reads back to the same equation.
     CNotationCase{"x^2+3 1/2x", "x^2!+3%1,2$x"}, CNotationCase{"3  1/2", "3%1,2$"},
     CNotationCase{"3 ½", "3%1,2$"}, CNotationCase{"x/3 1/2", "x/3%1,2$"},
@@ -118,20 +122,43 @@ INSTANTIATE_TEST_SUITE_P(Rows, OrdinaryRefusal, ::testing::Values(
     CRefusalCase{"1.5 1/2", 4,
                  "The blank at character 4 splits a number; write 3*4 for a product or 3 1/2 "
                  "for a mixed number"},
-    CRefusalCase{"2,5", 2, "\",\" at character 2 stands outside a fraction"},
-    CRefusalCase{"x!", 2, "\"!\" at character 2 closes no power"},
-    CRefusalCase{"x^y", 3, "\"y\" at character 3 cannot stand in a power: only a number can"},
-    CRefusalCase{"x^(2)", 3, "\"(\" at character 3 cannot stand in a power: only a number can"},
-    CRefusalCase{"%x,2$", 2, "\"x\" at character 2 cannot stand in a fraction: only a number can"},
-    CRefusalCase{"x^", 2, "The power at character 2 is not closed"},
-    CRefusalCase{"x^-!", 2, "The power at character 2 holds no number"},
-    CRefusalCase{"x⁻+1", 2, "The power at character 2 holds no number"},
-    CRefusalCase{"y+%1,2", 3, "The fraction at character 3 is not closed"}));
+    // The markers of equation text are named as typed, with what to write instead.
+    CRefusalCase{"2,5", 2, "\",\" at character 2 cannot be read here: write a decimal number "
+                           "with a point, as 2.5, and a product with \"*\""},
+    CRefusalCase{"x!", 2, "\"!\" at character 2 cannot be read here: there are no factorials; "
+                          "write a power as x^2"},
+    CRefusalCase{"$", 1, "\"$\" at character 1 cannot be read here: write a fraction with "
+                         "\"/\", as 1/2"},
+    CRefusalCase{"y+%1,2", 3, "\"%\" at character 3 cannot be read here: write a fraction with "
+                              "\"/\", as 1/2, and a percentage as a decimal, as 0.5"},
+    CRefusalCase{"x^y", 3, "\"y\" at character 3 cannot stand in an exponent: an exponent is a "
+                           "number, as in x^2 or x^-1"},
+    CRefusalCase{"x^(2)", 3, "\"(\" at character 3 cannot stand in an exponent: an exponent is a "
+                             "number, as in x^2 or x^-1"},
+    CRefusalCase{"%x,2$", 2, "\"x\" at character 2 cannot stand in a fraction written with "
+                             "\"%\": divide with \"/\" instead, as in x/2"},
+    CRefusalCase{"x^", 2, "The power at character 2 has no exponent: write a number after "
+                          "\"^\", as in x^2"},
+    CRefusalCase{"x^-!", 2, "The power at character 2 has no exponent: write a number after "
+                            "\"^\", as in x^2"},
+    CRefusalCase{"x⁻+1", 2, "The power at character 2 has no exponent: write a number after "
+                            "\"^\", as in x^2"},
+    // A power of a power reads two ways; the reader guesses neither.
+    CRefusalCase{"x^2^3", 4, "\"^\" at character 4 raises a power to a power: write (x^2)^3 for "
+                             "the power of a power, or work out the exponent, as x^8 for "
+                             "x^(2^3)"},
+    CRefusalCase{"x^2 ^ 3", 5, "\"^\" at character 5 raises a power to a power: write (x^2)^3 "
+                               "for the power of a power, or work out the exponent, as x^8 for "
+                               "x^(2^3)"},
+    CRefusalCase{"x²^3", 3, "\"^\" at character 3 raises a power to a power: write (x^2)^3 for "
+                            "the power of a power, or work out the exponent, as x^8 for "
+                            "x^(2^3)"}));
 // clang-format on
 } // namespace
 
 // Random bytes and characters: either refused with a position inside the text, or read into
-// equation text of the format's own characters whose structures hold numbers only.
+// equation text of the format's own characters whose structures hold numbers only, so that
+// the editor's paste, which checks those structures, takes whatever the converter read.
 TEST(OrdinaryConversionRandom, EveryTextIsReadIntoEquationTextOrRefusedInside)
 {
     const unsigned nSeed = 7919;
@@ -156,5 +183,9 @@ TEST(OrdinaryConversionRandom, EveryTextIsReadIntoEquationTextOrRefusedInside)
             ASSERT_NE(std::string("x2.^!%,$/-()=*+0123456789").find(c), std::string::npos)
                 << "seed " << nSeed << " \"" << strTyped << "\" gave \"" << conversion.m_strText
                 << '"';
+        std::string strShape = conversion.m_strText; // two points are validation's to mark
+        std::erase(strShape, '.');
+        ASSERT_EQ(CountStructureProblems(strShape), 0)
+            << "seed " << nSeed << " \"" << strTyped << "\" gave \"" << conversion.m_strText << '"';
     }
 }

@@ -172,6 +172,50 @@ TEST_F(CZelvixFixture, CutRemovesTheSelectionOntoTheClipboard)
     EXPECT_EQ(Text(), "x+y");
 }
 
+TEST_F(CZelvixFixture, ARefusedCutLeavesTheClipboardAsItWas)
+{
+    QApplication::clipboard()->setText(QStringLiteral("kept"));
+    m_pCtrl->SetEquation(QStringLiteral("1.5x.5"));
+    Focus();
+    RunKeys("{L}{L}{SL}{CX}");
+    EXPECT_EQ(Text(), "1.5x.5");
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+}
+
+struct SClipboardPaste
+{
+    QString strClipboard;
+    std::string strText;
+    QString strMessage; // the first message after the paste; "" when taken
+};
+
+class ZelvixPasteTest : public CZelvixFixture, public testing::WithParamInterface<SClipboardPaste>
+{
+};
+
+// What the command line reads pastes into an empty box; what it cannot, or a second line,
+// is refused with a message in the user's own terms.
+TEST_P(ZelvixPasteTest, PastesWhatTheConverterReadsOrSaysWhy)
+{
+    QApplication::clipboard()->setText(GetParam().strClipboard);
+    Focus();
+    RunKeys("{V}");
+    EXPECT_EQ(Text(), GetParam().strText);
+    EXPECT_EQ(m_pCtrl->GetFirstError(), GetParam().strMessage);
+    EXPECT_EQ(m_nBeeps, GetParam().strMessage.isEmpty() ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Clipboard, ZelvixPasteTest,
+    testing::Values(
+        SClipboardPaste{QStringLiteral("x^-1"), "x^-1!", QString()},
+        SClipboardPaste{QStringLiteral("x+1\ny+2"), "",
+                        QStringLiteral("Cannot paste: the text has a line break at character 4; "
+                                       "an equation is one line, so copy one equation at a time")},
+        SClipboardPaste{QStringLiteral("$"), "",
+                        QStringLiteral("Cannot paste: \"$\" at character 1 cannot be read here: "
+                                       "write a fraction with \"/\", as 1/2")}));
+
 TEST_F(CZelvixFixture, PasteReadsOrdinaryNotation)
 {
     QApplication::clipboard()->setText(QStringLiteral("x^2-1"));

@@ -74,6 +74,15 @@ TEST(ZelvixLibraryTest, FormsStoreReadOnlyButNotTheText)
     EXPECT_EQ(ctrl.property("Equation").toString(), QStringLiteral("x")); // template dropped
     readOnly.reset(&ctrl);
     EXPECT_FALSE(ctrl.IsReadOnly());
+
+    // Off by default, so a host that relies on the plain drawing keeps it.
+    const QMetaProperty stacked = meta.property(meta.indexOfProperty("StackedDivisions"));
+    EXPECT_TRUE(stacked.isStored() && stacked.isDesignable() && stacked.isResettable());
+    EXPECT_FALSE(ctrl.IsStackedDivisions());
+    ctrl.setProperty("StackedDivisions", true);
+    EXPECT_TRUE(ctrl.IsStackedDivisions());
+    stacked.reset(&ctrl);
+    EXPECT_FALSE(ctrl.IsStackedDivisions());
 }
 
 TEST(ZelvixLibraryTest, PropertyPageAppliesReadOnlyAtOnce)

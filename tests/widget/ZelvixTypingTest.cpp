@@ -57,7 +57,14 @@ INSTANTIATE_TEST_SUITE_P(
         // No template goes inside a power or a fraction.
         STypingCase{"", "{F}^{T}{F}", "%,$", 2, 2},
         // A decimal number outside any structure is left where the caret stands.
-        STypingCase{"", "2.5x{L}+", "2.5+x", 4, 0}));
+        STypingCase{"", "2.5x{L}+", "2.5+x", 4, 0},
+        // Deleting or typing over a selection may not join two numbers (1.5.5, 1.57.5,
+        // 1.5%1,2$): refused with the beep like the single keys.
+        STypingCase{"", "1.5x.5{L}{L}{SL}{D}", "1.5x.5", 3, 1},
+        STypingCase{"", "1.5x.5{L}{L}{SL}{B}", "1.5x.5", 3, 1},
+        STypingCase{"", "1.5x.5{L}{L}{SL}{CX}", "1.5x.5", 3, 1},
+        STypingCase{"", "1.5x{F}1/2{L}{L}{L}{L}{SL}{D}", "1.5x%1,2$", 3, 1},
+        STypingCase{"", "1.5x.5{L}{L}{SL}7", "1.5x.5", 3, 1}));
 
 TEST_F(CZelvixFixture, TabNeverMovesTheFocusOutOfTheEditor)
 {
