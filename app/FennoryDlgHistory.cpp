@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 namespace
@@ -21,6 +23,23 @@ QString DescribeEntry(const CHistoryEntry& entry)
     if (!strFurther.isEmpty())
         strText += QStringLiteral("\n\u2192 ") + strFurther;
     return strText;
+}
+
+// Forgetting up to 200 problems cannot be undone, so the window asks first; Cancel is the
+// default, so a stray Enter keeps them.
+bool ConfirmClearHistory(QWidget& window, int nCount)
+{
+    const QString strQuestion =
+        nCount == 1 ? QStringLiteral("Forget the problem in the history?")
+                    : QStringLiteral("Forget all %1 problems in the history?").arg(nCount);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Clear history"),
+                    strQuestion + QStringLiteral(" This cannot be undone."), QMessageBox::NoButton,
+                    &window);
+    const QPushButton* pClear =
+        box.addButton(QStringLiteral("Clear history"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == pClear;
 }
 } // namespace
 
@@ -90,6 +109,9 @@ void CFennoryDlg::FillHistoryList()
 
 void CFennoryDlg::OnClearHistory()
 {
+    const int nCount = static_cast<int>(m_History.GetEntries().size());
+    if (nCount == 0 || !ConfirmClearHistory(*this, nCount))
+        return;
     m_History.Clear();
     QSettings settings;
     m_History.Save(settings);

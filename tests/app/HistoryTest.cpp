@@ -165,9 +165,42 @@ TEST_F(WindowHistory, IsKeptBetweenRunsAndCanBeCleared)
     ASSERT_EQ(m_pDlg->GetHistory().GetEntries().size(), 1U);
     EXPECT_EQ(List()->count(), 1);
 
+    QString strQuestion;
+    AnswerNextQuestion(QStringLiteral("Clear history"), strQuestion);
     QTest::mouseClick(Named<QWidget>("buttonClearHistory"), Qt::LeftButton);
     EXPECT_EQ(List()->count(), 0);
     OpenWindow();
     EXPECT_TRUE(m_pDlg->GetHistory().GetEntries().empty());
 }
+
+struct CClearCase
+{
+    const char* m_szAnswer;
+    size_t m_nKept;
+};
+
+class ClearHistoryAsks : public WindowHistory, public ::testing::WithParamInterface<CClearCase>
+{
+};
+
+// Clear history forgot up to 200 problems at once, without a question and without undo.
+TEST_P(ClearHistoryAsks, AndKeepsTheProblemsUnlessTheUserAgrees)
+{
+    SimplifyTyped("x+1");
+    SimplifyTyped("x+2");
+    QString strQuestion;
+    AnswerNextQuestion(QString::fromLatin1(GetParam().m_szAnswer), strQuestion);
+    QTest::mouseClick(Named<QWidget>("buttonClearHistory"), Qt::LeftButton);
+    EXPECT_EQ(strQuestion.toStdString(),
+              "Forget all 2 problems in the history? This cannot be undone.");
+    EXPECT_EQ(m_pDlg->GetHistory().GetEntries().size(), GetParam().m_nKept);
+    EXPECT_EQ(List()->count(), static_cast<int>(GetParam().m_nKept));
+    OpenWindow();
+    EXPECT_EQ(m_pDlg->GetHistory().GetEntries().size(), GetParam().m_nKept) << "as saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClearHistoryAsks,
+                         ::testing::Values(CClearCase{"Clear history", 0}, CClearCase{"Cancel", 2}),
+                         [](const auto& info)
+                         { return std::string(info.param.m_nKept == 0 ? "Clear" : "Cancel"); });
 } // namespace
