@@ -2,6 +2,8 @@
 #include "OutlinePane.h"
 #include "WindowFixture.h"
 
+#include <QMenu>
+
 namespace
 {
 using WindowRoughEdges = WindowFixture;
@@ -57,4 +59,50 @@ TEST_F(WindowRoughEdges, SimplifyWithAnEmptyInputSaysSoUntilTheUserTypes)
     EXPECT_EQ(Messages()->toPlainText(),
               QStringLiteral("Right Click to insert powers and fractions"));
 }
+struct CMenuCase
+{
+    const char* m_szName;
+    bool m_bSelect; // the result selected before the menu opens
+};
+
+void PrintTo(const CMenuCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szName;
+}
+
+class ResultMenu : public WindowFixture, public ::testing::WithParamInterface<CMenuCase>
+{
+};
+
+// "Copy as LaTeX" and "Copy result as LaTeX" stood side by side with nothing to tell them
+// apart: every item names what it copies, and the selection's copy needs a selection.
+TEST_P(ResultMenu, NamesWhatEachCopyCopies)
+{
+    Type(QStringLiteral("x/2"));
+    ClickSimplify();
+    if (GetParam().m_bSelect)
+        Result()->SelectAll();
+    const std::unique_ptr<QMenu> pMenu = m_pDlg->GetExportActions().CreateResultMenu(*Result());
+    QStringList texts;
+    QAction* pSelection = nullptr;
+    for (QAction* pAction : pMenu->actions())
+    {
+        if (pAction->isSeparator())
+            continue;
+        EXPECT_FALSE(texts.contains(pAction->text())) << pAction->text().toStdString();
+        texts << pAction->text();
+        if (pAction->text() == QStringLiteral("Copy selection as LaTeX"))
+            pSelection = pAction;
+    }
+    EXPECT_TRUE(texts.contains(QStringLiteral("Copy whole result as LaTeX")))
+        << texts.join(';').toStdString();
+    EXPECT_FALSE(texts.contains(QStringLiteral("Copy as LaTeX"))) << texts.join(';').toStdString();
+    ASSERT_NE(pSelection, nullptr) << texts.join(';').toStdString();
+    EXPECT_EQ(pSelection->isEnabled(), GetParam().m_bSelect);
+}
+
+INSTANTIATE_TEST_SUITE_P(Selections, ResultMenu,
+                         ::testing::Values(CMenuCase{"NothingSelected", false},
+                                           CMenuCase{"AllSelected", true}),
+                         [](const auto& info) { return std::string(info.param.m_szName); });
 } // namespace
