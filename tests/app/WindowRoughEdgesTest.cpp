@@ -1,7 +1,9 @@
+#include "AppIdentity.h"
 #include "ExportActions.h"
 #include "OutlinePane.h"
 #include "WindowFixture.h"
 
+#include <QFile>
 #include <QMenu>
 
 namespace
@@ -105,4 +107,23 @@ INSTANTIATE_TEST_SUITE_P(Selections, ResultMenu,
                          ::testing::Values(CMenuCase{"NothingSelected", false},
                                            CMenuCase{"AllSelected", true}),
                          [](const auto& info) { return std::string(info.param.m_szName); });
+// The window's class was "fennory" while the menu entry, org.fennory.Fennory.desktop, named
+// no window class, so docks could not tell which entry the window belongs to.
+TEST(ApplicationIdentity, TheWindowBelongsToTheMenuEntry)
+{
+    const QString strOrganization = QApplication::organizationName();
+    const QString strName = QApplication::applicationName();
+    SetApplicationIdentity();
+    const QString strDesktop = QGuiApplication::desktopFileName();
+    const QString strClass = QApplication::applicationName(); // what the window system sees
+    QApplication::setOrganizationName(strOrganization);
+    QApplication::setApplicationName(strName);
+    QGuiApplication::setDesktopFileName({});
+
+    QFile file(QStringLiteral(FENNORY_SOURCE_DIR "/data/%1.desktop").arg(strDesktop));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "no menu entry " << strDesktop.toStdString();
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    EXPECT_TRUE(lines.contains(QStringLiteral("StartupWMClass=") + strClass))
+        << "the entry should name the window class " << strClass.toStdString();
+}
 } // namespace
