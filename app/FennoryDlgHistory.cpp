@@ -15,13 +15,38 @@ namespace
 {
 constexpr const char* kShownKey = "window/historyShown";
 
-QString DescribeEntry(const CHistoryEntry& entry)
+constexpr QChar kNoBreakSpace(0x00A0);
+constexpr QChar kBreakHere(0x200B); // a zero-width space: a line may break after it
+
+// A narrow column wraps an entry where its text lets it: before a sign, as on paper, and
+// never inside a mixed number such as 3 1/2 or between the arrow and what follows it.
+QString WrappableEquation(const QString& strReadable)
 {
-    QString strText = ReadableEquation(entry.m_strInput) + QStringLiteral("\n\u2192 ") +
-                      ReadableEquation(entry.m_strResult);
-    const QString strFurther = ReadableEquation(entry.m_strFurther);
+    QString strText;
+    for (int i = 0; i < strReadable.size(); ++i)
+    {
+        const QChar c = strReadable[i];
+        const bool bSign = c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('=');
+        if (bSign && i > 0 && !QStringLiteral("(^").contains(strReadable[i - 1]))
+            strText += kBreakHere;
+        strText += c == QLatin1Char(' ') ? kNoBreakSpace : c;
+    }
+    return strText;
+}
+
+QString DescribeEntry(const CHistoryEntry& entry, bool bWrappable)
+{
+    const auto show = [bWrappable](const QString& strEquation)
+    {
+        const QString strReadable = ReadableEquation(strEquation);
+        return bWrappable ? WrappableEquation(strReadable) : strReadable;
+    };
+    const QString strArrow =
+        QStringLiteral("\n\u2192") + (bWrappable ? QString(kNoBreakSpace) : QStringLiteral(" "));
+    QString strText = show(entry.m_strInput) + strArrow + show(entry.m_strResult);
+    const QString strFurther = show(entry.m_strFurther);
     if (!strFurther.isEmpty())
-        strText += QStringLiteral("\n\u2192 ") + strFurther;
+        strText += strArrow + strFurther;
     return strText;
 }
 
@@ -89,6 +114,8 @@ void CFennoryDlg::AddToHistory()
     m_History.Save(settings);
     FillHistoryList();
     m_nHistoryWalk = -1;
+    // The problem just simplified stands at the top now, and so does the keyboard.
+    m_pUi->listHistory->setCurrentRow(0);
 }
 
 // The items are rewritten in place: a click on an item simplifies its input again, and the
@@ -102,8 +129,10 @@ void CFennoryDlg::FillHistoryList()
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
     {
         QListWidgetItem* pItem = i < list.count() ? list.item(i) : new QListWidgetItem(&list);
-        pItem->setText(DescribeEntry(entries[i]));
-        pItem->setToolTip(pItem->text());
+        pItem->setText(DescribeEntry(entries[i], true));
+        // The tooltip and a screen reader get the text without the marks for wrapping.
+        pItem->setToolTip(DescribeEntry(entries[i], false));
+        pItem->setData(Qt::AccessibleTextRole, pItem->toolTip());
     }
 }
 
