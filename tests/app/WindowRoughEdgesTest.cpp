@@ -126,4 +126,36 @@ TEST(ApplicationIdentity, TheWindowBelongsToTheMenuEntry)
     EXPECT_TRUE(lines.contains(QStringLiteral("StartupWMClass=") + strClass))
         << "the entry should name the window class " << strClass.toStdString();
 }
+// The names of the controls Tab reaches, in order.
+QStringList TabOrder(QWidget& window)
+{
+    QStringList names;
+    for (QWidget* pWidget = window.nextInFocusChain(); pWidget != &window;
+         pWidget = pWidget->nextInFocusChain())
+        if (pWidget->isVisible() && pWidget->isEnabled() && (pWidget->focusPolicy() & Qt::TabFocus))
+            names << pWidget->objectName();
+    return names;
+}
+
+// The outline came after the history in the Tab order, and its first row was always drawn
+// selected.
+TEST_F(WindowRoughEdges, TheOutlineTakesTheNarrativesPlaceAndStartsUnselected)
+{
+    QStringList expected = TabOrder(*m_pDlg);
+    ASSERT_TRUE(expected.contains(QStringLiteral("1010")));
+    expected.replace(expected.indexOf(QStringLiteral("1010")),
+                     QStringLiteral("outlineExplanation"));
+    m_pDlg->GetExportActions().OutlineToggle().setChecked(true);
+    EXPECT_EQ(TabOrder(*m_pDlg), expected);
+
+    m_pDlg->SimplifyText(QStringLiteral("(x+1)(x-1)"));
+    auto& outline = m_pDlg->GetExportActions().Outline();
+    ASSERT_GT(outline.topLevelItemCount(), 1);
+    EXPECT_TRUE(outline.selectedItems().isEmpty());
+    outline.setFocus();
+    QTest::keyClick(&outline, Qt::Key_Down);
+    ASSERT_EQ(outline.selectedItems().size(), 1);
+    EXPECT_EQ(outline.selectedItems().front(), outline.currentItem());
+    m_pDlg->GetExportActions().OutlineToggle().setChecked(false);
+}
 } // namespace
