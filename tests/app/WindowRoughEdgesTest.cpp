@@ -1,10 +1,14 @@
 #include "AppIdentity.h"
 #include "ExportActions.h"
+#include "FocusFrame.h"
 #include "OutlinePane.h"
 #include "WindowFixture.h"
 
 #include <QFile>
+#include <QGroupBox>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionGroupBox>
 
 namespace
 {
@@ -158,4 +162,36 @@ TEST_F(WindowRoughEdges, TheOutlineTakesTheNarrativesPlaceAndStartsUnselected)
     EXPECT_EQ(outline.selectedItems().front(), outline.currentItem());
     m_pDlg->GetExportActions().OutlineToggle().setChecked(false);
 }
+
+// Where the style draws a group's title, in the window.
+QRect TitleRect(const QGroupBox& box)
+{
+    QStyleOptionGroupBox option;
+    option.initFrom(&box);
+    option.text = box.title();
+    option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    return box.style()
+        ->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box)
+        .translated(box.pos());
+}
+
+// The input's focus ring covered the descenders of the group's title above it.
+TEST_F(WindowRoughEdges, TheInputsFocusRingLeavesTheGroupTitleClear)
+{
+    Input()->setFocus();
+    auto* pFrame = Named<CFocusFrame>("focusFrame");
+    ASSERT_TRUE(pFrame->isVisible());
+    const QRegion ring = (pFrame->mask().isEmpty() ? QRegion(pFrame->rect()) : pFrame->mask())
+                             .translated(pFrame->pos());
+    const QRect title = TitleRect(*Named<QGroupBox>("groupEquation"));
+    EXPECT_FALSE(ring.intersects(title))
+        << "title " << title.y() << "-" << title.bottom() << ", ring from " << pFrame->y();
+    // The rest of the ring still shows: its sides, its bottom and its top beyond the title.
+    const QRect around = pFrame->geometry();
+    for (const QPoint& point : {around.topRight(), around.bottomLeft(), around.bottomRight(),
+                                QPoint(around.left(), around.center().y())})
+        EXPECT_TRUE(ring.contains(point))
+            << point.x() << "," << point.y() << " title " << title.x() << "-" << title.right();
+}
+
 } // namespace
