@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTextBlock>
+#include <QWindow>
 
 // The icon and the help page live in the program's resources, which a static library must
 // register itself.
@@ -180,6 +181,24 @@ void CFennoryDlg::keyPressEvent(QKeyEvent* pEvent)
         return;
     }
     QDialog::keyPressEvent(pEvent);
+}
+
+void CFennoryDlg::showEvent(QShowEvent* pEvent)
+{
+    QDialog::showEvent(pEvent);
+    FitToScreen();
+    connect(windowHandle(), &QWindow::screenChanged, this, &CFennoryDlg::FitToScreen,
+            Qt::UniqueConnection);
+}
+
+// On a small screen the smallest size gives way (the history column first), and the window
+// is no larger than the screen.
+void CFennoryDlg::FitToScreen()
+{
+    const QSize room = ScreenRoom(*this);
+    setMinimumSize(MinimumWindowSize(*this, m_bHistoryShown, room));
+    if (room.isValid())
+        resize(size().boundedTo(room).expandedTo(minimumSize()));
 }
 
 void CFennoryDlg::resizeEvent(QResizeEvent* pEvent)

@@ -52,10 +52,12 @@ protected:
     // Escape does not close the window: only Close, the close button and Alt+F4 do. Ctrl+Tab
     // that a control passes on moves the focus.
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void SetUpHistory();
+    void FitToScreen();
     void OnSimplify();
     void OnClear();
     void OnHelp();

@@ -85,24 +85,19 @@ void CFennoryDlg::SetUpHistory()
     SetHistoryShown(!m_bHistoryShown);
 }
 
-// The column opens beside the narrative and the window widens by it, so nothing else of
-// the window shrinks.
+// Hiding the column gives its room to the narrative, and showing it takes the room back: the
+// window keeps its width unless it must grow to hold the column.
 void CFennoryDlg::SetHistoryShown(bool bShown)
 {
     if (bShown == m_bHistoryShown)
         return;
-    const int nOldMinimum = minimumWidth();
     m_bHistoryShown = bShown;
     m_pUi->checkHistory->setChecked(bShown);
     for (QWidget* pWidget :
          {static_cast<QWidget*>(m_pUi->labelHistory), static_cast<QWidget*>(m_pUi->listHistory),
           static_cast<QWidget*>(m_pUi->buttonClearHistory)})
         pWidget->setVisible(bShown);
-    // Growing the minimum first would widen the window before the column is added.
-    const QSize minimum = MinimumWindowSize(*this, bShown);
-    const int nWidth = width() + minimum.width() - nOldMinimum;
-    setMinimumSize(minimum);
-    resize(nWidth, height());
+    FitToScreen();
     LayOutWindow(*this, bShown);
     QSettings().setValue(kShownKey, bShown);
 }

@@ -3,6 +3,7 @@
 #include "DialogUnits.h"
 
 #include <QFontMetrics>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
@@ -25,10 +26,11 @@ enum class EReach
 struct CGrowthRule
 {
     std::string_view m_Name;
-    EReach m_Move;  // the left edge
-    EReach m_Widen; // the width
-    bool m_bDown;   // the top follows the extra height
-    bool m_bTaller; // the height takes the extra height
+    EReach m_Move;          // the left edge
+    EReach m_Widen;         // the width
+    bool m_bDown;           // the top follows the extra height
+    bool m_bTaller;         // the height takes the extra height
+    bool m_bColumn = false; // stands in the history column, and narrows when it gives way
 };
 
 constexpr CGrowthRule kRules[] = {
@@ -47,10 +49,16 @@ constexpr CGrowthRule kRules[] = {
     {"labelExplanation", EReach::None, EReach::Narrative, false, false},
     {"1010", EReach::None, EReach::Narrative, false, true},
     {"checkHistory", EReach::Narrative, EReach::None, false, false},
-    {"labelHistory", EReach::Narrative, EReach::None, false, false},
-    {"listHistory", EReach::Narrative, EReach::None, false, true},
-    {"buttonClearHistory", EReach::Narrative, EReach::None, true, false},
+    {"labelHistory", EReach::Narrative, EReach::None, false, false, true},
+    {"listHistory", EReach::Narrative, EReach::None, false, true, true},
+    {"buttonClearHistory", EReach::Narrative, EReach::None, true, false, true},
 };
+
+// The gap between the narrative and the history column, in dialog units.
+constexpr int kHistoryGapUnits = 5;
+// On a small screen the narrative may give up height down to this, in dialog units.
+constexpr int kNarrativeLeastUnits = 60;
+constexpr int kNarrativeUnits = 161;
 
 const CGrowthRule* FindRule(const QString& strName)
 {
@@ -83,22 +91,71 @@ int HistoryColumnWidth(const CDialogBaseUnits& base)
 {
     return MapDialogRect({0, 0, kHistoryColumnUnits, 0}, base).width();
 }
+
+int NarrativeGiveWay(const CDialogBaseUnits& base)
+{
+    return MapDialogRect({0, 0, 0, kNarrativeUnits - kNarrativeLeastUnits}, base).height();
+}
+
+// How far the window's size departs from its template: the room the history column has,
+// how much of the column gives way, and the narrative's extra width and height (the height
+// below zero where a small screen takes some of it).
+struct CWindowRoom
+{
+    int m_nColumn = 0;
+    int m_nColumnGiven = 0;
+    int m_nExtraWidth = 0;
+    int m_nExtraHeight = 0;
+};
+
+CWindowRoom MeasureRoom(const QWidget& dialog, bool bHistoryShown, const CDialogBaseUnits& base)
+{
+    const QSize size = TemplateSize(dialog, base);
+    const int nColumn = bHistoryShown ? HistoryColumnWidth(base) : 0;
+    const int nWidthRoom = qMax(0, dialog.width() - size.width());
+    CWindowRoom room;
+    room.m_nColumn = qMin(nColumn, nWidthRoom); // the column gives way first
+    room.m_nColumnGiven = nColumn - room.m_nColumn;
+    room.m_nExtraWidth = nWidthRoom - room.m_nColumn;
+    room.m_nExtraHeight = qMax(dialog.height() - size.height(), -NarrativeGiveWay(base));
+    return room;
+}
+
+// A control of the history column is no wider than what the column has left.
+int ColumnWidth(int nWidth, const CWindowRoom& room, const CDialogBaseUnits& base)
+{
+    const int nInner =
+        MapDialogRect({0, 0, kHistoryColumnUnits - kHistoryGapUnits, 0}, base).width();
+    return qMax(0, qMin(nWidth, nInner - room.m_nColumnGiven));
+}
 } // namespace
 
-QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown)
+QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown, const QSize& screenRoom)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
     const QSize size = TemplateSize(dialog, base);
-    return bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
+    const QSize full =
+        bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
+    if (!screenRoom.isValid())
+        return full;
+    return {qBound(size.width(), screenRoom.width(), full.width()),
+            qBound(size.height() - NarrativeGiveWay(base), screenRoom.height(), full.height())};
+}
+
+QSize ScreenRoom(const QWidget& window)
+{
+    const QScreen* pScreen = window.screen();
+    if (pScreen == nullptr)
+        return {};
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    return pScreen->availableGeometry().size() - frame;
 }
 
 void LayOutWindow(QWidget& dialog, bool bHistoryShown)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
-    const QSize minimum = MinimumWindowSize(dialog, bHistoryShown);
-    const int nExtraWidth = qMax(0, dialog.width() - minimum.width());
-    const int nExtraHeight = qMax(0, dialog.height() - minimum.height());
-    const int nColumn = bHistoryShown ? HistoryColumnWidth(base) : 0;
+    const CWindowRoom room = MeasureRoom(dialog, bHistoryShown, base);
+    const int nToWindow = room.m_nExtraWidth + room.m_nColumn;
     for (QWidget* pChild : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     {
         const QVariant units = pChild->property(kUnitsProperty);
@@ -106,11 +163,13 @@ void LayOutWindow(QWidget& dialog, bool bHistoryShown)
         if (!units.isValid() || pRule == nullptr)
             continue;
         QRect rect = MapDialogRect(units.toRect(), base);
-        rect.translate(Reach(pRule->m_Move, nExtraWidth, nExtraWidth + nColumn),
-                       pRule->m_bDown ? nExtraHeight : 0);
-        rect.setWidth(rect.width() + Reach(pRule->m_Widen, nExtraWidth, nExtraWidth + nColumn));
+        rect.translate(Reach(pRule->m_Move, room.m_nExtraWidth, nToWindow),
+                       pRule->m_bDown ? room.m_nExtraHeight : 0);
+        rect.setWidth(rect.width() + Reach(pRule->m_Widen, room.m_nExtraWidth, nToWindow));
+        if (pRule->m_bColumn)
+            rect.setWidth(ColumnWidth(rect.width(), room, base));
         if (pRule->m_bTaller)
-            rect.setHeight(rect.height() + nExtraHeight);
+            rect.setHeight(rect.height() + room.m_nExtraHeight);
         pChild->setGeometry(rect);
     }
 }

@@ -234,8 +234,8 @@ TEST_F(WorkedSolutionWindow, EmptyResultHasNothingToCopy)
     const std::unique_ptr<QMenu> pMenu = Export().CreateResultMenu(*Further());
     int nDisabled = 0;
     for (QAction* pAction : pMenu->actions())
-        nDisabled +=
-            pAction->text().startsWith(QStringLiteral("Copy whole result")) && !pAction->isEnabled();
+        nDisabled += pAction->text().startsWith(QStringLiteral("Copy whole result")) &&
+                     !pAction->isEnabled();
     EXPECT_EQ(nDisabled, 2);
 }
 } // namespace
