@@ -180,6 +180,11 @@ struct CClearCase
     size_t m_nKept;
 };
 
+void PrintTo(const CClearCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szAnswer;
+}
+
 class ClearHistoryAsks : public WindowHistory, public ::testing::WithParamInterface<CClearCase>
 {
 };
