@@ -109,8 +109,16 @@ void CFennoryDlg::AddToHistory()
     m_History.Save(settings);
     FillHistoryList();
     m_nHistoryWalk = -1;
-    // The problem just simplified stands at the top now, and so does the keyboard.
-    m_pUi->listHistory->setCurrentRow(0);
+    // The problem just simplified stands at the top now, and so does the keyboard; the row is
+    // drawn chosen only while the user works in the list.
+    QListWidget& list = *m_pUi->listHistory;
+    if (list.hasFocus())
+        list.setCurrentRow(0);
+    else
+    {
+        list.clearSelection();
+        list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    }
 }
 
 // The items are rewritten in place: a click on an item simplifies its input again, and the
