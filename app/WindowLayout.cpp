@@ -58,7 +58,6 @@ constexpr CGrowthRule kRules[] = {
 constexpr int kHistoryGapUnits = 5;
 // On a small screen the narrative may give up height down to this, in dialog units.
 constexpr int kNarrativeLeastUnits = 60;
-constexpr int kNarrativeUnits = 161;
 
 const CGrowthRule* FindRule(const QString& strName)
 {
@@ -92,9 +91,13 @@ int HistoryColumnWidth(const CDialogBaseUnits& base)
     return MapDialogRect({0, 0, kHistoryColumnUnits, 0}, base).width();
 }
 
-int NarrativeGiveWay(const CDialogBaseUnits& base)
+// The height the narrative (control 1010) can give up, in pixels.
+int NarrativeGiveWay(const QWidget& dialog, const CDialogBaseUnits& base)
 {
-    return MapDialogRect({0, 0, 0, kNarrativeUnits - kNarrativeLeastUnits}, base).height();
+    const auto* pNarrative =
+        dialog.findChild<const QWidget*>(QStringLiteral("1010"), Qt::FindDirectChildrenOnly);
+    const int nUnits = pNarrative ? pNarrative->property(kUnitsProperty).toRect().height() : 0;
+    return MapDialogRect({0, 0, 0, qMax(0, nUnits - kNarrativeLeastUnits)}, base).height();
 }
 
 // How far the window's size departs from its template: the room the history column has,
@@ -117,7 +120,7 @@ CWindowRoom MeasureRoom(const QWidget& dialog, bool bHistoryShown, const CDialog
     room.m_nColumn = qMin(nColumn, nWidthRoom); // the column gives way first
     room.m_nColumnGiven = nColumn - room.m_nColumn;
     room.m_nExtraWidth = nWidthRoom - room.m_nColumn;
-    room.m_nExtraHeight = qMax(dialog.height() - size.height(), -NarrativeGiveWay(base));
+    room.m_nExtraHeight = qMax(dialog.height() - size.height(), -NarrativeGiveWay(dialog, base));
     return room;
 }
 
@@ -138,8 +141,9 @@ QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown, const QSize& 
         bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
     if (!screenRoom.isValid())
         return full;
-    return {qBound(size.width(), screenRoom.width(), full.width()),
-            qBound(size.height() - NarrativeGiveWay(base), screenRoom.height(), full.height())};
+    return {
+        qBound(size.width(), screenRoom.width(), full.width()),
+        qBound(size.height() - NarrativeGiveWay(dialog, base), screenRoom.height(), full.height())};
 }
 
 QSize ScreenRoom(const QWidget& window)
