@@ -4,6 +4,7 @@
 #include "WorkedSolutionDocument.h"
 #include "output/MathWriters.h"
 #include "widget/ZelvixCtrl.h"
+#include "widget/ZelvixIds.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,6 +37,18 @@ QAction* NewAction(const QString& strText, const QKeySequence& shortcut, QWidget
     pAction->setShortcutContext(Qt::WindowShortcut);
     pane.addAction(pAction);
     return pAction;
+}
+
+// Beside the copies of the whole result, the editor's own LaTeX copy is the one for a
+// selection; without one it would copy the whole result too, under a name hard to tell apart.
+void NameSelectionCopy(QMenu& menu, bool bSelection)
+{
+    for (QAction* pAction : menu.actions())
+        if (pAction->data().toInt() == kCommandCopyAsLatex)
+        {
+            pAction->setText(QObject::tr("Copy selection as LaTeX"));
+            pAction->setEnabled(bSelection);
+        }
 }
 
 // A result editor shows " " when it has nothing.
@@ -150,17 +163,18 @@ void CExportActions::ShowPaneMenu(const QPoint& position)
 std::unique_ptr<QMenu> CExportActions::CreateResultMenu(CZelvixCtrl& editor) const
 {
     std::unique_ptr<QMenu> pMenu = editor.CreateContextMenu();
+    NameSelectionCopy(*pMenu, !editor.GetSelectedEquation().isEmpty());
     const QString strEquation = editor.GetEquation();
     pMenu->addSeparator();
     QAction* pLatex =
-        pMenu->addAction(tr("Copy result as LaTeX"),
+        pMenu->addAction(tr("Copy whole result as LaTeX"),
                          [strEquation]
                          {
                              QApplication::clipboard()->setText(
                                  QString::fromStdString(ToLatexMath(strEquation.toStdString())));
                          });
     QAction* pMathML =
-        pMenu->addAction(tr("Copy result as MathML"),
+        pMenu->addAction(tr("Copy whole result as MathML"),
                          [strEquation]
                          {
                              QApplication::clipboard()->setText(

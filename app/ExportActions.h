@@ -19,7 +19,7 @@ class QWidget;
 // The window's worked-solution commands: the outline in place of the classic pane (a choice
 // kept between runs), "Save worked solution..." (Ctrl+S), "Print..." (Ctrl+Alt+P: the editor
 // takes Ctrl+P and Ctrl+F, with or without Shift, as its own) and, in the result editors'
-// menus, copying the result as LaTeX or MathML.
+// menus, copying the whole result as LaTeX or MathML.
 class CExportActions : public QObject
 {
     Q_OBJECT

@@ -22,6 +22,7 @@
 #include <QScrollBar>
 #include <QSettings>
 #include <QTextBlock>
+#include <QWindow>
 
 // The icon and the help page live in the program's resources, which a static library must
 // register itself.
@@ -36,6 +37,7 @@ constexpr const char* kHint = "Right Click to insert powers and fractions";
 constexpr const char* kReadOnlyHint =
     "Equation/Expression is Read Only, You cannot enter or amend equation.";
 constexpr const char* kGeometryKey = "window/geometry";
+constexpr const char* kNothingToSimplify = "Nothing to simplify: the text is empty";
 
 // The dialog font is a Windows face; the metric-compatible sans face stands in for it.
 void SubstituteDialogFont()
@@ -83,8 +85,12 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
         pEditor->installEventFilter(this);
         m_pFocusFrame->Watch(pEditor);
     }
-    m_pFocusFrame->Watch(m_pUi->paneMessages);
-    m_pFocusFrame->Watch(m_pUi->paneExplanation);
+    // The text panes ignore Ctrl+Tab, so the window steps the focus for them too.
+    for (QTextEdit* pPane : {m_pUi->paneMessages, m_pUi->paneExplanation})
+    {
+        pPane->installEventFilter(this);
+        m_pFocusFrame->Watch(pPane);
+    }
     m_pFocusFrame->Watch(m_pUi->listHistory);
     connect(&m_Input, &CZelvix::ShowMessage, this, &CFennoryDlg::OnShowMessage);
     connect(&m_Input, &CZelvix::ClearMessage, this, &CFennoryDlg::OnClearMessage);
@@ -96,6 +102,7 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
     m_pExport =
         new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
     m_pFocusFrame->Watch(&m_pExport->Outline());
+    m_pExport->Outline().installEventFilter(this);
     SetUpHistory();
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
@@ -167,7 +174,31 @@ void CFennoryDlg::keyPressEvent(QKeyEvent* pEvent)
         pEvent->accept();
         return;
     }
+    // Buttons and the history list pass Ctrl+Tab on to the window.
+    if (const int nStep = FocusStep(*pEvent); nStep != 0)
+    {
+        focusNextPrevChild(nStep > 0);
+        return;
+    }
     QDialog::keyPressEvent(pEvent);
+}
+
+void CFennoryDlg::showEvent(QShowEvent* pEvent)
+{
+    QDialog::showEvent(pEvent);
+    FitToScreen();
+    connect(windowHandle(), &QWindow::screenChanged, this, &CFennoryDlg::FitToScreen,
+            Qt::UniqueConnection);
+}
+
+// On a small screen the smallest size gives way (the history column first), and the window
+// is no larger than the screen.
+void CFennoryDlg::FitToScreen()
+{
+    const QSize room = ScreenRoom(*this);
+    setMinimumSize(MinimumWindowSize(*this, m_bHistoryShown, room));
+    if (room.isValid())
+        resize(size().boundedTo(room).expandedTo(minimumSize()));
 }
 
 void CFennoryDlg::resizeEvent(QResizeEvent* pEvent)
@@ -186,7 +217,13 @@ void CFennoryDlg::SimplifyText(const QString& strText)
 
 void CFennoryDlg::ShowStartupError(const QString& strMessage)
 {
-    m_strMessages = strMessage.toStdString();
+    ShowLastingMessage(strMessage.toStdString());
+}
+
+// The message outlives the focus coming and going, until the input changes.
+void CFennoryDlg::ShowLastingMessage(const std::string& strMessage)
+{
+    m_strMessages = strMessage;
     m_strErrorInput = m_Input.GetEquation();
     ShowMessages();
 }
@@ -216,6 +253,8 @@ void CFennoryDlg::OnSimplify()
         AddToHistory();
         break;
     case ESimplifyRequestEnd::EmptyInput:
+        ShowLastingMessage(kNothingToSimplify);
+        break;
     case ESimplifyRequestEnd::EngineError:
         break;
     }
@@ -339,7 +378,5 @@ void CFennoryDlg::Beep()
 
 void CFennoryDlg::ShowEngineError(const std::string& strMessage)
 {
-    m_strMessages = DescribeEngineError(strMessage);
-    m_strErrorInput = m_Input.GetEquation();
-    ShowMessages();
+    ShowLastingMessage(DescribeEngineError(strMessage));
 }

@@ -49,12 +49,15 @@ protected:
     // Enter in an editor presses the default button, as in any dialog, rather than reaching
     // the editor; Ctrl+Tab leaves an editor; Up and Down in an empty input walk the history.
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
-    // Escape does not close the window: only Close, the close button and Alt+F4 do.
+    // Escape does not close the window: only Close, the close button and Alt+F4 do. Ctrl+Tab
+    // that a control passes on moves the focus.
     void keyPressEvent(QKeyEvent* pEvent) override;
+    void showEvent(QShowEvent* pEvent) override;
     void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     void SetUpHistory();
+    void FitToScreen();
     void OnSimplify();
     void OnClear();
     void OnHelp();
@@ -62,6 +65,7 @@ private:
     void OnClearMessage();
     void ShowRefusal();
     void ShowMessages();
+    void ShowLastingMessage(const std::string& strMessage);
     // Every change the window makes to the input goes through here.
     void ReplaceInputText(const QString& strText);
     bool KeepsErrorMessage();
@@ -98,5 +102,5 @@ private:
     QString m_strWalkText;
     CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
-    CExportActions* m_pExport = nullptr; // outline, save and print; a child of the window
+    CExportActions* m_pExport = nullptr;  // outline, save and print; a child of the window
 };

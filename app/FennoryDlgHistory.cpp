@@ -7,20 +7,64 @@
 
 #include <QCheckBox>
 #include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 
 namespace
 {
 constexpr const char* kShownKey = "window/historyShown";
 
-QString DescribeEntry(const CHistoryEntry& entry)
+constexpr QChar kNoBreakSpace(0x00A0);
+constexpr QChar kBreakHere(0x200B); // a zero-width space: a line may break after it
+
+// A narrow column wraps an entry where its text lets it: before a sign, as on paper, and
+// never inside a mixed number such as 3 1/2 or between the arrow and what follows it.
+QString WrappableEquation(const QString& strReadable)
 {
-    QString strText = ReadableEquation(entry.m_strInput) + QStringLiteral("\n\u2192 ") +
-                      ReadableEquation(entry.m_strResult);
-    const QString strFurther = ReadableEquation(entry.m_strFurther);
-    if (!strFurther.isEmpty())
-        strText += QStringLiteral("\n\u2192 ") + strFurther;
+    QString strText;
+    for (int i = 0; i < strReadable.size(); ++i)
+    {
+        const QChar c = strReadable[i];
+        const bool bSign = c == QLatin1Char('+') || c == QLatin1Char('-') || c == QLatin1Char('=');
+        if (bSign && i > 0 && !QStringLiteral("(^").contains(strReadable[i - 1]))
+            strText += kBreakHere;
+        strText += c == QLatin1Char(' ') ? kNoBreakSpace : c;
+    }
     return strText;
+}
+
+QString DescribeEntry(const CHistoryEntry& entry, bool bWrappable)
+{
+    const auto show = [bWrappable](const QString& strEquation)
+    {
+        const QString strReadable = ReadableEquation(strEquation);
+        return bWrappable ? WrappableEquation(strReadable) : strReadable;
+    };
+    const QString strArrow =
+        QStringLiteral("\n\u2192") + (bWrappable ? QString(kNoBreakSpace) : QStringLiteral(" "));
+    QString strText = show(entry.m_strInput) + strArrow + show(entry.m_strResult);
+    const QString strFurther = show(entry.m_strFurther);
+    if (!strFurther.isEmpty())
+        strText += strArrow + strFurther;
+    return strText;
+}
+
+// Forgetting up to 200 problems cannot be undone, so the window asks first; Cancel is the
+// default, so a stray Enter keeps them.
+bool ConfirmClearHistory(QWidget& window, int nCount)
+{
+    const QString strQuestion =
+        nCount == 1 ? QStringLiteral("Forget the problem in the history?")
+                    : QStringLiteral("Forget all %1 problems in the history?").arg(nCount);
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Clear history"),
+                    strQuestion + QStringLiteral(" This cannot be undone."), QMessageBox::NoButton,
+                    &window);
+    const QPushButton* pClear =
+        box.addButton(QStringLiteral("Clear history"), QMessageBox::DestructiveRole);
+    box.setDefaultButton(box.addButton(QMessageBox::Cancel));
+    box.exec();
+    return box.clickedButton() == pClear;
 }
 } // namespace
 
@@ -41,24 +85,19 @@ void CFennoryDlg::SetUpHistory()
     SetHistoryShown(!m_bHistoryShown);
 }
 
-// The column opens beside the narrative and the window widens by it, so nothing else of
-// the window shrinks.
+// Hiding the column gives its room to the narrative, and showing it takes the room back: the
+// window keeps its width unless it must grow to hold the column.
 void CFennoryDlg::SetHistoryShown(bool bShown)
 {
     if (bShown == m_bHistoryShown)
         return;
-    const int nOldMinimum = minimumWidth();
     m_bHistoryShown = bShown;
     m_pUi->checkHistory->setChecked(bShown);
     for (QWidget* pWidget :
          {static_cast<QWidget*>(m_pUi->labelHistory), static_cast<QWidget*>(m_pUi->listHistory),
           static_cast<QWidget*>(m_pUi->buttonClearHistory)})
         pWidget->setVisible(bShown);
-    // Growing the minimum first would widen the window before the column is added.
-    const QSize minimum = MinimumWindowSize(*this, bShown);
-    const int nWidth = width() + minimum.width() - nOldMinimum;
-    setMinimumSize(minimum);
-    resize(nWidth, height());
+    FitToScreen();
     LayOutWindow(*this, bShown);
     QSettings().setValue(kShownKey, bShown);
 }
@@ -70,6 +109,16 @@ void CFennoryDlg::AddToHistory()
     m_History.Save(settings);
     FillHistoryList();
     m_nHistoryWalk = -1;
+    // The problem just simplified stands at the top now, and so does the keyboard; the row is
+    // drawn chosen only while the user works in the list.
+    QListWidget& list = *m_pUi->listHistory;
+    if (list.hasFocus())
+        list.setCurrentRow(0);
+    else
+    {
+        list.clearSelection();
+        list.setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    }
 }
 
 // The items are rewritten in place: a click on an item simplifies its input again, and the
@@ -83,13 +132,18 @@ void CFennoryDlg::FillHistoryList()
     for (int i = 0; i < static_cast<int>(entries.size()); ++i)
     {
         QListWidgetItem* pItem = i < list.count() ? list.item(i) : new QListWidgetItem(&list);
-        pItem->setText(DescribeEntry(entries[i]));
-        pItem->setToolTip(pItem->text());
+        pItem->setText(DescribeEntry(entries[i], true));
+        // The tooltip and a screen reader get the text without the marks for wrapping.
+        pItem->setToolTip(DescribeEntry(entries[i], false));
+        pItem->setData(Qt::AccessibleTextRole, pItem->toolTip());
     }
 }
 
 void CFennoryDlg::OnClearHistory()
 {
+    const int nCount = static_cast<int>(m_History.GetEntries().size());
+    if (nCount == 0 || !ConfirmClearHistory(*this, nCount))
+        return;
     m_History.Clear();
     QSettings settings;
     m_History.Save(settings);

@@ -77,8 +77,9 @@ void COutlinePane::SetNarrative(const std::string& strExplanation)
     clear();
     AddSteps(ParseNarrative(strExplanation), nullptr, *this);
     expandAll();
+    // The keyboard starts on the first step, but nothing is drawn chosen until the user chooses.
     if (topLevelItemCount() > 0)
-        setCurrentItem(topLevelItem(0));
+        setCurrentItem(topLevelItem(0), 0, QItemSelectionModel::NoUpdate);
 }
 
 QString COutlinePane::SelectedStepText() const
@@ -126,6 +127,7 @@ void COutlinePane::CoverPane(QWidget& pane)
     m_pCovered = &pane;
     setParent(pane.parentWidget());
     setGeometry(pane.geometry());
+    QWidget::setTabOrder(&pane, this); // and its place in the Tab order
     pane.installEventFilter(this);
 }
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
+#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 
@@ -30,10 +31,11 @@ enum class EReach
 struct CGrowthRule
 {
     std::string_view m_Name;
-    EReach m_Move;  // the left edge
-    EReach m_Widen; // the width
-    bool m_bDown;   // the top follows the extra height
-    bool m_bTaller; // the height takes the extra height
+    EReach m_Move;          // the left edge
+    EReach m_Widen;         // the width
+    bool m_bDown;           // the top follows the extra height
+    bool m_bTaller;         // the height takes the extra height
+    bool m_bColumn = false; // stands in the history column, and narrows when it gives way
 };
 
 constexpr CGrowthRule kRules[] = {
@@ -52,10 +54,15 @@ constexpr CGrowthRule kRules[] = {
     {"labelExplanation", EReach::None, EReach::Narrative, false, false},
     {"1010", EReach::None, EReach::Narrative, false, true},
     {"checkHistory", EReach::Narrative, EReach::None, false, false},
-    {"labelHistory", EReach::Narrative, EReach::None, false, false},
-    {"listHistory", EReach::Narrative, EReach::None, false, true},
-    {"buttonClearHistory", EReach::Narrative, EReach::None, true, false},
+    {"labelHistory", EReach::Narrative, EReach::None, false, false, true},
+    {"listHistory", EReach::Narrative, EReach::None, false, true, true},
+    {"buttonClearHistory", EReach::Narrative, EReach::None, true, false, true},
 };
+
+// The gap between the narrative and the history column, in dialog units.
+constexpr int kHistoryGapUnits = 5;
+// On a small screen the narrative may give up height down to this, in dialog units.
+constexpr int kNarrativeLeastUnits = 60;
 
 const CGrowthRule* FindRule(const QString& strName)
 {
@@ -161,7 +168,7 @@ protected:
             QCoreApplication::postEvent(&m_Dialog, new QEvent(QEvent::LayoutRequest));
         if (pObject == &m_Dialog && pEvent->type() == QEvent::LayoutRequest)
         {
-            const QSize minimum = MinimumWindowSize(m_Dialog, m_bHistoryShown);
+            const QSize minimum = MinimumWindowSize(m_Dialog, m_bHistoryShown, ScreenRoom(m_Dialog));
             if (m_Dialog.minimumSize() != minimum)
                 m_Dialog.setMinimumSize(minimum);
             LayOutWindow(m_Dialog, m_bHistoryShown);
@@ -181,23 +188,78 @@ void WatchEditorGrowth(QWidget& dialog, bool bHistoryShown)
         pWatch = new CEditorGrowthWatch(dialog); // owned by the dialog
     pWatch->m_bHistoryShown = bHistoryShown;
 }
+
+// The height the narrative (control 1010) can give up, in pixels.
+int NarrativeGiveWay(const QWidget& dialog, const CDialogBaseUnits& base)
+{
+    const auto* pNarrative =
+        dialog.findChild<const QWidget*>(QStringLiteral("1010"), Qt::FindDirectChildrenOnly);
+    const int nUnits = pNarrative ? pNarrative->property(kUnitsProperty).toRect().height() : 0;
+    return MapDialogRect({0, 0, 0, qMax(0, nUnits - kNarrativeLeastUnits)}, base).height();
+}
+
+// How far the window's size departs from its template: the room the history column has,
+// how much of the column gives way, and the narrative's extra width and height (the height
+// below zero where a small screen takes some of it).
+struct CWindowRoom
+{
+    int m_nColumn = 0;
+    int m_nColumnGiven = 0;
+    int m_nExtraWidth = 0;
+    int m_nExtraHeight = 0;
+};
+
+CWindowRoom MeasureRoom(const QWidget& dialog, bool bHistoryShown, const CDialogBaseUnits& base)
+{
+    QSize size = TemplateSize(dialog, base);
+    size.setHeight(size.height() + TotalGrowth(FindEditorGrowth(dialog, base)));
+    const int nColumn = bHistoryShown ? HistoryColumnWidth(base) : 0;
+    const int nWidthRoom = qMax(0, dialog.width() - size.width());
+    CWindowRoom room;
+    room.m_nColumn = qMin(nColumn, nWidthRoom); // the column gives way first
+    room.m_nColumnGiven = nColumn - room.m_nColumn;
+    room.m_nExtraWidth = nWidthRoom - room.m_nColumn;
+    room.m_nExtraHeight = qMax(dialog.height() - size.height(), -NarrativeGiveWay(dialog, base));
+    return room;
+}
+
+// A control of the history column is no wider than what the column has left.
+int ColumnWidth(int nWidth, const CWindowRoom& room, const CDialogBaseUnits& base)
+{
+    const int nInner =
+        MapDialogRect({0, 0, kHistoryColumnUnits - kHistoryGapUnits, 0}, base).width();
+    return qMax(0, qMin(nWidth, nInner - room.m_nColumnGiven));
+}
 } // namespace
 
-QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown)
+QSize MinimumWindowSize(const QWidget& dialog, bool bHistoryShown, const QSize& screenRoom)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
     QSize size = TemplateSize(dialog, base);
     size.setHeight(size.height() + TotalGrowth(FindEditorGrowth(dialog, base)));
-    return bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
+    const QSize full =
+        bHistoryShown ? QSize(size.width() + HistoryColumnWidth(base), size.height()) : size;
+    if (!screenRoom.isValid())
+        return full;
+    return {
+        qBound(size.width(), screenRoom.width(), full.width()),
+        qBound(size.height() - NarrativeGiveWay(dialog, base), screenRoom.height(), full.height())};
+}
+
+QSize ScreenRoom(const QWidget& window)
+{
+    const QScreen* pScreen = window.screen();
+    if (pScreen == nullptr)
+        return {};
+    const QSize frame = window.frameGeometry().size() - window.geometry().size();
+    return pScreen->availableGeometry().size() - frame;
 }
 
 void LayOutWindow(QWidget& dialog, bool bHistoryShown)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
-    const QSize minimum = MinimumWindowSize(dialog, bHistoryShown);
-    const int nExtraWidth = qMax(0, dialog.width() - minimum.width());
-    const int nExtraHeight = qMax(0, dialog.height() - minimum.height());
-    const int nColumn = bHistoryShown ? HistoryColumnWidth(base) : 0;
+    const CWindowRoom room = MeasureRoom(dialog, bHistoryShown, base);
+    const int nToWindow = room.m_nExtraWidth + room.m_nColumn;
     const std::vector<CEditorGrowth> growth = FindEditorGrowth(dialog, base);
     WatchEditorGrowth(dialog, bHistoryShown);
     for (QWidget* pChild : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
@@ -208,11 +270,13 @@ void LayOutWindow(QWidget& dialog, bool bHistoryShown)
             continue;
         QRect rect = MapDialogRect(units.toRect(), base);
         ApplyGrowth(rect, growth);
-        rect.translate(Reach(pRule->m_Move, nExtraWidth, nExtraWidth + nColumn),
-                       pRule->m_bDown ? nExtraHeight : 0);
-        rect.setWidth(rect.width() + Reach(pRule->m_Widen, nExtraWidth, nExtraWidth + nColumn));
+        rect.translate(Reach(pRule->m_Move, room.m_nExtraWidth, nToWindow),
+                       pRule->m_bDown ? room.m_nExtraHeight : 0);
+        rect.setWidth(rect.width() + Reach(pRule->m_Widen, room.m_nExtraWidth, nToWindow));
+        if (pRule->m_bColumn)
+            rect.setWidth(ColumnWidth(rect.width(), room, base));
         if (pRule->m_bTaller)
-            rect.setHeight(rect.height() + nExtraHeight);
+            rect.setHeight(rect.height() + room.m_nExtraHeight);
         pChild->setGeometry(rect);
     }
 }

@@ -1,5 +1,5 @@
+#include "AppIdentity.h"
 #include "FennoryDlg.h"
-#include "FennoryVersion.h"
 #include "StartupOptions.h"
 
 #include <QApplication>
@@ -16,9 +16,7 @@ int main(int argc, char* argv[])
         return PrintStartupAnswer(options);
 
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(QStringLiteral("Fennory"));
-    QApplication::setApplicationName(QStringLiteral("fennory"));
-    QApplication::setApplicationVersion(QStringLiteral(FENNORY_VERSION));
+    SetApplicationIdentity();
     options = ParseStartupOptions(QApplication::arguments());
     CFennoryDlg dialog;
     return RunMainWindow(dialog, options);

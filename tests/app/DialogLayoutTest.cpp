@@ -56,6 +56,7 @@ TEST_F(DialogTemplate, PlacesEveryControlByTheDialogFont)
     m_pDlg->SetHistoryShown(false);
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(m_pDlg->font()));
     const QSize smallest = MapDialogRect({0, 0, 375, 340}, base).size();
+    m_pDlg->resize(smallest);
     ASSERT_TRUE(QTest::qWaitFor([&] { return m_pDlg->size() == smallest; }))
         << "window stays " << m_pDlg->width() << "x" << m_pDlg->height();
     for (const CControlRow& row : kTemplate)

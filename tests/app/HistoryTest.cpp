@@ -3,6 +3,7 @@
 
 #include <QListWidget>
 #include <QTemporaryDir>
+#include <QTextLayout>
 
 namespace
 {
@@ -102,8 +103,8 @@ TEST_F(WindowHistory, EachSimplifyAddsItsInputAndResults)
     EXPECT_EQ(entries[0], (CHistoryEntry{"(x^2!-1)/(x+1)", "x-1", " "}));
     EXPECT_EQ(entries[1], (CHistoryEntry{"2x+3x", "5x", " "}));
     ASSERT_EQ(List()->count(), 2);
-    EXPECT_TRUE(List()->item(0)->text().startsWith(QStringLiteral("(x^2-1)/(x+1)")))
-        << List()->item(0)->text().toStdString();
+    EXPECT_TRUE(List()->item(0)->toolTip().startsWith(QStringLiteral("(x^2-1)/(x+1)")))
+        << List()->item(0)->toolTip().toStdString();
 }
 
 TEST_F(WindowHistory, ClickingAnEntrySimplifiesItsInputAgain)
@@ -165,9 +166,132 @@ TEST_F(WindowHistory, IsKeptBetweenRunsAndCanBeCleared)
     ASSERT_EQ(m_pDlg->GetHistory().GetEntries().size(), 1U);
     EXPECT_EQ(List()->count(), 1);
 
+    QString strQuestion;
+    AnswerNextQuestion(QStringLiteral("Clear history"), strQuestion);
     QTest::mouseClick(Named<QWidget>("buttonClearHistory"), Qt::LeftButton);
     EXPECT_EQ(List()->count(), 0);
     OpenWindow();
     EXPECT_TRUE(m_pDlg->GetHistory().GetEntries().empty());
+}
+
+struct CClearCase
+{
+    const char* m_szAnswer;
+    size_t m_nKept;
+};
+
+void PrintTo(const CClearCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szAnswer;
+}
+
+class ClearHistoryAsks : public WindowHistory, public ::testing::WithParamInterface<CClearCase>
+{
+};
+
+// Clear history forgot up to 200 problems at once, without a question and without undo.
+TEST_P(ClearHistoryAsks, AndKeepsTheProblemsUnlessTheUserAgrees)
+{
+    SimplifyTyped("x+1");
+    SimplifyTyped("x+2");
+    QString strQuestion;
+    AnswerNextQuestion(QString::fromLatin1(GetParam().m_szAnswer), strQuestion);
+    QTest::mouseClick(Named<QWidget>("buttonClearHistory"), Qt::LeftButton);
+    EXPECT_EQ(strQuestion.toStdString(),
+              "Forget all 2 problems in the history? This cannot be undone.");
+    EXPECT_EQ(m_pDlg->GetHistory().GetEntries().size(), GetParam().m_nKept);
+    EXPECT_EQ(List()->count(), static_cast<int>(GetParam().m_nKept));
+    OpenWindow();
+    EXPECT_EQ(m_pDlg->GetHistory().GetEntries().size(), GetParam().m_nKept) << "as saved";
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, ClearHistoryAsks,
+                         ::testing::Values(CClearCase{"Clear history", 0}, CClearCase{"Cancel", 2}),
+                         [](const auto& info)
+                         { return std::string(info.param.m_nKept == 0 ? "Clear" : "Cancel"); });
+struct CRecallCase
+{
+    const char* m_szName;
+    bool m_bClick; // a click on the entry, else Enter on it
+};
+
+void PrintTo(const CRecallCase& c, std::ostream* pOut)
+{
+    *pOut << c.m_szName;
+}
+
+class RecallKeepsTheKeyboard : public WindowHistory,
+                               public ::testing::WithParamInterface<CRecallCase>
+{
+};
+
+// Enter on an entry moved the entry to the top but left the keyboard on the old row.
+TEST_P(RecallKeepsTheKeyboard, OnTheEntryAtTheTop)
+{
+    for (const char* szKeys : {"x+1", "x+2", "x+3"})
+        SimplifyTyped(szKeys);
+    QListWidget* pList = List();
+    pList->setFocus();
+    pList->setCurrentRow(2);
+    if (GetParam().m_bClick)
+        QTest::mouseClick(pList->viewport(), Qt::LeftButton, {},
+                          pList->visualItemRect(pList->item(2)).center());
+    else
+        QTest::keyClick(pList, Qt::Key_Return);
+    ASSERT_EQ(m_pDlg->GetHistory().GetEntries().front().m_strInput, QStringLiteral("x+1"));
+    EXPECT_EQ(pList->currentRow(), 0);
+    QTest::keyClick(pList, Qt::Key_Down);
+    EXPECT_EQ(pList->currentRow(), 1);
+    EXPECT_TRUE(pList->currentItem()->toolTip().startsWith(QStringLiteral("x+3")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, RecallKeepsTheKeyboard,
+                         ::testing::Values(CRecallCase{"Enter", false}, CRecallCase{"Click", true}),
+                         [](const auto& info) { return std::string(info.param.m_szName); });
+
+bool IsNumberPart(QChar c)
+{
+    return c.isDigit() || c == QLatin1Char('/') || c == QLatin1Char('^') || c == QChar(0x00A0);
+}
+
+QString Visible(QString strLine)
+{
+    return strLine.remove(QChar(0x200B)).trimmed();
+}
+
+// A narrow column put "\u2192" alone on a line, broke "3 1/2" after the 3 and ran a long
+// result past the edge. Every width at which the widest term fits must wrap cleanly.
+TEST_F(WindowHistory, AWideEntryWrapsBetweenTerms)
+{
+    m_pDlg->SimplifyText(QStringLiteral("3%1,2$x+(x+1)^6!"));
+    ASSERT_EQ(List()->count(), 1);
+    const QString strText = List()->item(0)->text();
+    const QFontMetrics metrics(List()->font());
+    const int nWidest = metrics.horizontalAdvance(QStringLiteral("\u2192 +15x^4"));
+    for (int nWidth = nWidest; nWidth < metrics.horizontalAdvance(strText); nWidth += 3)
+        for (const QString& strParagraph : strText.split(QLatin1Char('\n')))
+        {
+            QTextLayout layout(strParagraph, List()->font());
+            QTextOption option;
+            option.setWrapMode(QTextOption::WordWrap);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            QStringList lines;
+            for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine())
+            {
+                line.setLineWidth(nWidth);
+                lines << strParagraph.mid(line.textStart(), line.textLength());
+                EXPECT_LE(line.naturalTextWidth(), nWidth) << lines.back().toStdString();
+            }
+            layout.endLayout();
+            for (int i = 0; i < lines.size(); ++i)
+            {
+                EXPECT_NE(Visible(lines[i]), QStringLiteral("\u2192")) << "width " << nWidth;
+                const bool bSplitsNumber = i + 1 < lines.size() && IsNumberPart(lines[i].back()) &&
+                                           IsNumberPart(lines[i + 1].front());
+                EXPECT_FALSE(bSplitsNumber) << "width " << nWidth << ": " << lines[i].toStdString()
+                                            << " | " << lines.value(i + 1).toStdString();
+            }
+        }
 }
 } // namespace

@@ -3,11 +3,14 @@
 #include "FennoryDlg.h"
 #include "widget/ZelvixCtrl.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -54,6 +57,25 @@ protected:
     void Type(const QString& strKeys) const { QTest::keyClicks(Input(), strKeys); }
 
     void ClickSimplify() const { QTest::mouseClick(Button(1009), Qt::LeftButton); }
+
+    // Answers the question box that the next step opens with the button of that text, and
+    // notes the question; the question stays empty when no box opens.
+    void AnswerNextQuestion(const QString& strButton, QString& strQuestion) const
+    {
+        strQuestion.clear();
+        QTimer::singleShot(0,
+                           [strButton, &strQuestion]
+                           {
+                               auto* pBox =
+                                   qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                               if (pBox == nullptr)
+                                   return;
+                               strQuestion = pBox->text();
+                               for (QAbstractButton* pButton : pBox->buttons())
+                                   if (pButton->text().remove(QLatin1Char('&')) == strButton)
+                                       pButton->click();
+                           });
+    }
 
     std::unique_ptr<CFennoryDlg> m_pDlg;
 };

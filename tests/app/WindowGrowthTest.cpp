@@ -51,7 +51,8 @@ TEST_F(WindowGrowth, TheWindowCannotShrinkBelowTheTemplate)
     EXPECT_EQ(m_pDlg->size(), m_pDlg->minimumSize());
 }
 
-TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndWidensTheWindow)
+// Hiding the history narrowed the window instead of giving the narrative the room.
+TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndHidingItGivesTheNarrativeItsRoom)
 {
     ASSERT_TRUE(m_pDlg->IsHistoryShown()) << "shown on a first run";
     const QSize withHistory = m_pDlg->size();
@@ -68,8 +69,15 @@ TEST_F(WindowGrowth, TheHistoryStandsBesideTheNarrativeAndWidensTheWindow)
                       QPoint(pCheck->width() - 8, pCheck->height() / 2));
     EXPECT_FALSE(m_pDlg->IsHistoryShown());
     EXPECT_FALSE(pList->isVisible());
-    EXPECT_TRUE(QTest::qWaitFor([&] { return m_pDlg->width() < withHistory.width(); }));
-    EXPECT_EQ(Geometry(1010).size(), narrative.size()) << "the narrative keeps its size";
+    QTest::qWait(50);
+    EXPECT_EQ(m_pDlg->size(), withHistory);
+    EXPECT_EQ(Geometry(1010).height(), narrative.height());
+    EXPECT_EQ(Geometry(1010).right(), Geometry(1004).right()) << "as wide as the messages";
+
+    QTest::mouseClick(pCheck, Qt::LeftButton, {},
+                      QPoint(pCheck->width() - 8, pCheck->height() / 2));
+    EXPECT_EQ(m_pDlg->size(), withHistory);
+    EXPECT_EQ(Geometry(1010), narrative) << "and gives it back";
 }
 
 // A stacked result asks for more height: its editor gets it, what lies below moves down, the

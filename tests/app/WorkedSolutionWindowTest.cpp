@@ -222,9 +222,9 @@ TEST_F(WorkedSolutionWindow, ResultMenuCopiesTheResultAsLatexAndMathML)
     };
     Type(QStringLiteral("x/2"));
     ClickSimplify();
-    trigger(QStringLiteral("Copy result as LaTeX"));
+    trigger(QStringLiteral("Copy whole result as LaTeX"));
     EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("\\frac{1}{2}x"));
-    trigger(QStringLiteral("Copy result as MathML"));
+    trigger(QStringLiteral("Copy whole result as MathML"));
     EXPECT_TRUE(QApplication::clipboard()->text().contains(
         QStringLiteral("<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>")));
 }
@@ -234,8 +234,8 @@ TEST_F(WorkedSolutionWindow, EmptyResultHasNothingToCopy)
     const std::unique_ptr<QMenu> pMenu = Export().CreateResultMenu(*Further());
     int nDisabled = 0;
     for (QAction* pAction : pMenu->actions())
-        nDisabled +=
-            pAction->text().startsWith(QStringLiteral("Copy result")) && !pAction->isEnabled();
+        nDisabled += pAction->text().startsWith(QStringLiteral("Copy whole result")) &&
+                     !pAction->isEnabled();
     EXPECT_EQ(nDisabled, 2);
 }
 } // namespace
