@@ -1,6 +1,7 @@
 #include "solve/Polynomial.h"
 
 #include "core/Number.h"
+#include "core/Scalar.h"
 #include "core/SubExpression.h"
 #include "core/Term.h"
 #include "driver/Equation.h"
@@ -10,12 +11,7 @@
 
 namespace
 {
-enum EForm
-{
-    kText,
-    kDisplay,
-    kLatex
-};
+using EForm = CPolynomial::EForm;
 
 // Lexicographic in ascending letters, the higher power first: x^2, xy, x, y^2, y, 1.
 bool WrittenBefore(const CMonomial& first, const CMonomial& second)
@@ -56,9 +52,46 @@ std::string Digits(const mpz_class& value)
     return value.get_str();
 }
 
-// The magnitude of a coefficient in one form: "2%1,3$", "(2&1/3)", "2\frac{1}{3}".
-std::string MagnitudeText(const mpq_class& magnitude, int nForm)
+const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+const char* const kSubscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
+
+struct SVulgar
 {
+    int m_nTop;
+    int m_nBottom;
+    const char* m_pText;
+};
+constexpr SVulgar kVulgar[] = {{1, 2, "½"}, {1, 3, "⅓"}, {2, 3, "⅔"}, {1, 4, "¼"}, {3, 4, "¾"},
+                               {1, 5, "⅕"}, {2, 5, "⅖"}, {3, 5, "⅗"}, {4, 5, "⅘"}, {1, 6, "⅙"},
+                               {5, 6, "⅚"}, {1, 7, "⅐"}, {1, 8, "⅛"}, {3, 8, "⅜"}, {5, 8, "⅝"},
+                               {7, 8, "⅞"}, {1, 9, "⅑"}, {1, 10, "⅒"}};
+
+std::string Scripted(const std::string& strDigits, const char* const* pDigits)
+{
+    std::string strText;
+    for (char c : strDigits)
+        strText += pDigits[c - '0'];
+    return strText;
+}
+
+// "½", "¹²⁄₁₃": a proper fraction as one piece of the line.
+std::string LineFraction(const mpz_class& top, const mpz_class& bottom)
+{
+    for (const SVulgar& vulgar : kVulgar)
+        if (top == vulgar.m_nTop && bottom == vulgar.m_nBottom)
+            return vulgar.m_pText;
+    return Scripted(top.get_str(), kSuperscripts) + "⁄" + Scripted(bottom.get_str(), kSubscripts);
+}
+
+// The magnitude of a coefficient in one form: "2%1,3$", "(2&1/3)", "2\frac{1}{3}", "2⅓".
+std::string MagnitudeText(const mpq_class& magnitude, EForm eForm)
+{
+    if (eForm == EForm::Decimal)
+    {
+        CScalar scalar;
+        scalar.SetDecimal(magnitude.get_d());
+        return scalar.ToText(true).substr(1);
+    }
     const mpz_class whole = magnitude.get_num() / magnitude.get_den();
     const mpz_class remainder = magnitude.get_num() % magnitude.get_den();
     if (remainder == 0)
@@ -66,23 +99,37 @@ std::string MagnitudeText(const mpq_class& magnitude, int nForm)
     const std::string strWhole = whole == 0 ? "" : Digits(whole);
     const std::string strTop = Digits(remainder);
     const std::string strBottom = Digits(magnitude.get_den());
-    if (nForm == kText)
+    switch (eForm)
+    {
+    case EForm::Text:
         return strWhole + "%" + strTop + "," + strBottom + "$";
-    if (nForm == kLatex)
+    case EForm::Latex:
         return strWhole + "\\frac{" + strTop + "}{" + strBottom + "}";
-    return "(" + (strWhole.empty() ? "" : strWhole + "&") + strTop + "/" + strBottom + ")";
+    case EForm::Line:
+        return strWhole + LineFraction(remainder, magnitude.get_den());
+    default:
+        return "(" + (strWhole.empty() ? "" : strWhole + "&") + strTop + "/" + strBottom + ")";
+    }
 }
 
-std::string PowerText(int nPower, int nForm)
+std::string PowerText(int nPower, EForm eForm)
 {
     if (nPower == 1)
         return "";
     const std::string strPower = std::to_string(nPower);
-    if (nForm == kText)
+    if (eForm == EForm::Text)
         return "^" + strPower + "!";
-    if (nForm == kLatex)
+    if (eForm == EForm::Latex)
         return "^{" + strPower + "}";
     return "^" + strPower;
+}
+
+int PowerOf(const CMonomial& monomial, char cLetter)
+{
+    for (const auto& letter : monomial)
+        if (letter.first == cLetter)
+            return letter.second;
+    return 0;
 }
 
 mpz_class ReadDigits(const std::string& strText, std::size_t nFrom, std::size_t nTo)
@@ -147,7 +194,7 @@ mpq_class ReadNumberText(const std::string& strText, bool& bDecimal)
 
 std::string RationalText(const mpq_class& value)
 {
-    const std::string strMagnitude = MagnitudeText(abs(value), kText);
+    const std::string strMagnitude = MagnitudeText(abs(value), EForm::Text);
     return sgn(value) < 0 ? "-" + strMagnitude : strMagnitude;
 }
 
@@ -325,14 +372,20 @@ std::size_t CPolynomial::LargestDigits() const
     return nLargest;
 }
 
-std::string CPolynomial::Write(int nForm) const
+std::string CPolynomial::Written(EForm eForm, char cMain) const
 {
     std::vector<const std::pair<const CMonomial, mpq_class>*> terms;
     for (const auto& term : m_Terms)
         terms.push_back(&term);
     std::sort(terms.begin(), terms.end(),
-              [](auto* pFirst, auto* pSecond)
-              { return WrittenBefore(pFirst->first, pSecond->first); });
+              [cMain](auto* pFirst, auto* pSecond)
+              {
+                  const int nFirst = PowerOf(pFirst->first, cMain);
+                  const int nSecond = PowerOf(pSecond->first, cMain);
+                  if (nFirst != nSecond)
+                      return nFirst > nSecond;
+                  return WrittenBefore(pFirst->first, pSecond->first);
+              });
     std::string strText;
     for (const auto* pTerm : terms)
     {
@@ -343,26 +396,11 @@ std::string CPolynomial::Write(int nForm) const
             strText += "+";
         const mpq_class magnitude = abs(coefficient);
         if (magnitude != 1 || pTerm->first.empty())
-            strText += MagnitudeText(magnitude, nForm);
+            strText += MagnitudeText(magnitude, eForm);
         for (const auto& [cLetter, nPower] : pTerm->first)
-            strText += std::string(1, cLetter) + PowerText(nPower, nForm);
+            strText += std::string(1, cLetter) + PowerText(nPower, eForm);
     }
     return strText.empty() ? "0" : strText;
-}
-
-std::string CPolynomial::ToText() const
-{
-    return Write(kText);
-}
-
-std::string CPolynomial::ToDisplay() const
-{
-    return Write(kDisplay);
-}
-
-std::string CPolynomial::ToLatex() const
-{
-    return Write(kLatex);
 }
 
 namespace

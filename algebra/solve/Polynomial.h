@@ -48,19 +48,28 @@ public:
     CPolynomial Negated() const;
     bool operator==(const CPolynomial& other) const { return m_Terms == other.m_Terms; }
 
-    // Equation text ("2x^2!-%1,2$y+3") and display text ("2x^2-(1/2)y+3"), highest power of
-    // the first letter first; "0" for zero.
-    std::string ToText() const;
-    std::string ToDisplay() const;
-    std::string ToLatex() const;
+    // How a polynomial is written: equation text ("2x^2!-%1,2$y+3"), the engine's display text
+    // ("2x^2-(1/2)y+3"), LaTeX, the solution line's display ("2x^2-½y+3") and that with its
+    // numbers as the engine writes decimals.
+    enum class EForm
+    {
+        Text,
+        Display,
+        Latex,
+        Line,
+        Decimal
+    };
+    // The highest power of cMain first (0: of the first letter), then the other letters'; "0"
+    // for zero.
+    std::string Written(EForm eForm, char cMain = 0) const;
+    std::string ToText() const { return Written(EForm::Text); }
+    std::string ToDisplay() const { return Written(EForm::Display); }
+    std::string ToLatex() const { return Written(EForm::Latex); }
 
     // The largest number of decimal digits in any numerator or denominator.
     std::size_t LargestDigits() const;
 
     std::map<CMonomial, mpq_class> m_Terms; // no zero coefficients
-
-private:
-    std::string Write(int nForm) const;
 };
 
 // A quotient of polynomials, as a term or a side of an equation reads.

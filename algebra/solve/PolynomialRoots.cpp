@@ -328,10 +328,14 @@ void CPolynomialRoots::NumericRoots(const CIntegerFactor& factor, std::vector<CF
 
 namespace
 {
+constexpr auto kDisplay = CPolynomial::EForm::Display;
+constexpr auto kLine = CPolynomial::EForm::Line;
+
 // A polynomial in a quotient's place needs brackets when it has more than one term.
 std::string Grouped(const CPolynomial& poly)
 {
-    return poly.m_Terms.size() > 1 ? "(" + poly.ToDisplay() + ")" : poly.ToDisplay();
+    const std::string strText = poly.Written(kLine);
+    return poly.m_Terms.size() > 1 ? "(" + strText + ")" : strText;
 }
 
 // The leading written term is negative.
@@ -358,19 +362,20 @@ std::vector<CRoot> CParametricRoots::Linear(const CPolynomial& poly)
     const std::string strLetter(1, m_cLetter);
     CPolynomial coefficient = poly.CoefficientOf(m_cLetter, 1);
     CPolynomial rest = poly.CoefficientOf(m_cLetter, 0);
-    m_Narrative.LinearWithParameters(poly.ToDisplay() + " = 0", m_cLetter);
+    m_Narrative.LinearWithParameters(poly.Written(kDisplay, m_cLetter) + " = 0", m_cLetter);
     const CPolynomial term = coefficient * CPolynomial::Letter(m_cLetter);
     CPolynomial other = rest.Negated();
     if (!rest.IsZero())
-        m_Narrative.MoveConstant(term.ToDisplay() + " = " + other.ToDisplay());
+        m_Narrative.MoveConstant(term.Written(kDisplay, m_cLetter) + " = " + other.ToDisplay());
     if (coefficient.IsConstant())
     {
         CPolynomial value = other;
         value *= 1 / coefficient.ConstantValue();
+        const std::string strValue = value.Written(kLine);
         if (coefficient.ConstantValue() != 1)
-            m_Narrative.DivideBoth(coefficient.ToDisplay(), strLetter + " = " + value.ToDisplay());
+            m_Narrative.DivideBoth(coefficient.ToDisplay(), strLetter + " = " + strValue);
         m_Narrative.ParametersNotChecked(m_cLetter);
-        return {ExpressionRoot(value.ToDisplay(), value.ToLatex())};
+        return {ExpressionRoot(strValue, value.ToLatex())};
     }
     if (LeadsNegative(coefficient))
     {
@@ -398,12 +403,12 @@ std::vector<CRoot> CParametricRoots::Quadratic(const CPolynomial& poly)
     disc -= fourAC;
     CPolynomial twoA = a;
     twoA *= 2;
-    m_Narrative.QuadraticFormula(poly.ToDisplay() + " = 0", m_cLetter, a.ToDisplay(), b.ToDisplay(),
-                                 c.ToDisplay());
+    m_Narrative.QuadraticFormula(poly.Written(kDisplay, m_cLetter), m_cLetter, a.ToDisplay(),
+                                 b.ToDisplay(), c.ToDisplay());
     m_Narrative.Discriminant("(" + b.ToDisplay() + ")^2 - 4·" + Grouped(a) + "·" + Grouped(c),
                              disc.ToDisplay());
-    const std::string strMinusB = b.IsZero() ? "" : b.Negated().ToDisplay();
-    const std::string strRoot = "√(" + disc.ToDisplay() + ")";
+    const std::string strMinusB = b.IsZero() ? "" : b.Negated().Written(kLine);
+    const std::string strRoot = "√(" + disc.Written(kLine) + ")";
     const std::string strLatexRoot = "\\sqrt{" + disc.ToLatex() + "}";
     auto make = [&](const char* pSign, const char* pLatexSign)
     {

@@ -7,36 +7,6 @@
 
 namespace
 {
-const char* const kSuperscripts[] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
-const char* const kSubscripts[] = {"₀", "₁", "₂", "₃", "₄", "₅", "₆", "₇", "₈", "₉"};
-
-struct SVulgar
-{
-    int m_nTop;
-    int m_nBottom;
-    const char* m_pText;
-};
-constexpr SVulgar kVulgar[] = {{1, 2, "½"}, {1, 3, "⅓"}, {2, 3, "⅔"}, {1, 4, "¼"}, {3, 4, "¾"},
-                               {1, 5, "⅕"}, {2, 5, "⅖"}, {3, 5, "⅗"}, {4, 5, "⅘"}, {1, 6, "⅙"},
-                               {5, 6, "⅚"}, {1, 7, "⅐"}, {1, 8, "⅛"}, {3, 8, "⅜"}, {5, 8, "⅝"},
-                               {7, 8, "⅞"}, {1, 9, "⅑"}, {1, 10, "⅒"}};
-
-std::string Scripted(const std::string& strDigits, const char* const* pDigits)
-{
-    std::string strText;
-    for (char c : strDigits)
-        strText += pDigits[c - '0'];
-    return strText;
-}
-
-std::string ProperFraction(const mpz_class& top, const mpz_class& bottom)
-{
-    for (const SVulgar& vulgar : kVulgar)
-        if (top == vulgar.m_nTop && bottom == vulgar.m_nBottom)
-            return vulgar.m_pText;
-    return Scripted(top.get_str(), kSuperscripts) + "⁄" + Scripted(bottom.get_str(), kSubscripts);
-}
-
 // A value from big numbers without overflowing a double on the way.
 double SurdPart(const mpz_class& top, const mpz_class& bottom)
 {
@@ -79,28 +49,12 @@ std::string SurdForm(const CSurd& surd, bool bLatex)
 
 std::string RationalDisplay(const mpq_class& value)
 {
-    const mpz_class magnitude = abs(value.get_num());
-    const mpz_class whole = magnitude / value.get_den();
-    const mpz_class remainder = magnitude % value.get_den();
-    std::string strText = sgn(value) < 0 ? "-" : "";
-    if (whole != 0 || remainder == 0)
-        strText += whole.get_str();
-    if (remainder != 0)
-        strText += ProperFraction(remainder, value.get_den());
-    return strText;
+    return CPolynomial::Constant(value).Written(CPolynomial::EForm::Line);
 }
 
 std::string RationalLatex(const mpq_class& value)
 {
-    const mpz_class magnitude = abs(value.get_num());
-    const mpz_class whole = magnitude / value.get_den();
-    const mpz_class remainder = magnitude % value.get_den();
-    std::string strText = sgn(value) < 0 ? "-" : "";
-    if (whole != 0 || remainder == 0)
-        strText += whole.get_str();
-    if (remainder != 0)
-        strText += "\\frac{" + remainder.get_str() + "}{" + value.get_den().get_str() + "}";
-    return strText;
+    return CPolynomial::Constant(value).Written(CPolynomial::EForm::Latex);
 }
 
 std::string DecimalDisplay(double dValue)
@@ -117,9 +71,9 @@ CRoot RationalRoot(const mpq_class& value, bool bDecimal)
 {
     CRoot root;
     root.m_bExact = true;
-    root.m_strText = RationalText(value);
     root.m_dRe = SurdPart(value.get_num(), value.get_den());
     root.m_strDisplay = bDecimal ? DecimalDisplay(root.m_dRe) : RationalDisplay(value);
+    root.m_strText = bDecimal ? root.m_strDisplay : RationalText(value);
     root.m_strLatex = bDecimal ? root.m_strDisplay : RationalLatex(value);
     return root;
 }

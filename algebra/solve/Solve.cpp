@@ -253,19 +253,20 @@ private:
         const std::string strLetter(1, cLetter);
         const mpq_class a = poly.CoefficientOf(cLetter, 1).ConstantValue();
         const mpq_class b = poly.CoefficientOf(cLetter, 0).ConstantValue();
-        m_Narrative.Linear(poly.ToDisplay() + " = 0", cLetter);
+        const auto eForm = m_bDecimal ? CPolynomial::EForm::Decimal : CPolynomial::EForm::Display;
+        m_Narrative.Linear(poly.Written(eForm) + " = 0", cLetter);
         CPolynomial left = CPolynomial::Letter(cLetter);
         left *= a;
         if (b != 0)
-            m_Narrative.MoveConstant(left.ToDisplay() + " = " +
-                                     CPolynomial::Constant(-b).ToDisplay());
+            m_Narrative.MoveConstant(left.Written(eForm) + " = " +
+                                     CPolynomial::Constant(-b).Written(eForm));
         const mpq_class value = -b / a;
         CFoundRoot found;
         found.m_nKind = CFoundRoot::kRational;
         found.m_Rational = value;
         found.m_Root = RationalRoot(value, m_bDecimal);
         if (a != 1)
-            m_Narrative.DivideBoth(CPolynomial::Constant(a).ToDisplay(),
+            m_Narrative.DivideBoth(CPolynomial::Constant(a).Written(eForm),
                                    strLetter + " = " + found.m_Root.m_strDisplay);
         return found;
     }
