@@ -197,7 +197,7 @@ private:
             m_Narrative.NoLetterLeft(cLetter, poly.ToDisplay());
             return Cannot(std::string(1, cLetter) + " is no longer in it once it is simplified");
         }
-        m_Solution.m_strLatexLine = m_Solution.m_strLine;
+        m_Solution.m_strLatexLine = "\\text{" + m_Solution.m_strLine + "}";
         m_Narrative.Answer(m_Solution.m_strLine);
     }
 
@@ -381,6 +381,12 @@ CSolution SolveSimplified(const std::string& strTyped, const CExpression& result
     }
     if (solution.m_cLetter == 0)
         solution.m_cLetter = 'x';
+    const std::vector<char>& letters = solution.m_Letters;
+    if (cLetter != 0 && std::find(letters.begin(), letters.end(), cLetter) == letters.end())
+    {
+        Unsolved(solution, std::string(1, cLetter) + " is not a letter of the equation");
+        return solution;
+    }
     try
     {
         CEquationSolver(strTyped, solution).Solve(result);
