@@ -45,7 +45,7 @@ void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome,
     if (pResult->GetDivisionState() == 2)
         pFurther = FurtherSimplify(*pResult, outcome);
     if (followUp)
-        followUp(strText, pFurther ? *pFurther : *pResult, outcome);
+        followUp(strText, *pResult, pFurther.get(), outcome);
 }
 
 // An engine error leaves nothing half-written, and the indentation of any level the error

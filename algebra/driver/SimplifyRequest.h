@@ -32,10 +32,10 @@ struct CSimplifyOutcome
     std::shared_ptr<const CSolution> m_pSolution;
 };
 
-// Work that carries a simplification on from its last result (the further result when there
-// is one), handed the text as typed, that result and the finished outcome to add to.
-using SimplifyFollowUp =
-    std::function<void(const std::string& strText, const CExpression& result, CSimplifyOutcome&)>;
+// Work that carries a simplification on from its results, handed the text as typed, the result,
+// the further result (nullptr when there is none) and the finished outcome to add to.
+using SimplifyFollowUp = std::function<void(const std::string& strText, const CExpression& result,
+                                            const CExpression* pFurther, CSimplifyOutcome&)>;
 
 // Simplifies one text (assumed to have passed validation) from construction to the further
 // result. Never throws: an engine error is caught, the objects built so far are freed, the

@@ -31,7 +31,9 @@ void CSolveNarrative::Opening(const std::string& strEquation, char cLetter)
 
 void CSolveNarrative::OpeningExpression(const std::string& strExpression)
 {
-    Line("Brimlet now looks for factors of the Expression " + strExpression + ".");
+    Line("Brimlet now looks for factors of the Expression " + strExpression +
+         " over the whole numbers, taking out what every term has in common and then each "
+         "factor that divides it exactly.");
 }
 
 void CSolveNarrative::ExcludedValue(const std::string& strDivisor, char cLetter,

@@ -1,15 +1,20 @@
 #include "solve/SolveRequest.h"
 
+#include "driver/Expression.h"
 #include "solve/Solve.h"
 
 #include <memory>
 
 SimplifyFollowUp SolveFollowUp(char cLetter)
 {
-    return
-        [cLetter](const std::string& strText, const CExpression& result, CSimplifyOutcome& outcome)
+    return [cLetter](const std::string& strText, const CExpression& result,
+                     const CExpression* pFurther, CSimplifyOutcome& outcome)
     {
-        auto pSolution = std::make_shared<CSolution>(SolveSimplified(strText, result, cLetter));
+        // An equation is solved from the last form the engine gave it; an expression's
+        // factored form is of its result (the further result divides it out).
+        const bool bEquation = result.GetKind() == CExpression::kKindEquation;
+        const CExpression& last = bEquation && pFurther ? *pFurther : result;
+        auto pSolution = std::make_shared<CSolution>(SolveSimplified(strText, last, cLetter));
         outcome.m_strExplanation += pSolution->m_strNarrative;
         if (pSolution->m_bEquation)
         {
