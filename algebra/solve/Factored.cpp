@@ -1,6 +1,5 @@
 #include "solve/Factored.h"
 
-#include "core/AlgebraError.h"
 #include "driver/Expression.h"
 #include "solve/FlintAdapter.h"
 #include "solve/Polynomial.h"
@@ -189,16 +188,9 @@ void FactorExpression(const CExpression& result, CSolution& solution)
         narrative.OpeningExpression(result.GetDisplayText(false));
         narrative.FactoredForm(solution.m_strFactoredDisplay);
     }
-    catch (const CNotPolynomial&)
+    catch (const std::exception&)
     {
-        solution.m_strFactored.clear();
-    }
-    catch (const CAlgebraError&)
-    {
-        solution.m_strFactored.clear();
-    }
-    catch (const std::bad_alloc&)
-    {
+        // Whatever went wrong, the expression's result stands: it just has no factored form.
         solution.m_strFactored.clear();
     }
 }

@@ -138,7 +138,8 @@ mpz_class ReadDigits(const std::string& strText, std::size_t nFrom, std::size_t 
     for (std::size_t i = nFrom; i < nTo && i < strText.size(); ++i)
         if (std::isdigit(static_cast<unsigned char>(strText[i])))
             strDigits += strText[i];
-    return strDigits.empty() ? mpz_class(0) : mpz_class(strDigits);
+    // Base 10 given: a run with a leading 0 (the digits after a decimal point) is not octal.
+    return strDigits.empty() ? mpz_class(0) : mpz_class(strDigits, 10);
 }
 
 mpq_class ReadPlainNumber(const std::string& strText, std::size_t nFrom, std::size_t nTo,

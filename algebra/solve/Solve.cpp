@@ -403,6 +403,10 @@ CSolution SolveSimplified(const std::string& strTyped, const CExpression& result
     {
         Unsolved(solution, "there was not enough memory");
     }
+    catch (const std::exception& error)
+    {
+        Unsolved(solution, std::string("of an internal error (") + error.what() + ")");
+    }
     return solution;
 }
 
