@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 
 namespace
 {
@@ -163,6 +164,15 @@ mpq_class ReadPlainNumber(const std::string& strText, std::size_t nFrom, std::si
 
 mpq_class ReadNumberText(const std::string& strText, bool& bDecimal)
 {
+    // Whole numbers of up to 18 digits, nearly every number met, without the general reading.
+    if (strText.size() > 1 && strText.size() <= 19 && (strText[0] == '+' || strText[0] == '-'))
+    {
+        long nValue = 0;
+        const auto result =
+            std::from_chars(strText.data() + 1, strText.data() + strText.size(), nValue);
+        if (result.ec == std::errc() && result.ptr == strText.data() + strText.size())
+            return mpq_class(strText[0] == '-' ? -nValue : nValue);
+    }
     std::size_t nStart = 0;
     int nSign = 1;
     if (!strText.empty() && (strText[0] == '+' || strText[0] == '-'))
@@ -506,13 +516,50 @@ CRationalFunction CTermReader::ReadFactor(const CEqElmAtom& factor)
     return result;
 }
 
+namespace
+{
+// A letter at a whole power above zero multiplies into a monomial as it stands.
+bool MergeLetter(CMonomial& monomial, char cLetter, int nPower)
+{
+    for (auto& letter : monomial)
+        if (letter.first == cLetter)
+        {
+            letter.second += nPower;
+            return true;
+        }
+    monomial.emplace_back(cLetter, nPower);
+    std::sort(monomial.begin(), monomial.end());
+    return true;
+}
+} // namespace
+
+// Most terms are a number times letters at whole powers: those build their monomial directly,
+// and only brackets, divisors and powers below one go through rational functions.
 CRationalFunction CTermReader::ReadTerm(const CEqElm& term)
 {
-    CRationalFunction result;
-    result.m_Top =
-        CPolynomial::Constant(ReadNumberText(term.m_Coefficient.ToText(true), m_bDecimal));
+    mpq_class coefficient = ReadNumberText(term.m_Coefficient.ToText(true), m_bDecimal);
+    CMonomial monomial;
+    CRationalFunction rest;
+    bool bRest = false;
     for (const auto& pFactor : term.m_Elements)
-        result = Multiply(result, ReadFactor(*pFactor));
+    {
+        const CEqElmAtom& factor = *pFactor;
+        if (factor.IsVariable() && !factor.IsDivisor())
+        {
+            const int nPower = factor.HasUnitPower() ? 1 : WholePower(factor);
+            if (nPower > 0 && MergeLetter(monomial, factor.GetLetter(), nPower))
+                continue;
+        }
+        rest = bRest ? Multiply(rest, ReadFactor(factor)) : ReadFactor(factor);
+        bRest = true;
+    }
+    CRationalFunction result;
+    if (coefficient != 0)
+        result.m_Top.m_Terms[monomial] = coefficient;
+    if (bRest)
+        result = Multiply(result, rest);
+    else if (monomial.size() > 0)
+        CheckSize(result.m_Top);
     return result;
 }
 
@@ -520,10 +567,27 @@ CRationalFunction CTermReader::ReadExpression(const CExpression& expression)
 {
     if (++m_nDepth > kMaxNesting)
         throw CNotPolynomial("its brackets are nested too deeply");
-    CRationalFunction result;
-    result.m_Top = CPolynomial();
+    // Terms without divisions add up as polynomials; the others as quotients.
+    CPolynomial sum;
+    CRationalFunction quotients;
+    quotients.m_Top = CPolynomial();
+    bool bQuotients = false;
     for (const auto& pTerm : expression.m_Terms)
-        result = Add(result, ReadTerm(*pTerm));
+    {
+        CRationalFunction term = ReadTerm(*pTerm);
+        if (term.m_Bottom.IsConstant() && term.m_Bottom.ConstantValue() == 1)
+            sum += term.m_Top;
+        else
+        {
+            quotients = bQuotients ? Add(quotients, term) : term;
+            bQuotients = true;
+        }
+    }
+    CRationalFunction result;
+    result.m_Top = sum;
+    if (bQuotients)
+        result = Add(result, quotients);
+    CheckSize(result.m_Top);
     --m_nDepth;
     return result;
 }

@@ -13,6 +13,12 @@ std::string Bracketed(const mpz_class& value)
     return sgn(value) < 0 ? "(" + value.get_str() + ")" : value.get_str();
 }
 
+bool IsIrreducibleQuadratic(const std::vector<mpz_class>& poly)
+{
+    const mpz_class disc = poly[1] * poly[1] - 4 * poly[2] * poly[0];
+    return mpz_perfect_square_p(disc.get_mpz_t()) == 0;
+}
+
 bool IsLinear(const CIntegerFactor& factor)
 {
     return factor.m_Coefficients.size() == 2;
@@ -110,12 +116,8 @@ std::vector<CFoundRoot> CPolynomialRoots::Solve(std::vector<mpz_class> poly)
         return roots;
     m_strFactored.clear();
     m_nLetterPower = 0;
-    bool bSingleQuadratic = false;
-    if (poly.size() == 3 && poly[0] != 0)
-    {
-        const CIntegerFactorization whole = FactorOverIntegers(poly);
-        bSingleQuadratic = whole.m_Factors.size() == 1 && whole.m_Factors[0].m_nMultiplicity == 1;
-    }
+    // A quadratic whose discriminant is not a square has no rational root: the formula alone.
+    const bool bSingleQuadratic = poly.size() == 3 && poly[0] != 0 && IsIrreducibleQuadratic(poly);
     if (m_pNarrative && !bSingleQuadratic)
         m_pNarrative->Factoring(Display(poly));
     TakeOutLetter(poly, roots);
@@ -126,7 +128,11 @@ std::vector<CFoundRoot> CPolynomialRoots::Solve(std::vector<mpz_class> poly)
         return roots;
     }
     TakeOutNumber(poly);
-    const CIntegerFactorization factors = FactorOverIntegers(poly);
+    CIntegerFactorization factors;
+    if (bSingleQuadratic)
+        factors.m_Factors.push_back({poly, 1});
+    else
+        factors = FactorOverIntegers(poly);
     if (PastDeadline())
         return {};
     RationalRoots(poly, factors);

@@ -8,16 +8,18 @@
 
 namespace
 {
-// A number a + b√d of the field the surd root lies in (d fixed, square-free, not 1).
+// A number (a + b√d)/den of the field the surd root lies in (d fixed, square-free, not 1),
+// kept over one whole denominator so that working it out takes no greatest common divisors.
 struct CQuadratic
 {
-    mpq_class m_A;
-    mpq_class m_B;
+    mpz_class m_A;
+    mpz_class m_B;
+    mpz_class m_Den = 1;
 };
 
 CQuadratic Multiply(const CQuadratic& x, const CQuadratic& y, const mpz_class& d)
 {
-    return {x.m_A * y.m_A + mpq_class(d) * x.m_B * y.m_B, x.m_A * y.m_B + x.m_B * y.m_A};
+    return {x.m_A * y.m_A + d * x.m_B * y.m_B, x.m_A * y.m_B + x.m_B * y.m_A, x.m_Den * y.m_Den};
 }
 
 bool IsZero(const CQuadratic& x)
@@ -25,26 +27,39 @@ bool IsZero(const CQuadratic& x)
     return x.m_A == 0 && x.m_B == 0;
 }
 
-// x / y for y not zero: times the conjugate over the norm.
-CQuadratic Divide(const CQuadratic& x, const CQuadratic& y, const mpz_class& d)
-{
-    const mpq_class norm = y.m_A * y.m_A - mpq_class(d) * y.m_B * y.m_B;
-    const CQuadratic product = Multiply(x, {y.m_A, -y.m_B}, d);
-    return {product.m_A / norm, product.m_B / norm};
-}
-
 // The value of a polynomial in the letter alone at a point of the field.
 CQuadratic Evaluate(const CPolynomial& poly, char cLetter, const CQuadratic& point,
                     const mpz_class& d)
 {
-    const std::vector<CPolynomial> coefficients = poly.CoefficientsIn(cLetter);
-    CQuadratic value{0, 0};
-    for (std::size_t i = coefficients.size(); i-- > 0;)
+    std::vector<CQuadratic> powers = {{1, 0, 1}};
+    CQuadratic value{0, 0, 1};
+    for (const auto& [monomial, coefficient] : poly.m_Terms)
     {
-        value = Multiply(value, point, d);
-        value.m_A += coefficients[i].ConstantValue();
+        const bool bLetter = !monomial.empty() && monomial[0].first == cLetter;
+        const std::size_t nPower = bLetter ? static_cast<std::size_t>(monomial[0].second) : 0;
+        while (powers.size() <= nPower)
+            powers.push_back(Multiply(powers.back(), point, d));
+        const CQuadratic& power = powers[nPower];
+        // value + coefficient x power, over the product of the denominators.
+        const mpz_class top = coefficient.get_num() * value.m_Den;
+        const mpz_class bottom = coefficient.get_den() * power.m_Den;
+        value = {value.m_A * bottom + top * power.m_A, value.m_B * bottom + top * power.m_B,
+                 value.m_Den * bottom};
     }
     return value;
+}
+
+// x / y for y not zero: times the conjugate over the norm, as rationals a + b√d.
+void Divide(const CQuadratic& x, const CQuadratic& y, const mpz_class& d, mpq_class& a,
+            mpq_class& b)
+{
+    const mpz_class norm = y.m_A * y.m_A - d * y.m_B * y.m_B;
+    const CQuadratic product = Multiply(x, {y.m_A, -y.m_B, 1}, d);
+    // (x.top / x.den) / (y.top / y.den) = x.top * y.den / (x.den * y.top).
+    a = mpq_class(product.m_A * y.m_Den, x.m_Den * norm);
+    b = mpq_class(product.m_B * y.m_Den, x.m_Den * norm);
+    a.canonicalize();
+    b.canonicalize();
 }
 
 std::string RootSymbol(const mpz_class& d)
@@ -54,16 +69,16 @@ std::string RootSymbol(const mpz_class& d)
     return sgn(d) < 0 ? "i√" + mpz_class(-d).get_str() : "√" + d.get_str();
 }
 
-std::string QuadraticDisplay(const CQuadratic& x, const mpz_class& d)
+std::string QuadraticDisplay(const mpq_class& a, const mpq_class& b, const mpz_class& d)
 {
-    if (x.m_B == 0)
-        return RationalDisplay(x.m_A);
+    if (b == 0)
+        return RationalDisplay(a);
     const std::string strRoot = RootSymbol(d);
-    const mpq_class magnitude = abs(x.m_B);
+    const mpq_class magnitude = abs(b);
     const std::string strPart = (magnitude == 1 ? "" : RationalDisplay(magnitude)) + strRoot;
-    if (x.m_A == 0)
-        return (sgn(x.m_B) < 0 ? "-" : "") + strPart;
-    return RationalDisplay(x.m_A) + (sgn(x.m_B) < 0 ? " - " : " + ") + strPart;
+    if (a == 0)
+        return (sgn(b) < 0 ? "-" : "") + strPart;
+    return RationalDisplay(a) + (sgn(b) < 0 ? " - " : " + ") + strPart;
 }
 
 using CComplex = std::complex<long double>;
@@ -159,26 +174,22 @@ bool CRootCheck::AcceptsSurd(const CFoundRoot& root)
 {
     const CSurd& surd = root.m_Surd;
     const mpz_class& d = surd.m_D;
-    const CQuadratic point{mpq_class(surd.m_A, surd.m_C), mpq_class(surd.m_B, surd.m_C)};
-    CQuadratic canonical = point;
-    canonical.m_A.canonicalize();
-    canonical.m_B.canonicalize();
+    const CQuadratic point{surd.m_A, surd.m_B, surd.m_C};
     for (std::size_t i = 0; i < m_Sides.m_Divisors.size(); ++i)
-        if (IsZero(Evaluate(m_Sides.m_Divisors[i], m_cLetter, canonical, d)))
+        if (IsZero(Evaluate(m_Sides.m_Divisors[i], m_cLetter, point, d)))
         {
             m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay, m_Sides.m_DivisorDisplays[i]);
             return false;
         }
-    auto side = [&](const CRationalFunction& function)
-    {
-        return Divide(Evaluate(function.m_Top, m_cLetter, canonical, d),
-                      Evaluate(function.m_Bottom, m_cLetter, canonical, d), d);
-    };
-    const CQuadratic left = side(m_Sides.m_Left);
-    const CQuadratic right = side(m_Sides.m_Right);
-    const bool bHolds = left.m_A == right.m_A && left.m_B == right.m_B;
+    mpq_class leftA, leftB, rightA, rightB;
+    Divide(Evaluate(m_Sides.m_Left.m_Top, m_cLetter, point, d),
+           Evaluate(m_Sides.m_Left.m_Bottom, m_cLetter, point, d), d, leftA, leftB);
+    Divide(Evaluate(m_Sides.m_Right.m_Top, m_cLetter, point, d),
+           Evaluate(m_Sides.m_Right.m_Bottom, m_cLetter, point, d), d, rightA, rightB);
+    const bool bHolds = leftA == rightA && leftB == rightB;
     m_Narrative.CheckSurd(m_cLetter, root.m_Root.m_strDisplay, RootSymbol(d),
-                          QuadraticDisplay(left, d), QuadraticDisplay(right, d), bHolds);
+                          QuadraticDisplay(leftA, leftB, d), QuadraticDisplay(rightA, rightB, d),
+                          bHolds);
     return bHolds;
 }
 

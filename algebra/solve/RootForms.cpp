@@ -82,13 +82,28 @@ CRoot SurdRoot(const CSurd& surd)
 {
     CRoot root;
     root.m_bExact = true;
-    const mpf_class scaled =
-        mpf_class(surd.m_B, 256) * sqrt(mpf_class(abs(surd.m_D), 256)) / mpf_class(surd.m_C, 256);
-    root.m_dRe = SurdPart(surd.m_A, surd.m_C);
-    if (sgn(surd.m_D) < 0)
-        root.m_dIm = scaled.get_d();
+    // Numbers below 2^50 are exact in doubles, and a double square root is rounded right.
+    const bool bSmall = mpz_sizeinbase(surd.m_A.get_mpz_t(), 2) < 50 &&
+                        mpz_sizeinbase(surd.m_B.get_mpz_t(), 2) < 50 &&
+                        mpz_sizeinbase(surd.m_C.get_mpz_t(), 2) < 50 &&
+                        mpz_sizeinbase(surd.m_D.get_mpz_t(), 2) < 50;
+    double dScaled = 0;
+    if (bSmall)
+    {
+        dScaled = surd.m_B.get_d() * std::sqrt(std::abs(surd.m_D.get_d())) / surd.m_C.get_d();
+        root.m_dRe = surd.m_A.get_d() / surd.m_C.get_d();
+    }
     else
-        root.m_dRe += scaled.get_d();
+    {
+        dScaled = mpf_class(mpf_class(surd.m_B, 256) * sqrt(mpf_class(abs(surd.m_D), 256)) /
+                            mpf_class(surd.m_C, 256))
+                      .get_d();
+        root.m_dRe = SurdPart(surd.m_A, surd.m_C);
+    }
+    if (sgn(surd.m_D) < 0)
+        root.m_dIm = dScaled;
+    else
+        root.m_dRe += dScaled;
     root.m_strDisplay = SurdForm(surd, false);
     root.m_strLatex = SurdForm(surd, true);
     return root;
