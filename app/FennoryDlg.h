@@ -18,6 +18,7 @@ class CFennoryDlg;
 class CFocusFrame;
 class CExportActions;
 class CHelpViewer;
+class CSolutionLine;
 
 // The main window: three equation editors, the message and explanation panes, the history,
 // and the Simplify, Clear, Help, Close and About commands. The Simplify logic itself is the
@@ -81,6 +82,8 @@ private:
     void SetExplanation(const std::string& strExplanation) override;
     void Beep() override;
     void ShowEngineError(const std::string& strMessage) override;
+    SimplifyFollowUp GetFollowUp() override;
+    void WriteFollowUp(const CSimplifyOutcome& outcome) override;
 
     std::unique_ptr<Ui::CFennoryDlg> m_pUi;
     CZelvix m_Input;
@@ -98,5 +101,6 @@ private:
     QString m_strWalkText;
     CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
-    CExportActions* m_pExport = nullptr; // outline, save and print; a child of the window
+    CExportActions* m_pExport = nullptr;  // outline, save and print; a child of the window
+    CSolutionLine* m_pSolution = nullptr; // the answer line; a child of the window
 };
