@@ -347,7 +347,7 @@ SimplifyFollowUp CFennoryDlg::GetFollowUp()
 
 void CFennoryDlg::WriteFollowUp(const CSimplifyOutcome& outcome)
 {
-    m_pSolution->Show(outcome);
+    m_pSolution->Show(outcome, ReadInputText());
 }
 
 void CFennoryDlg::Beep()

@@ -103,7 +103,8 @@ void CFennoryDlg::RecallHistory(int nRow)
 {
     if (nRow < 0 || nRow >= static_cast<int>(m_History.GetEntries().size()))
         return;
-    m_pSolution->SetLetter(m_History.GetEntries()[nRow].m_strLetter);
+    const CHistoryEntry& entry = m_History.GetEntries()[nRow];
+    m_pSolution->SetLetter(entry.m_strLetter, entry.m_strInput.toStdString());
     SimplifyText(m_History.GetEntries()[nRow].m_strInput);
 }
 

@@ -61,6 +61,7 @@ CSolutionLine::CSolutionLine(QWidget& dialog) : QObject(&dialog)
                 if (m_bFilling || strLetter.isEmpty())
                     return;
                 m_cLetter = strLetter.at(0).toLatin1();
+                m_strLetterProblem = m_strShown;
                 emit LetterChosen();
             });
     Clear();
@@ -74,9 +75,10 @@ void CSolutionLine::Clear()
     m_pSolveFor->hide();
 }
 
-void CSolutionLine::Show(const CSimplifyOutcome& outcome)
+void CSolutionLine::Show(const CSimplifyOutcome& outcome, const std::string& strText)
 {
     Clear();
+    m_strShown = strText;
     if (outcome.m_strSolutionLabel)
         m_pLabel->setText(QString::fromStdString(*outcome.m_strSolutionLabel));
     if (outcome.m_strSolution)
@@ -96,17 +98,19 @@ void CSolutionLine::Show(const CSimplifyOutcome& outcome)
 
 char CSolutionLine::LetterFor(const std::string& strText) const
 {
-    return m_cLetter != 0 && strText.find(m_cLetter) != std::string::npos ? m_cLetter : 0;
+    return strText == m_strLetterProblem ? m_cLetter : 0;
 }
 
 QString CSolutionLine::GetLetter() const
 {
-    return m_cLetter == 0 ? QString() : QString(QLatin1Char(m_cLetter));
+    const char cLetter = LetterFor(m_strShown);
+    return cLetter == 0 ? QString() : QString(QLatin1Char(cLetter));
 }
 
-void CSolutionLine::SetLetter(const QString& strLetter)
+void CSolutionLine::SetLetter(const QString& strLetter, const std::string& strText)
 {
     m_cLetter = strLetter.isEmpty() ? 0 : strLetter.at(0).toLatin1();
+    m_strLetterProblem = strText;
 }
 
 QString CSolutionLine::GetText() const

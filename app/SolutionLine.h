@@ -21,13 +21,15 @@ public:
     explicit CSolutionLine(QWidget& dialog);
 
     void Clear();
-    void Show(const CSimplifyOutcome& outcome);
-    // The letter to solve the text for: the one chosen, while the text holds it; else 0 (the
+    // The answer for the problem strText.
+    void Show(const CSimplifyOutcome& outcome, const std::string& strText);
+    // The letter to solve the text for: the one chosen for that very problem, else 0 (the
     // default letter).
     char LetterFor(const std::string& strText) const;
-    // The letter chosen ("" for the default), as the history keeps it.
+    // The letter chosen for the problem shown ("" for the default), as the history keeps it.
     QString GetLetter() const;
-    void SetLetter(const QString& strLetter);
+    // The letter kept with a problem, before it is simplified again.
+    void SetLetter(const QString& strLetter, const std::string& strText);
     QString GetText() const;
 
 signals:
@@ -40,5 +42,7 @@ private:
     QLabel* m_pSolveForLabel;
     QComboBox* m_pSolveFor;
     char m_cLetter = 0;
+    std::string m_strLetterProblem; // the problem the letter was chosen for
+    std::string m_strShown;         // the problem whose answer is shown
     bool m_bFilling = false;
 };
