@@ -123,3 +123,14 @@ TEST(SolveCli, SolveForAndFactoredFormAndBadLetters)
     EXPECT_EQ(big["kind"], "unsolved");
     EXPECT_EQ(big["reason"], "its degree in x is more than 100");
 }
+
+TEST(SolveCli, EveryFormatCarriesTheAnswer)
+{
+    const std::pair<const char*, const char*> kFormats[] = {
+        {"html", "x = 2 or x = -2"},
+        {"latex", "\\textbf{Solution}\n\\[ x = 2 \\text{ or } x = -2 \\]"},
+        {"mathml", "<mtext>Solution</mtext></mtd><mtd><mtext>x = 2 or x = -2</mtext>"}};
+    for (const auto& [pFormat, pAnswer] : kFormats)
+        EXPECT_NE(RunCli({"--format", pFormat, "x^2=4"}).m_strOut.find(pAnswer), std::string::npos)
+            << pFormat;
+}
