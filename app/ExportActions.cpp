@@ -1,5 +1,7 @@
 #include "ExportActions.h"
 
+#include "solve/SolveRequest.h"
+
 #include "OutlinePane.h"
 #include "WorkedSolutionDocument.h"
 #include "output/MathWriters.h"
@@ -103,7 +105,8 @@ std::optional<CWorkedSolution> CExportActions::CurrentSolution() const
 {
     if (m_strProblem.empty())
         return std::nullopt;
-    return MakeWorkedSolution(m_strProblem, m_strProblem, RunSimplify(m_strProblem));
+    return MakeWorkedSolution(m_strProblem, m_strProblem,
+                              RunSimplifyAndSolve(m_strProblem, m_cSolveLetter));
 }
 
 bool CExportActions::SaveTo(const QString& strPath) const

@@ -30,6 +30,8 @@ public:
 
     // The problem whose worked solution is shown now; "" when none is.
     void SetProblem(const std::string& strProblem);
+    // The letter the problem is solved for in what is saved and printed (0: the default).
+    void SetSolveLetter(char cLetter) { m_cSolveLetter = cLetter; }
     void ShowNarrative(const std::string& strExplanation);
 
     // Recomputed from the problem (the engine gives the same every time); nothing when none.
@@ -61,4 +63,5 @@ private:
     QAction* m_pSave;
     QAction* m_pPrint;
     std::string m_strProblem;
+    char m_cSolveLetter = 0;
 };

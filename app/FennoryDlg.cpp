@@ -9,9 +9,11 @@
 #include "FocusFrame.h"
 #include "HelpViewer.h"
 #include "OutlinePane.h"
+#include "SolutionLine.h"
 #include "WindowLayout.h"
 #include "core/PrimeFactors.h"
 #include "driver/SimplifyRequest.h"
+#include "solve/SolveRequest.h"
 #include "ui_FennoryDlg.h"
 
 #include <QAbstractTextDocumentLayout>
@@ -103,6 +105,8 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
         new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
     m_pFocusFrame->Watch(&m_pExport->Outline());
     m_pExport->Outline().installEventFilter(this);
+    m_pSolution = new CSolutionLine(*this);
+    connect(m_pSolution, &CSolutionLine::LetterChosen, this, &CFennoryDlg::OnSimplify);
     SetUpHistory();
     restoreGeometry(QSettings().value(kGeometryKey).toByteArray());
 
@@ -241,7 +245,10 @@ void CFennoryDlg::ScrollNarrativeTo(int nLine)
 void CFennoryDlg::OnSimplify()
 {
     m_strErrorInput.reset();
+    m_pExport->SetSolveLetter(m_pSolution->LetterFor(ReadInputText()));
     const ESimplifyRequestEnd eEnd = SimplifyRequest(*this);
+    if (eEnd != ESimplifyRequestEnd::Simplified)
+        m_pSolution->Clear();
     if (eEnd != ESimplifyRequestEnd::Refused)
         m_pExport->SetProblem(eEnd == ESimplifyRequestEnd::Simplified ? ReadInputText() : "");
     switch (eEnd)
@@ -280,6 +287,7 @@ void CFennoryDlg::OnClear()
     ReplaceInputText(QString());
     m_Result.SetEquation(QStringLiteral(" "));
     m_Further.SetEquation(QStringLiteral(" "));
+    m_pSolution->Clear();
 }
 
 // The one place the window rewrites the input. The control records the change as an edit, so
@@ -369,6 +377,16 @@ void CFennoryDlg::SetExplanation(const std::string& strExplanation)
     m_strHowItWasDone = strExplanation;
     ShowIndentedExplanation(*m_pUi->paneExplanation, m_strHowItWasDone);
     m_pExport->ShowNarrative(m_strHowItWasDone);
+}
+
+SimplifyFollowUp CFennoryDlg::GetFollowUp()
+{
+    return SolveFollowUp(m_pSolution->LetterFor(ReadInputText()));
+}
+
+void CFennoryDlg::WriteFollowUp(const CSimplifyOutcome& outcome)
+{
+    m_pSolution->Show(outcome, ReadInputText());
 }
 
 void CFennoryDlg::Beep()

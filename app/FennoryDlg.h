@@ -18,6 +18,7 @@ class CFennoryDlg;
 class CFocusFrame;
 class CExportActions;
 class CHelpViewer;
+class CSolutionLine;
 
 // The main window: three equation editors, the message and explanation panes, the history,
 // and the Simplify, Clear, Help, Close and About commands. The Simplify logic itself is the
@@ -85,6 +86,8 @@ private:
     void SetExplanation(const std::string& strExplanation) override;
     void Beep() override;
     void ShowEngineError(const std::string& strMessage) override;
+    SimplifyFollowUp GetFollowUp() override;
+    void WriteFollowUp(const CSimplifyOutcome& outcome) override;
 
     std::unique_ptr<Ui::CFennoryDlg> m_pUi;
     CZelvix m_Input;
@@ -103,4 +106,5 @@ private:
     CFocusFrame* m_pFocusFrame = nullptr; // a child of this window
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
     CExportActions* m_pExport = nullptr;  // outline, save and print; a child of the window
+    CSolutionLine* m_pSolution = nullptr; // the answer line; a child of the window
 };

@@ -2,6 +2,7 @@
 // keeping it between runs.
 #include "FennoryDlg.h"
 
+#include "SolutionLine.h"
 #include "WindowLayout.h"
 #include "ui_FennoryDlg.h"
 
@@ -104,7 +105,8 @@ void CFennoryDlg::SetHistoryShown(bool bShown)
 
 void CFennoryDlg::AddToHistory()
 {
-    m_History.Add({m_Input.GetEquation(), m_Result.GetEquation(), m_Further.GetEquation()});
+    m_History.Add({m_Input.GetEquation(), m_Result.GetEquation(), m_Further.GetEquation(),
+                   m_pSolution->GetLetter()});
     QSettings settings;
     m_History.Save(settings);
     FillHistoryList();
@@ -155,6 +157,8 @@ void CFennoryDlg::RecallHistory(int nRow)
 {
     if (nRow < 0 || nRow >= static_cast<int>(m_History.GetEntries().size()))
         return;
+    const CHistoryEntry& entry = m_History.GetEntries()[nRow];
+    m_pSolution->SetLetter(entry.m_strLetter, entry.m_strInput.toStdString());
     SimplifyText(m_History.GetEntries()[nRow].m_strInput);
 }
 

@@ -10,6 +10,7 @@ constexpr const char* kArrayKey = "history";
 constexpr const char* kInputKey = "input";
 constexpr const char* kResultKey = "result";
 constexpr const char* kFurtherKey = "further";
+constexpr const char* kLetterKey = "letter";
 } // namespace
 
 void CHistory::Add(const CHistoryEntry& entry)
@@ -33,9 +34,9 @@ void CHistory::Load(QSettings& settings)
     for (int i = 0; i < nSize && static_cast<int>(m_Entries.size()) < kMaxEntries; ++i)
     {
         settings.setArrayIndex(i);
-        CHistoryEntry entry{settings.value(kInputKey).toString(),
-                            settings.value(kResultKey).toString(),
-                            settings.value(kFurtherKey).toString()};
+        CHistoryEntry entry{
+            settings.value(kInputKey).toString(), settings.value(kResultKey).toString(),
+            settings.value(kFurtherKey).toString(), settings.value(kLetterKey).toString()};
         if (!entry.m_strInput.isEmpty())
             m_Entries.push_back(entry);
     }
@@ -52,6 +53,8 @@ void CHistory::Save(QSettings& settings) const
         settings.setValue(kInputKey, m_Entries[i].m_strInput);
         settings.setValue(kResultKey, m_Entries[i].m_strResult);
         settings.setValue(kFurtherKey, m_Entries[i].m_strFurther);
+        if (!m_Entries[i].m_strLetter.isEmpty())
+            settings.setValue(kLetterKey, m_Entries[i].m_strLetter);
     }
     settings.endArray();
 }

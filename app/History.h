@@ -7,12 +7,13 @@
 class QSettings;
 
 // One problem simplified: the input and what came of it, all in equation text (" " when
-// there was no further result).
+// there was no further result), and the letter it was solved for.
 struct CHistoryEntry
 {
     QString m_strInput;
     QString m_strResult;
     QString m_strFurther;
+    QString m_strLetter; // the letter chosen to solve for, "" for the default
 
     bool operator==(const CHistoryEntry&) const = default;
 };

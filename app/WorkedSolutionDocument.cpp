@@ -114,6 +114,11 @@ QString ToRichText(const CWorkedSolution& solution)
         strBody += Row("Result", RichMath(*solution.m_strResult));
     if (solution.m_strFurther)
         strBody += Row("Further result", RichMath(*solution.m_strFurther));
+    if (solution.m_strSolution)
+        strBody += Row(solution.m_strSolutionLabel->c_str(),
+                       solution.m_strSolutionText
+                           ? RichMath(*solution.m_strSolutionText)
+                           : QString::fromStdString(*solution.m_strSolution).toHtmlEscaped());
     for (const std::string& strError : solution.m_Errors)
         strBody += "<p style=\"color: #a00;\">" + Escaped(strError) + "</p>";
     if (!solution.m_Narrative.empty())

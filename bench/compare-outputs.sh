@@ -30,6 +30,21 @@ status=0
 for texts in "$work"/*.txt; do
     "$old" --batch "$texts" > "$work/old.out" 2>&1 || true
     "$new" --batch "$texts" > "$work/new.out" 2>&1 || true
+    # A build that solves equations adds keys and appends to the narrative: compare the rest,
+    # and check that the narrative only goes on past the old one.
+    if grep -q '"solution":' "$work/new.out" && ! grep -q '"solution":' "$work/old.out"; then
+        if ! python3 "$here/strip-appended.py" "$work/old.out" "$work/new.out" \
+            > "$work/stripped.out"; then
+            echo "NARRATIVE NOT APPENDED: $(basename "$texts")"
+            status=1
+        fi
+        python3 -c 'import json,sys
+for a in open(sys.argv[1], encoding="utf-8", errors="replace"):
+    try: print(json.dumps(json.loads(a), ensure_ascii=False, separators=(",", ":")))
+    except ValueError: print(a, end="")' "$work/old.out" > "$work/old.norm"
+        mv "$work/old.norm" "$work/old.out"
+        mv "$work/stripped.out" "$work/new.out"
+    fi
     if cmp -s "$work/old.out" "$work/new.out"; then
         echo "same: $(basename "$texts") ($(wc -l < "$texts") texts)"
     else

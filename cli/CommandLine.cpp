@@ -6,10 +6,13 @@
 
 #include <CLI/CLI.hpp>
 
+#include "solve/Solve.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <cctype>
 #include <fstream>
 #include <istream>
 #include <ostream>
@@ -23,8 +26,11 @@ struct COptions
     bool m_bJson = false;
     bool m_bBatch = false;
     int m_nRepeat = 0;
-    std::string m_strFormat; // "" for the default: text, or json with --batch
-    std::string m_strOutput; // "" for standard output
+    std::string m_strFormat;   // "" for the default: text, or json with --batch
+    std::string m_strOutput;   // "" for standard output
+    std::string m_strSolveFor; // "" for the default letter
+
+    char SolveFor() const { return m_strSolveFor.empty() ? 0 : m_strSolveFor[0]; }
 };
 
 constexpr const char* kDescription =
@@ -40,14 +46,15 @@ constexpr const char* kFooter =
 
 bool TakesValue(const std::string& arg)
 {
-    return arg == "--repeat" || arg == "--format" || arg == "--output";
+    return arg == "--repeat" || arg == "--format" || arg == "--output" || arg == "--solve-for";
 }
 
 bool IsOptionSpelling(const std::string& arg)
 {
     return arg == "--json" || arg == "--batch" || arg == "--help" || arg == "--version" ||
            arg == "-h" || TakesValue(arg) || arg.rfind("--repeat=", 0) == 0 ||
-           arg.rfind("--format=", 0) == 0 || arg.rfind("--output=", 0) == 0;
+           arg.rfind("--format=", 0) == 0 || arg.rfind("--output=", 0) == 0 ||
+           arg.rfind("--solve-for=", 0) == 0;
 }
 
 // The first argument before "--" that is spelt as a long option but is none, or "". No text
@@ -104,6 +111,10 @@ void Describe(CLI::App& app, COptions& options)
         ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}).description(""));
     app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output")
         ->type_name("FILE");
+    app.add_option("--solve-for", options.m_strSolveFor,
+                   "The LETTER an equation is solved for (default: x when it is there, else the "
+                   "first letter in alphabetical order)")
+        ->type_name("LETTER");
 }
 
 EOutputFormat FormatOf(const COptions& options)
@@ -127,12 +138,26 @@ std::string Conflict(const COptions& options)
         eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
     if (options.m_nRepeat > 0 && !bTimed)
         return "--repeat needs --json or --batch";
+    const std::string& strLetter = options.m_strSolveFor;
+    if (!strLetter.empty() &&
+        (strLetter.size() != 1 || !std::isalpha(static_cast<unsigned char>(strLetter[0]))))
+        return "--solve-for takes one letter, not \"" + strLetter + "\"";
     return "";
 }
 
 int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
 {
-    const CTextReport report = ReportText(options.m_strText, options.m_nRepeat);
+    const CTextReport report = ReportText(options.m_strText, options.m_nRepeat, options.SolveFor());
+    if (report.m_bSimplified && options.SolveFor() != 0)
+    {
+        const std::vector<char> letters = LettersOfText(report.m_Validation.m_strText);
+        if (std::find(letters.begin(), letters.end(), options.SolveFor()) == letters.end())
+        {
+            err << "fennory-cli: the letter " << options.SolveFor()
+                << " is not in the equation, so it cannot be solved for\n";
+            return kExitUsage;
+        }
+    }
     err << ToDiagnostics(report);
     out << FormatReport(report, FormatOf(options));
     return ExitStatus(report);
@@ -161,7 +186,7 @@ int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
         const bool bBlank = IsBlank(strLine);
-        CTextReport report = ReportText(std::move(strLine), options.m_nRepeat);
+        CTextReport report = ReportText(std::move(strLine), options.m_nRepeat, options.SolveFor());
         if (!bBlank)
             nStatus = std::max(nStatus, ExitStatus(report));
         out << FormatBatchLine(std::move(report), eFormat);

@@ -2,6 +2,8 @@
 
 #include "model/OrdinaryNotation.h"
 #include "output/Writers.h"
+#include "solve/Solve.h"
+#include "solve/SolveRequest.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,14 +25,15 @@ double MedianMicros(std::vector<double> samples)
 }
 
 // Runs the request nRepeat times; the outcome is the same each time, so the last is kept.
-CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, double& dMicros)
+CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, char cSolveFor,
+                               double& dMicros)
 {
     std::vector<double> samples;
     CSimplifyOutcome outcome;
     for (int i = 0; i < nRepeat; ++i)
     {
         const auto start = std::chrono::steady_clock::now();
-        outcome = RunSimplify(strText);
+        outcome = RunSimplifyAndSolve(strText, cSolveFor);
         const auto stop = std::chrono::steady_clock::now();
         samples.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
     }
@@ -102,9 +105,74 @@ json TextOrNull(const std::string& text, bool bPresent)
 {
     return bPresent ? json(text) : json(nullptr);
 }
+
+json RootJson(const CRoot& root, bool bFull)
+{
+    json object = json::object();
+    if (bFull)
+        object["text"] = TextOrNull(root.m_strText, !root.m_strText.empty());
+    object["display"] = root.m_strDisplay;
+    if (bFull)
+        object["latex"] = root.m_strLatex;
+    object["value"] = json::array({root.m_dRe, root.m_dIm});
+    if (bFull)
+    {
+        object["exact"] = root.m_bExact;
+        object["multiplicity"] = root.m_nMultiplicity;
+    }
+    return object;
+}
+
+json RootsJson(const std::vector<CRoot>& roots, bool bFull)
+{
+    json array = json::array();
+    for (const CRoot& root : roots)
+        array.push_back(RootJson(root, bFull));
+    return array;
+}
+
+const char* KindName(ESolutionKind eKind)
+{
+    switch (eKind)
+    {
+    case ESolutionKind::Roots:
+        return "roots";
+    case ESolutionKind::Every:
+        return "every";
+    case ESolutionKind::None:
+        return "none";
+    default:
+        return "unsolved";
+    }
+}
+
+// "solution" for an equation, "factored" for an expression; null where there is none.
+void AddSolution(const CSimplifyOutcome& outcome, json& object)
+{
+    const CSolution* pSolution = outcome.m_pSolution.get();
+    object["solution"] = nullptr;
+    object["factored"] = nullptr;
+    if (!pSolution)
+        return;
+    if (!pSolution->m_bEquation)
+    {
+        object["factored"] =
+            TextOrNull(pSolution->m_strFactored, !pSolution->m_strFactored.empty());
+        return;
+    }
+    json solution = json::object();
+    solution["letter"] = std::string(1, pSolution->m_cLetter);
+    solution["kind"] = KindName(pSolution->m_eKind);
+    solution["roots"] = RootsJson(pSolution->m_Roots, true);
+    solution["excluded"] = RootsJson(pSolution->m_Excluded, false);
+    solution["except"] = RootsJson(pSolution->m_Except, false);
+    solution["reason"] =
+        TextOrNull(pSolution->m_strReason, pSolution->m_eKind == ESolutionKind::Unsolved);
+    object["solution"] = std::move(solution);
+}
 } // namespace
 
-CTextReport ReportText(std::string strInput, int nRepeat)
+CTextReport ReportText(std::string strInput, int nRepeat, char cSolveFor)
 {
     CTextReport report;
     report.m_strInput = std::move(strInput);
@@ -133,11 +201,11 @@ CTextReport ReportText(std::string strInput, int nRepeat)
     if (nRepeat > 0)
     {
         double dMicros = 0;
-        report.m_Outcome = TimedSimplify(strText, nRepeat, dMicros);
+        report.m_Outcome = TimedSimplify(strText, nRepeat, cSolveFor, dMicros);
         report.m_dMicros = dMicros;
     }
     else
-        report.m_Outcome = RunSimplify(strText);
+        report.m_Outcome = RunSimplifyAndSolve(strText, cSolveFor);
     return report;
 }
 
@@ -165,6 +233,7 @@ json JsonObject(std::string strInput, const CTextReport& report)
     object["further_display"] = TextOrNull(outcome.m_strFurtherDisplay);
     object["explanation"] = outcome.m_strExplanation;
     object["error"] = TextOrNull(outcome.m_strError);
+    AddSolution(outcome, object);
     if (report.m_dMicros)
         object["micros"] = std::round(*report.m_dMicros * 10) / 10;
     return object;

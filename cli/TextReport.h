@@ -24,7 +24,8 @@ inline constexpr const char* kNothingToSimplify = "Nothing to simplify: the text
 // Reads the text as ordinary notation, validates it and, when it passes, simplifies it; an
 // unreadable character or an empty text is refused like a validation error. With nRepeat > 0
 // the request runs that many times and is timed.
-CTextReport ReportText(std::string strInput, int nRepeat = 0);
+// The equation is solved for cSolveFor (0: the default letter), an expression factored.
+CTextReport ReportText(std::string strInput, int nRepeat = 0, char cSolveFor = 0);
 
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
 int ExitStatus(const CTextReport& report);

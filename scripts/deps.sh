@@ -7,6 +7,8 @@ packages=(cmake g++ ninja-build pkg-config ccache
   # Qt Designer's CMake files need Qt OpenGL's; without them the Designer plugin is not built.
   libqt6opengl6-dev
   nlohmann-json3-dev libcli11-dev libgmp-dev
+  # Solving: exact polynomial factoring and certified roots (FLINT and its ball arithmetic).
+  libflint-dev libflint-arb-dev
   xvfb xauth fonts-liberation
   # The install and package tests: validators, manual pages, Debian packaging.
   desktop-file-utils appstream man-db groff dpkg-dev file lintian

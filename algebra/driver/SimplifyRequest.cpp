@@ -19,9 +19,9 @@ constexpr const char* kNoFurtherEquation =
     "removed by multiplying both sides by the divisors. The Equation is left as it is.\r\n";
 
 // Writes the further result of a result that still has divisions, and its narrative.
-void FurtherSimplify(CExpression& result, CSimplifyOutcome& outcome)
+std::unique_ptr<CExpression> FurtherSimplify(CExpression& result, CSimplifyOutcome& outcome)
 {
-    const std::unique_ptr<CExpression> pFurther = result.RemoveDivisions();
+    std::unique_ptr<CExpression> pFurther = result.RemoveDivisions();
     if (pFurther)
     {
         outcome.m_strFurther = pFurther->GetText(false);
@@ -30,17 +30,22 @@ void FurtherSimplify(CExpression& result, CSimplifyOutcome& outcome)
     else
         AppendEntry(outcome.m_strExplanation, kNoFurtherEquation);
     outcome.m_strExplanation += result.m_strExplanation;
+    return pFurther;
 }
 
-void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome)
+void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome,
+                  const SimplifyFollowUp& followUp)
 {
     const std::unique_ptr<CExpression> pRoot = ConstructFromText(strText);
     const std::unique_ptr<CExpression> pResult = pRoot->Simplify();
     outcome.m_strResult = pResult->GetText(false);
     outcome.m_strResultDisplay = pResult->GetDisplayText(false);
     outcome.m_strExplanation = std::move(pRoot->m_strExplanation);
+    std::unique_ptr<CExpression> pFurther;
     if (pResult->GetDivisionState() == 2)
-        FurtherSimplify(*pResult, outcome);
+        pFurther = FurtherSimplify(*pResult, outcome);
+    if (followUp)
+        followUp(strText, *pResult, pFurther.get(), outcome);
 }
 
 // An engine error leaves nothing half-written, and the indentation of any level the error
@@ -76,6 +81,11 @@ void KeepMemoryBetweenRequests()
 
 CSimplifyOutcome RunSimplify(const std::string& strText)
 {
+    return RunSimplify(strText, {});
+}
+
+CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp)
+{
     CSimplifyOutcome outcome;
     if (strText.empty())
         return outcome;
@@ -83,7 +93,7 @@ CSimplifyOutcome RunSimplify(const std::string& strText)
         return Failed(kExpressionTooLarge);
     try
     {
-        SimplifyInto(strText, outcome);
+        SimplifyInto(strText, outcome, followUp);
     }
     catch (const CAlgebraError& error)
     {
@@ -113,7 +123,7 @@ ESimplifyRequestEnd SimplifyRequest(CSimplifyParties& parties)
     if (strText.empty())
         return ESimplifyRequestEnd::EmptyInput;
 
-    const CSimplifyOutcome outcome = RunSimplify(strText);
+    const CSimplifyOutcome outcome = RunSimplify(strText, parties.GetFollowUp());
     if (outcome.m_strError)
     {
         parties.ShowEngineError(*outcome.m_strError);
@@ -123,5 +133,6 @@ ESimplifyRequestEnd SimplifyRequest(CSimplifyParties& parties)
     if (outcome.m_strFurther)
         parties.WriteFurtherText(*outcome.m_strFurther);
     parties.SetExplanation(outcome.m_strExplanation);
+    parties.WriteFollowUp(outcome);
     return ESimplifyRequestEnd::Simplified;
 }

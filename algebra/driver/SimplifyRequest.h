@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -17,6 +19,8 @@ inline bool IsTooLongToSimplify(std::size_t nBytes)
 {
     return nBytes > kLongestSimplifyText;
 }
+class CExpression;
+struct CSolution;
 
 // What one simplification of an equation text gives. Every text is equation text except
 // the display forms and the explanation, whose lines end in "\r\n" and carry their nesting
@@ -29,7 +33,22 @@ struct CSimplifyOutcome
     std::optional<std::string> m_strFurtherDisplay;
     std::string m_strExplanation;
     std::optional<std::string> m_strError; // the message of an error the engine raised
+
+    // What carrying the result on gave (solving an equation, factoring an expression), after
+    // all of the above: the line's label ("Solution", "Factored form"), the line in display
+    // form and in LaTeX, and the whole answer. Unset when nothing was carried on; its
+    // narrative is already at the end of m_strExplanation.
+    std::optional<std::string> m_strSolutionLabel;
+    std::optional<std::string> m_strSolution;
+    std::optional<std::string> m_strSolutionLatex;
+    std::optional<std::string> m_strSolutionText; // equation text, when the line is one
+    std::shared_ptr<const CSolution> m_pSolution;
 };
+
+// Work that carries a simplification on from its results, handed the text as typed, the result,
+// the further result (nullptr when there is none) and the finished outcome to add to.
+using SimplifyFollowUp = std::function<void(const std::string& strText, const CExpression& result,
+                                            const CExpression* pFurther, CSimplifyOutcome&)>;
 
 // Simplifies one text (assumed to have passed validation) from construction to the further
 // result. Never throws: an engine error is caught, the objects built so far are freed, the
@@ -38,6 +57,8 @@ struct CSimplifyOutcome
 // other failure, "Internal error: " and what it said. A text past kLongestSimplifyText is
 // refused with "Expression too large" at once.
 CSimplifyOutcome RunSimplify(const std::string& strText);
+// The same, then the follow-up (when there is one) inside the same error handling.
+CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp);
 
 // Has the C library keep the memory a request frees for the next request instead of handing
 // it back to the system after each one. A long narrative takes a few hundred kilobytes in
@@ -61,6 +82,10 @@ public:
     virtual void SetExplanation(const std::string& strExplanation) = 0;
     virtual void Beep() = 0;
     virtual void ShowEngineError(const std::string& strMessage) = 0;
+    // What carries the result on (a window that solves); none by default.
+    virtual SimplifyFollowUp GetFollowUp() { return {}; }
+    // The outcome, once written, for what the follow-up added; nothing by default.
+    virtual void WriteFollowUp(const CSimplifyOutcome& outcome) { (void)outcome; }
 };
 
 enum class ESimplifyRequestEnd

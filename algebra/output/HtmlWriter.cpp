@@ -94,6 +94,10 @@ std::string SolutionBody(const CWorkedSolution& solution)
         strRows += AnswerRow("Result", ToMathML(*solution.m_strResult));
     if (solution.m_strFurther)
         strRows += AnswerRow("Further result", ToMathML(*solution.m_strFurther));
+    if (solution.m_strSolution)
+        strRows += AnswerRow(solution.m_strSolutionLabel->c_str(),
+                             solution.m_strSolutionText ? ToMathML(*solution.m_strSolutionText)
+                                                        : XmlEscape(*solution.m_strSolution));
     return Tag("dl", "\n" + strRows, " class=\"answer\"") + "\n" + Errors(solution) +
            Narrative(solution.m_Narrative);
 }

@@ -73,6 +73,12 @@ std::string WriteLatex(const CWorkedSolution& solution)
         strOut += DisplayMath("Result", *solution.m_strResult);
     if (solution.m_strFurther)
         strOut += DisplayMath("Further result", *solution.m_strFurther);
+    if (solution.m_strSolution)
+        strOut += "\\par\\noindent\\textbf{" + LatexProse(*solution.m_strSolutionLabel) +
+                  "}\n\\[ " +
+                  (solution.m_strSolutionText ? ToLatexMath(*solution.m_strSolutionText)
+                                              : solution.m_strSolutionLatex.value_or("")) +
+                  " \\]\n";
     for (const std::string& strError : solution.m_Errors)
         strOut += "\\par\\noindent " + LatexProse(strError) + "\n";
     if (!solution.m_Narrative.empty())

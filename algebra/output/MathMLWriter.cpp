@@ -23,6 +23,11 @@ std::string WriteMathML(const CWorkedSolution& solution)
         strRows += Row("Result", ToMathMLRow(*solution.m_strResult));
     if (solution.m_strFurther)
         strRows += Row("Further result", ToMathMLRow(*solution.m_strFurther));
+    if (solution.m_strSolution)
+        strRows += Row(solution.m_strSolutionLabel->c_str(),
+                       solution.m_strSolutionText
+                           ? ToMathMLRow(*solution.m_strSolutionText)
+                           : "<mtext>" + XmlEscape(*solution.m_strSolution) + "</mtext>");
     for (const std::string& strError : solution.m_Errors)
         strRows += Row("Error", "<mtext>" + XmlEscape(strError) + "</mtext>");
     return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"

@@ -28,6 +28,8 @@ std::string WriteText(const CWorkedSolution& solution, bool bWithProblem)
     strText += "Result: " + solution.m_strResultDisplay.value_or("") + "\n";
     if (solution.m_strFurtherDisplay)
         strText += "Further result: " + *solution.m_strFurtherDisplay + "\n";
+    if (solution.m_strSolution)
+        strText += *solution.m_strSolutionLabel + ": " + *solution.m_strSolution + "\n";
     strText += "How it was done\n";
     strText += NarrativeText(solution.m_Narrative, "\n");
     return ValidUtf8(strText);
@@ -43,5 +45,7 @@ std::string WriteTextLine(const CWorkedSolution& solution)
     std::string strLine = *solution.m_strResultDisplay;
     if (solution.m_strFurtherDisplay)
         strLine += "\tFurther: " + *solution.m_strFurtherDisplay;
+    if (solution.m_strSolution)
+        strLine += "\t" + *solution.m_strSolutionLabel + ": " + *solution.m_strSolution;
     return ValidUtf8(strLine + "\n");
 }

@@ -85,6 +85,13 @@ CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::strin
     solution.m_strResultDisplay = outcome.m_strResultDisplay;
     solution.m_strFurther = outcome.m_strFurther;
     solution.m_strFurtherDisplay = outcome.m_strFurtherDisplay;
+    if (outcome.m_strSolution && outcome.m_strSolutionLabel)
+    {
+        solution.m_strSolutionLabel = outcome.m_strSolutionLabel;
+        solution.m_strSolution = outcome.m_strSolution;
+        solution.m_strSolutionLatex = outcome.m_strSolutionLatex;
+        solution.m_strSolutionText = outcome.m_strSolutionText;
+    }
     solution.m_Narrative = ParseNarrative(outcome.m_strExplanation);
     return solution;
 }

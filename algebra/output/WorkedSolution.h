@@ -29,6 +29,12 @@ struct CWorkedSolution
     std::optional<std::string> m_strFurther;
     std::optional<std::string> m_strFurtherDisplay;
     std::vector<CStep> m_Narrative;
+    // The answer line after the results ("Solution", "Factored form"), when there is one: in
+    // display form, in LaTeX, and as equation text when it is one.
+    std::optional<std::string> m_strSolutionLabel;
+    std::optional<std::string> m_strSolution;
+    std::optional<std::string> m_strSolutionLatex;
+    std::optional<std::string> m_strSolutionText;
 
     bool IsSolved() const { return m_strResult.has_value(); }
 };

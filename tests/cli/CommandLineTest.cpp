@@ -246,9 +246,9 @@ TEST(CommandLine, JsonKeepsItsKeysInOrderAndTheLineEnds)
     std::vector<std::string> keys;
     for (const auto& [key, value] : ordered.items())
         keys.push_back(key);
-    EXPECT_EQ(keys,
-              (std::vector<std::string>{"input", "errors", "result", "result_display", "further",
-                                        "further_display", "explanation", "error"}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"input", "errors", "result", "result_display",
+                                              "further", "further_display", "explanation", "error",
+                                              "solution", "factored"}));
     EXPECT_EQ(object["result"], "3x/(x+1)=0");
     EXPECT_EQ(object["further"], "3x=0");
     EXPECT_NE(object["explanation"].get<std::string>().find("\r\n"), std::string::npos);

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "solve/Polynomial.h"
+#include "solve/PolynomialRoots.h"
+
+#include <string>
+#include <vector>
+
+class CSolveNarrative;
+
+// The equation as typed, before any cancelling: both sides and every divisor.
+struct CTypedSides
+{
+    CRationalFunction m_Left;
+    CRationalFunction m_Right;
+    std::vector<CPolynomial> m_Divisors;
+    std::vector<std::string> m_DivisorDisplays;
+};
+
+// Puts each root found into the equation as typed: exactly for a rational root, exactly in
+// its surd for a quadratic one, numerically to the digits shown for the others. A root that
+// makes a divisor zero is rejected, saying which.
+class CRootCheck
+{
+public:
+    CRootCheck(const CTypedSides& sides, char cLetter, bool bDecimal, CSolveNarrative& narrative)
+        : m_Sides(sides), m_cLetter(cLetter), m_bDecimal(bDecimal), m_Narrative(narrative)
+    {
+    }
+
+    bool Accepts(const CFoundRoot& root);
+
+private:
+    bool AcceptsRational(const CFoundRoot& root);
+    bool AcceptsSurd(const CFoundRoot& root);
+    bool AcceptsNumeric(const CFoundRoot& root);
+
+    const CTypedSides& m_Sides;
+    char m_cLetter;
+    bool m_bDecimal;
+    CSolveNarrative& m_Narrative;
+};

@@ -1,0 +1,39 @@
+#include "solve/SolveRequest.h"
+
+#include "driver/Expression.h"
+#include "solve/Solve.h"
+
+#include <memory>
+
+SimplifyFollowUp SolveFollowUp(char cLetter)
+{
+    return [cLetter](const std::string& strText, const CExpression& result,
+                     const CExpression* pFurther, CSimplifyOutcome& outcome)
+    {
+        // An equation is solved from the last form the engine gave it; an expression's
+        // factored form is of its result (the further result divides it out).
+        const bool bEquation = result.GetKind() == CExpression::kKindEquation;
+        const CExpression& last = bEquation && pFurther ? *pFurther : result;
+        auto pSolution = std::make_shared<CSolution>(SolveSimplified(strText, last, cLetter));
+        outcome.m_strExplanation += pSolution->m_strNarrative;
+        if (pSolution->m_bEquation)
+        {
+            outcome.m_strSolutionLabel = kSolutionLabel;
+            outcome.m_strSolution = pSolution->m_strLine;
+            outcome.m_strSolutionLatex = pSolution->m_strLatexLine;
+        }
+        else if (!pSolution->m_strFactored.empty())
+        {
+            outcome.m_strSolutionLabel = kFactoredLabel;
+            outcome.m_strSolution = pSolution->m_strFactoredDisplay;
+            outcome.m_strSolutionLatex = pSolution->m_strFactoredLatex;
+            outcome.m_strSolutionText = pSolution->m_strFactored;
+        }
+        outcome.m_pSolution = std::move(pSolution);
+    };
+}
+
+CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter)
+{
+    return RunSimplify(strText, SolveFollowUp(cLetter));
+}

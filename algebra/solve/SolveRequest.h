@@ -1,0 +1,15 @@
+#pragma once
+
+#include "driver/SimplifyRequest.h"
+
+#include <string>
+
+// The Simplify request carried on to the answer: an equation solved for the letter (0: the
+// default letter), an expression given its factored form. The outcome's solution fields are
+// set and the solving narrative follows the Parts' narrative in its explanation.
+SimplifyFollowUp SolveFollowUp(char cLetter);
+CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter);
+
+// The line's labels.
+inline constexpr const char* kSolutionLabel = "Solution";
+inline constexpr const char* kFactoredLabel = "Factored form";
