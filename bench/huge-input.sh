@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Time and peak resident memory of fennory-cli on one huge line (1, 2 and 10 MiB), through
-# every way a line reaches it: a batch file as JSON, standard input, the one-line text form
-# and the worked-solutions sheet. One process per row; elapsed seconds and peak resident
-# memory from /usr/bin/time. A single argument cannot be that long (Linux takes at most
+# every way a line reaches it: a batch file as JSON, standard input, the one-line text form,
+# the worked-solutions sheet and --output. One process per row; elapsed seconds and peak
+# resident memory from /usr/bin/time. A single argument cannot be that long (Linux takes at most
 # 128 KiB per argument), so the command line is measured through --batch.
 #   bench/huge-input.sh BUILD/bin/fennory-cli [MiB ...]    (default sizes: 1 2 10)
 set -euo pipefail
@@ -27,11 +27,13 @@ EOF
 measure() { # LABEL COMMAND...   (standard input from $stdin)
     local label=$1
     shift
+    rm -f "$work/answer"
     /usr/bin/time -f "%e %M" -o "$work/time" "$@" < "${stdin:-/dev/null}" > "$work/out" \
         2> /dev/null || true
     read -r seconds kilobytes < <(tail -1 "$work/time")
     local answer
-    answer=$(grep -o '"error":"[^"]*"\|Error: .*\|Expression too large' "$work/out" | head -1)
+    answer=$(grep -ho '"error":"[^"]*"\|Error: .*\|Expression too large' "$work/out" \
+        "$work/answer" 2> /dev/null | head -1 || true)
     printf '| %s | %s s | %s MB | %s |\n' "$label" "$seconds" "$((kilobytes / 1024))" "${answer:-?}"
 }
 
@@ -46,5 +48,6 @@ for mib in "${sizes[@]}"; do
         stdin=$work/line.txt measure "$name, standard input" "$cli" --batch
         measure "$name, --format text" "$cli" --batch --format text "$work/line.txt"
         measure "$name, --format html" "$cli" --batch --format html "$work/line.txt"
+        measure "$name, --output FILE" "$cli" --batch "$work/line.txt" --output "$work/answer"
     done
 done

@@ -244,7 +244,7 @@ int ReportToFile(const COptions& options, std::istream& in, std::ostream& err)
     if (nStatus == kExitNoInput)
         return nStatus;
     std::ofstream file(options.m_strOutput, std::ios::binary | std::ios::trunc);
-    file << answer.str();
+    file << std::move(answer).str(); // moved out: the answer may be megabytes
     file.close();
     if (!file)
     {
