@@ -337,9 +337,9 @@ TEST(StackedLayoutTest, DrawsTallBracketsAndTheTopsDigitsSideBySide)
 TEST(StackedLayoutTest, TextsWithoutADivisionAreDrawnAsTheyStand)
 {
     const std::string strDeep = std::string(5000, '(') + "1/x" + std::string(5000, ')');
-    for (const std::string strText : {std::string("x^2!+3%1,2$x"), std::string("x/("),
-                                      std::string("x//y"), std::string(" "), std::string(),
-                                      strDeep})
+    for (const std::string strText :
+         {std::string("x^2!+3%1,2$x"), std::string("x/("), std::string("x//y"), std::string(" "),
+          std::string(), strDeep})
     {
         const CEquationLayout stacked = StackedLayout(strText);
         const CEquationLayout flat = Layout(strText, static_cast<int>(strText.size()));
