@@ -4,6 +4,10 @@
 
 namespace
 {
+// Deeper brackets than any result has are left to the plain drawing, so reading never runs
+// out of stack on a text written through the property.
+constexpr int kDeepestBrackets = 64;
+
 bool IsNumeric(char c)
 {
     return IsAsciiDigit(c) || c == kDecimalPoint;
@@ -102,11 +106,14 @@ private:
             ++m_nPos;
         else if (c == '(')
         {
+            if (++m_nDepth > kDeepestBrackets)
+                return false;
             ++m_nPos;
             factor.m_pInner = std::make_unique<CTermSide>();
             if (!ReadSide(*factor.m_pInner) || !At(')'))
                 return false;
             ++m_nPos;
+            --m_nDepth;
         }
         else
             return false;
@@ -163,6 +170,7 @@ private:
 
     std::string_view m_Text;
     int m_nPos = 0;
+    int m_nDepth = 0;
 };
 } // namespace
 

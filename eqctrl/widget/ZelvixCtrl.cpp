@@ -233,10 +233,13 @@ QSize CZelvixCtrl::minimumSizeHint() const
     return {40, NeededHeight()};
 }
 
-// The text's lowest pixel, the bar's room under it when it shows, and the frame.
+// The text's lowest pixel, the bar's room under it when it shows, and the frame. An editable
+// control keeps to its main line, so the host's layout does not jump while someone types.
 int CZelvixCtrl::NeededHeight() const
 {
-    const int nBottom = LayoutEquation(MakeLayoutInput(), *m_pFonts).m_nContentBottom;
+    const int nH = m_pFonts->GetHeight(EFontRole::Main);
+    const int nBottom = IsReadOnly() ? LayoutEquation(MakeLayoutInput(), *m_pFonts).m_nContentBottom
+                                     : (nH - 3) / 2 + nH;
     return nBottom + (m_bScrollBarShown ? kScrollBarGap + kScrollBarHeight : 0) + kFrameWidth;
 }
 

@@ -336,7 +336,10 @@ TEST(StackedLayoutTest, DrawsTallBracketsAndTheTopsDigitsSideBySide)
 // an editable control's text, and a mixed number stays mixed beside a fraction.
 TEST(StackedLayoutTest, TextsWithoutADivisionAreDrawnAsTheyStand)
 {
-    for (const std::string strText : {"x^2!+3%1,2$x", "x/(", "x//y", " ", ""})
+    const std::string strDeep = std::string(5000, '(') + "1/x" + std::string(5000, ')');
+    for (const std::string strText :
+         {std::string("x^2!+3%1,2$x"), std::string("x/("), std::string("x//y"), std::string(" "),
+          std::string(), strDeep})
     {
         const CEquationLayout stacked = StackedLayout(strText);
         const CEquationLayout flat = Layout(strText, static_cast<int>(strText.size()));
