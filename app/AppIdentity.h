@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The menu entry's name, without ".desktop": docks and task bars match the window to it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's history: the list beside the narrative, Up and Down in the empty input, and
 // keeping it between runs.
 #include "FennoryDlg.h"

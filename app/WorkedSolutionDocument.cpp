@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkedSolutionDocument.h"
 
 #include "output/MathText.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the Simplify request: every example of the corpus, and three series whose cost grows
 // with n: (x+1)^n, (x+y+1)^n and (x^n-1)/(x-1).
 #include "core/PrimeFactors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times solving on top of the Simplify request: what solving a quadratic adds to its Simplify,
 // and whole solves of polynomials of degree 5 to 100, with rational roots and without.
 #include "driver/SimplifyRequest.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compares what two builds of fennory-cli write, result and narrative byte for byte, over the
 # examples, powers of sums and long divisions, and random texts: the check that a change
 # meant to make the engine faster changed nothing else.

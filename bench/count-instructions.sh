@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Counts the instructions one Simplify request executes, for each line of a file, with
 # callgrind: a measure that other work on the machine does not disturb, so two builds can be
 # compared while the cores are busy. Prints "instructions<TAB>text" per line. The count is

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Time and peak resident memory of fennory-cli on one huge line (1, 2 and 10 MiB), through
 # every way a line reaches it: a batch file as JSON, standard input, the one-line text form,
 # the worked-solutions sheet and --output. One process per row; elapsed seconds and peak

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A paste of 1, 2 and 10 MiB into the Zelvix control of an installed tree: the time of the
 # paste alone and the peak resident memory before and after it (the clipboard's own copy of
 # the text is in both). Builds bench/paste/HugePaste.cpp with the installed pkg-config file.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Random equation texts, one per line, for comparing two builds' outputs.
 
     bench/random-texts.py SEED COUNT

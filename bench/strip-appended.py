@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Checks that a build that solves equations changed nothing of what an older build wrote.
 
 Reads two --batch outputs (JSON lines) of the same texts. Each new line must hold the old

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One Debian package, fennory: the programs, the desktop files, the manual pages and Zelvix
 # with its headers, CMake package and Designer plugin. Zelvix ships with Fennory and has the
 # same version, so a libzelvix1 / libzelvix-dev split would only add packages to keep in step.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts an SPDX licence line at the top of every source file, or with --check lists the files
 # whose top line is missing or names the wrong licence (and exits 1 if there are any).
 #   scripts/add-spdx.sh [--check] [SOURCE_DIR]   (SOURCE_DIR defaults to this repository)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plots the time of the three benchmark series against n from fennory-bench's JSON output,
 # optionally beside an earlier run (drawn dashed) to show a change.
 #   build/bin/fennory-bench --benchmark_filter='Power|Geometric' --benchmark_format=json > bench.json

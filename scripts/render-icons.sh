@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders the hicolor PNG icons from data/icons/fennory.svg (needs rsvg-convert, Debian
 # package librsvg2-bin). The PNGs are kept in the tree so a build needs no SVG renderer.
 set -euo pipefail

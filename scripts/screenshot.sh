@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves the README's pictures of the real program under a virtual display:
 #   docs/fennory-window.png     the window after simplifying (x^2-1)/(x^2+2x+1), with a history
 #   docs/fennory-narrative.png  the window enlarged, a long narrative scrolled to its middle

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves docs/fennory-outline.png (the window with the steps as an outline, under a virtual
 # display) and docs/worked-solutions-sheet.png (the sheet of tests/data/examples.txt as
 # headless Chromium renders it). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Saves docs/zelvix-control.png: the equation editor drawing a sample text, rendered off
 # screen. Usage: scripts/zelvix-screenshot.sh [build folder]   (default: build)
 set -euo pipefail

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The real program under a virtual X display: start it with a text, let it simplify, save the
 # window, and check the picture. Skipped (77) where xvfb-run is missing.
 if(TARGET fennory)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Number.h"
 #include "driver/Expression.h"
 #include "engine/Engine.h"

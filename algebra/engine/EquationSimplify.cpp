@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/Number.h"
 #include "core/SubExpression.h"
 #include "driver/Equation.h"

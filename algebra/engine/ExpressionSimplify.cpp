@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SubExpression.h"
 #include "driver/Explanation.h"
 #include "engine/Engine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine/TermWork.h"
 
 // F: plain multipliers against plain divisors (x^2/x -> x), with the resulting outside term.

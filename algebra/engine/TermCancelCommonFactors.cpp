@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/SubExpression.h"
 #include "core/Term.h"
 #include "driver/Explanation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The working state of one SimplifyTerm call and the phases that act on it. Internal to the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times Fennory's Simplify request, narrative included, side by side with GiNaC's parse plus
 // normal(expand(e)) in one run: every example of the corpus and (x+1)^n for n = 2..30.
 // Prints a Markdown table with the ratio of each case and their geometric mean; with a file

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Plots the binomial series that fennory-ginac-compare writes ("n fennory_us ginac_us" per
 # line) as cost against n on a log scale.
 #   build/bin/fennory-ginac-compare series.txt > table.md

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pastes one huge ordinary-notation text into a Zelvix control and prints how long the paste
 // took, the peak resident memory before and after it, and the message the control gave.
 //   huge-paste BYTES   (run offscreen)

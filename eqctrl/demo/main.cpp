@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
 // zelvix-demo: one editable equation editor that prints its events.
 //   zelvix-demo                       run interactively
 //   zelvix-demo --screenshot FILE     save a picture of the editor showing a sample text

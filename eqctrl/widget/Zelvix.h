@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #pragma once
 
 // The public face of the Zelvix library: the control, its property page, the About box, the

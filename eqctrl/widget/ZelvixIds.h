@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #pragma once
 
 // The fixed identities of the Zelvix control: the numbers a host uses to address its members

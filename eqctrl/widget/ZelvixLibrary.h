@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: LGPL-3.0-or-later
 #pragma once
 
 // Counts the library's live objects, so a host can tell when it may unload it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real fennory under xvfb-run with --input and --screenshot and checks the PNG it
 # saves: a picture of the whole window, and a different one from the window left untouched.
 # First, without any display, --version and --help must answer and a mistake must be told.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whatever reaches the program, validation and construction together never crash, read out
 // of bounds or leak: a text is either refused with marks, or it builds a graph, or the
 // algebra raises its one error.

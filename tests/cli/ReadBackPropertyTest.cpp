@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every result fennory-cli prints reads back as the same problem: "Result: (3&1/2)x" was
 // printed for 3 1/2x, and fennory-cli refused it.
 #include "Formats.h"

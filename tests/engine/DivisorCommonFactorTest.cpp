@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A common factor that stands below the line in a bracket, divided out of the bracket and the
 // outside divisor together: the divisor outside must give up exactly what the bracket took.
 #include "Evaluate.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The equation's Simplify (right side moved over) and RemoveDivisions (divisors cleared).
 #include "core/AlgebraError.h"
 #include "driver/Equation.h"

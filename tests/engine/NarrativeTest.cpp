@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole "How it was done" narratives of representative requests, letter for letter.
 #include "driver/Construction.h"
 #include "driver/Explanation.h"

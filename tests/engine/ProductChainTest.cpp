@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Products of several brackets, as a power written out or a row of brackets gives them: each
 // product's texts are written once and handed on to its simplification and to the next
 // product. What is handed on must be exactly what the bracket would write for itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Evaluate.h"
 #include "RandomText.h"
 #include "driver/Explanation.h"

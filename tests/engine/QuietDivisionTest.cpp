@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Divisions whose narrative would be thrown away run without one: the narratives stay those
 // of the fully told work, and the forecast that picks the quiet path reads the division right.
 #include "driver/Explanation.h"

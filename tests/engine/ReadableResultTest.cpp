@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "Evaluate.h"
 #include "driver/Explanation.h"
 #include "driver/SimplifyRequest.h"

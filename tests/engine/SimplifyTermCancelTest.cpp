@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CancelCommonFactors: a multiplier part against a divisor part.
 #include "engine/Engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SimplifyParts on a bracket, and distributing a term over a bracket.
 #include "core/SubExpression.h"
 #include "driver/Explanation.h"

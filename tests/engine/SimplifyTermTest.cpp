@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SimplifyTerm on single terms: what comes out and the narrative lines that explain it.
 #include "core/AlgebraError.h"
 #include "driver/Explanation.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole narratives of requests whose results keep the written forms (starred factors, divisor
 // brackets side by side, a divisor number as its fraction) and of the further result's choice
 // between a copy and a division, letter for letter, further result's log included.

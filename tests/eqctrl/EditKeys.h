@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Drives an editor model with a key script: plain characters are typed as they stand; {L} {R}

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash
 # Helpers for the install tests: fail with a message, check a command's output.
 fail() {

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the consumer program against the moved Zelvix tree, once through the CMake package
 # and once through pkg-config, and runs both offscreen.
 #   consumer.sh CONSUMER_SOURCE PREFIX WORK_DIR

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the desktop files of an installed tree with the tools desktops and distributions use:
 # the menu entry, the AppStream file, the manual pages and the icon sizes.
 #   data_files.sh PREFIX   (FENNORY_VERSION in the environment)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the programs for /usr in a build folder of their own, makes the Debian package with
 # cpack, unpacks it into a scratch folder and runs the unpacked programs, then runs lintian.
 #   debian_package.sh SOURCE_DIR BUILD_DIR WORK_DIR   (FENNORY_VERSION in the environment)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a scratch prefix, moves the whole tree elsewhere, and checks that
 # the moved programs still run and that only the public Zelvix headers were installed.
 #   moved_tree.sh BUILD_DIR WORK_DIR   (leaves the moved tree in WORK_DIR/moved)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # scripts/add-spdx.sh on a scratch tree: the line each kind of file gets, in its comment
 # syntax and after a #! line, files it must leave alone, a second run changing nothing, and
 # --check failing before and passing after.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A browser renders the sheet: headless Chromium prints it to PDF, whose text pdftotext reads
 // back, and takes pictures whose pixels show fractions stacked and powers raised.
 #include "ExamplesSheet.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The LaTeX math parses with KaTeX, a real LaTeX-math parser, run by node from a test-only
 // folder. Without node or npm, or without network for the first install, the test skips.
 #include "ExternalTool.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every XML the writers produce is read by a real XML parser.
 #include "ExamplesSheet.h"
 #include "ExternalTool.h"

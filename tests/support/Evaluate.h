@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Evaluates equation text numerically, written apart from the algebra so that tests can check

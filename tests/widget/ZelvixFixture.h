@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // A shown window holding one editor and a line edit to take the focus elsewhere; it counts

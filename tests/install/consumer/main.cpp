@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Types into a Zelvix control and checks the text it reads back: proof that the installed
 // headers, library and package files are enough for another Qt program.
 #include <widget/Zelvix.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loads the Zelvix Designer plugin the way Qt Designer does and calls every member of its
 // interface, checking each answer is one Designer can use.
 //   zelvix-plugin-check PLUGIN_FILE INCLUDE_DIR

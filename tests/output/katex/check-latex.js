@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads a LaTeX document on standard input and parses every \[ ... \] display with KaTeX in
 // strict mode; prints each failure and exits 1 when there was one, 0 when all parsed.
 const katex = require("katex");
