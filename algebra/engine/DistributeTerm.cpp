@@ -21,12 +21,22 @@ void SimplifyEachTermAgain(CExpression& body)
     body.m_Terms = std::move(simplified);
 }
 
+// A bracket shown on its own, after "Becomes " or as what it has been simplified to, starts
+// with its bracket: no term starts with a "*".
+std::string OwnDisplayText(const CExpression& body)
+{
+    std::string strDisplay = body.GetDisplayText(true);
+    if (!strDisplay.empty() && strDisplay[0] == '*')
+        strDisplay.erase(0, 1);
+    return strDisplay;
+}
+
 // The shared steps: every term t replaced by combine(t), shown, then simplified again.
 template <typename Combine> void RewriteEachTerm(CExpression& body, Combine combine)
 {
     for (auto& pTerm : body.m_Terms)
         pTerm = combine(*pTerm);
-    const std::string strDisplay = body.GetDisplayText(true);
+    const std::string strDisplay = OwnDisplayText(body);
     const std::string strText = body.GetText(true);
     AppendEntry(body.m_strExplanation, "Becomes ", strDisplay, "\r\n");
     AppendEntry(body.m_strExplanation, "Make sure each term of this subexpression is simplified",
@@ -34,7 +44,7 @@ template <typename Combine> void RewriteEachTerm(CExpression& body, Combine comb
     SimplifyEachTermAgain(body);
     if (body.GetText(true) != strText)
         AppendEntry(body.m_strExplanation, "Thus ", strDisplay, " has been simplified to ",
-                    body.GetDisplayText(true), "\r\n");
+                    OwnDisplayText(body), "\r\n");
     body.m_strExplanation += "\r\n";
 }
 } // namespace

@@ -83,15 +83,25 @@ bool FindLeadingTerm(CDivision& division)
     return division.m_pLeading != nullptr;
 }
 
+// A letter's power netted over the term and the leading term, and how the term wrote the
+// letter when it multiplies (a "*" stays: 2*y^2 over y is 2*y).
+struct SNetPower
+{
+    CScalar m_Power;
+    int m_nOperation = CEqElmAtom::kJuxtaposed;
+};
+
 // Adds a variable's signed power (negative for a divisor) into the net powers by letter.
-void AccumulatePower(std::map<char, CScalar>& net, const CEqElmAtom& factor, bool bNegate)
+void AccumulatePower(std::map<char, SNetPower>& net, const CEqElmAtom& factor, bool bNegate)
 {
     CScalar power = factor.m_Power;
     if (factor.IsDivisor() != bNegate)
         power.Negate();
-    auto [it, bNew] = net.try_emplace(factor.GetLetter(), power);
+    const int nOperation =
+        bNegate || factor.IsDivisor() ? CEqElmAtom::kJuxtaposed : factor.m_nOperation;
+    auto [it, bNew] = net.try_emplace(factor.GetLetter(), SNetPower{power, nOperation});
     if (!bNew)
-        it->second.Add(power);
+        it->second.m_Power.Add(power);
 }
 
 // t / L -> one term with each variable's powers netted, so x^2/(xy) is x/y and the degree in
@@ -101,7 +111,7 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
     auto pQuotient = std::make_unique<CEqElm>();
     pQuotient->m_Coefficient = term.m_Coefficient;
     pQuotient->m_Coefficient.Divide(leading.m_Coefficient);
-    std::map<char, CScalar> net;
+    std::map<char, SNetPower> net;
     for (const auto& pFactor : term.m_Elements)
         if (pFactor->IsVariable())
             AccumulatePower(net, *pFactor, false);
@@ -119,8 +129,9 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
             pFactor->IsDivisor() ? CEqElmAtom::kJuxtaposed : CEqElmAtom::kDivisor;
         pQuotient->AddElement(*pFlipped);
     }
-    for (auto& [cLetter, power] : net)
+    for (auto& [cLetter, netPower] : net)
     {
+        CScalar& power = netPower.m_Power;
         if (power.IsZero())
             continue;
         CEqElmVariable variable(cLetter);
@@ -129,6 +140,8 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
             power.Negate();
             variable.SetDivisor();
         }
+        else
+            variable.m_nOperation = netPower.m_nOperation;
         variable.m_Power = power;
         pQuotient->AddElement(variable);
     }

@@ -8,11 +8,10 @@
 
 namespace
 {
-// A new bracket joins the list; a "*" before it only separated what was written.
+// A new bracket joins the list as it was written, a "*" before it included: the lines that
+// name it show it so (the term it ends up in drops the "*" again).
 void AddEntry(CTermWork& work, std::unique_ptr<CSubExpression> pEntry)
 {
-    if (!pEntry->IsDivisor())
-        pEntry->SetExplicitMultiply(false);
     work.m_List.push_back(std::move(pEntry));
 }
 

@@ -95,10 +95,8 @@ void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
     if (NumbersFolded(work.m_Term) ||
         FactorsReordered(work.m_Term, *work.m_pMultiplier, *work.m_pDivisor))
     {
-        // The divisor part as it stands: a folded divisor number shows as its fraction (1/4).
-        const CEqElm& divisorPart = *work.m_pDivisor;
         work.Line("Which simplifies to:", work.m_pMultiplier->GetDisplayText(true),
-                  divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true), "\r\n");
+                  DivisorPartDisplay(*work.m_pDivisor), "\r\n");
     }
     if (bChanged)
         work.Explanation() += "\r\n";

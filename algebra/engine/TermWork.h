@@ -88,6 +88,6 @@ void CancelOutsideFactors(CTermWork& work);                  // F
 void Recombine(CTermWork& work);                             // G
 void WriteSummary(CTermWork& work);                          // H
 
-// The divisor part as it reads after the multiplier part: nothing for a unit part, and a
-// single "/" before each divisor.
+// The divisor part as it reads after the multiplier part: nothing for a unit part, else its
+// own text, a folded divisor number showing as the fraction it multiplies by: (1/3)/y.
 std::string DivisorPartDisplay(const CEqElm& divisorPart);
