@@ -372,13 +372,10 @@ std::unique_ptr<CSubExpression> DivideExactly(CSubExpression& entry, const CExpr
 
 // (g p)/(g q) -> (p)/(q): both entries divided by their common expression g. Only exact
 // divisions are carried out, so the value never changes.
-bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
+bool DivideOutPair(CCancelling& work, std::size_t i, std::size_t j)
 {
     CSubExpression& first = *work.m_List[i];
     CSubExpression& second = *work.m_List[j];
-    const std::string strPair = PairKey(first, second);
-    if (!work.m_Failed.insert(strPair).second)
-        return false;
     const int nRank = first.CompareLeadingPower(second);
     if (nRank == 2 || nRank == -2)
         return false;
@@ -401,6 +398,19 @@ bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
     work.m_strExplanation += second.m_strExplanation;
     ReplaceByQuotient(work, j, std::move(pSecondQuotient));
     return true;
+}
+
+// Every pair is tried in its turn; only one that failed is not tried again, so a second pair
+// with the same texts as one divided out ((x^2+x)(x^2+x)/(x^2+2x)/(x^2+2x)) is divided too.
+bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
+{
+    const std::string strPair = PairKey(*work.m_List[i], *work.m_List[j]);
+    if (work.m_Failed.count(strPair) != 0)
+        return false;
+    if (DivideOutPair(work, i, j))
+        return true;
+    work.m_Failed.insert(strPair);
+    return false;
 }
 
 // Texts of the entries in order, to notice a walk that only comes back to an earlier list.
