@@ -90,7 +90,8 @@ std::optional<CWorkedSolution> CExportActions::CurrentSolution() const
 {
     if (m_strProblem.empty())
         return std::nullopt;
-    return MakeWorkedSolution(m_strProblem, m_strProblem, RunSimplify(m_strProblem));
+    return MakeWorkedSolution(m_strProblem, m_strProblem,
+                              RunSimplify(m_strProblem, ENarrativeForm::WithFormulas));
 }
 
 bool CExportActions::SaveTo(const QString& strPath) const

@@ -124,7 +124,8 @@ std::string Conflict(const COptions& options)
 
 int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
 {
-    const CTextReport report = ReportText(options.m_strText, options.m_nRepeat);
+    const CTextReport report =
+        ReportText(options.m_strText, options.m_nRepeat, NarrativeFormFor(FormatOf(options)));
     err << ToDiagnostics(report);
     out << FormatReport(report, FormatOf(options));
     return ExitStatus(report);

@@ -17,6 +17,13 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
     return found->second;
 }
 
+ENarrativeForm NarrativeFormFor(EOutputFormat eFormat)
+{
+    const bool bDocument = eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex ||
+                           eFormat == EOutputFormat::MathML;
+    return bDocument ? ENarrativeForm::WithFormulas : ENarrativeForm::Plain;
+}
+
 std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
 {
     switch (eFormat)
@@ -78,7 +85,8 @@ std::string FormatSheet(std::istream& lines, int nRepeat)
                 continue;
         }
         else
-            item.m_Solution = ToWorkedSolution(ReportText(strLine, nRepeat));
+            item.m_Solution =
+                ToWorkedSolution(ReportText(strLine, nRepeat, ENarrativeForm::WithFormulas));
         sheet.m_Items.push_back(std::move(item));
     }
     return WriteHtmlSheet(sheet);

@@ -22,14 +22,15 @@ double MedianMicros(std::vector<double> samples)
 }
 
 // Runs the request nRepeat times; the outcome is the same each time, so the last is kept.
-CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, double& dMicros)
+CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, ENarrativeForm eForm,
+                               double& dMicros)
 {
     std::vector<double> samples;
     CSimplifyOutcome outcome;
     for (int i = 0; i < nRepeat; ++i)
     {
         const auto start = std::chrono::steady_clock::now();
-        outcome = RunSimplify(strText);
+        outcome = RunSimplify(strText, eForm);
         const auto stop = std::chrono::steady_clock::now();
         samples.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
     }
@@ -48,7 +49,7 @@ json TextOrNull(const std::string& text, bool bPresent)
 }
 } // namespace
 
-CTextReport ReportText(const std::string& strInput, int nRepeat)
+CTextReport ReportText(const std::string& strInput, int nRepeat, ENarrativeForm eForm)
 {
     CTextReport report;
     report.m_strInput = strInput;
@@ -70,11 +71,11 @@ CTextReport ReportText(const std::string& strInput, int nRepeat)
     if (nRepeat > 0)
     {
         double dMicros = 0;
-        report.m_Outcome = TimedSimplify(strText, nRepeat, dMicros);
+        report.m_Outcome = TimedSimplify(strText, nRepeat, eForm, dMicros);
         report.m_dMicros = dMicros;
     }
     else
-        report.m_Outcome = RunSimplify(strText);
+        report.m_Outcome = RunSimplify(strText, eForm);
     return report;
 }
 

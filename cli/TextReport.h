@@ -23,8 +23,10 @@ inline constexpr const char* kNothingToSimplify = "Nothing to simplify: the text
 
 // Reads the text as ordinary notation, validates it and, when it passes, simplifies it; an
 // unreadable character or an empty text is refused like a validation error. With nRepeat > 0
-// the request runs that many times and is timed.
-CTextReport ReportText(const std::string& strInput, int nRepeat = 0);
+// the request runs that many times and is timed. eForm asks for the narrative's formulas
+// marked as well, for the formats that typeset them.
+CTextReport ReportText(const std::string& strInput, int nRepeat = 0,
+                       ENarrativeForm eForm = ENarrativeForm::Plain);
 
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
 int ExitStatus(const CTextReport& report);

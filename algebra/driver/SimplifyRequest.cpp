@@ -74,14 +74,28 @@ void KeepMemoryBetweenRequests()
 #endif
 }
 
-CSimplifyOutcome RunSimplify(const std::string& strText)
+// Marks only while asked for: writing each formula's equation text as well costs time.
+void SimplifyWithFormulas(const std::string& strText, CSimplifyOutcome& outcome)
+{
+    {
+        CFormulaMarks marks;
+        SimplifyInto(strText, outcome);
+    }
+    outcome.m_strMarkedExplanation = std::move(outcome.m_strExplanation);
+    outcome.m_strExplanation = WithoutFormulaMarks(*outcome.m_strMarkedExplanation);
+}
+
+CSimplifyOutcome RunSimplify(const std::string& strText, ENarrativeForm eForm)
 {
     CSimplifyOutcome outcome;
     if (strText.empty())
         return outcome;
     try
     {
-        SimplifyInto(strText, outcome);
+        if (eForm == ENarrativeForm::WithFormulas)
+            SimplifyWithFormulas(strText, outcome);
+        else
+            SimplifyInto(strText, outcome);
     }
     catch (const CAlgebraError& error)
     {

@@ -14,7 +14,17 @@ struct CSimplifyOutcome
     std::optional<std::string> m_strFurther; // only when the result still had divisions
     std::optional<std::string> m_strFurtherDisplay;
     std::string m_strExplanation;
+    // The same narrative with its formulas marked (see CFormula); only when asked for.
+    std::optional<std::string> m_strMarkedExplanation;
     std::optional<std::string> m_strError; // the message of an error the engine raised
+};
+
+// Whether a request also keeps its narrative with the formulas marked, for the outputs that
+// typeset them; the plain narrative is the same either way.
+enum class ENarrativeForm
+{
+    Plain,
+    WithFormulas
 };
 
 // Simplifies one text (assumed to have passed validation) from construction to the further
@@ -22,7 +32,8 @@ struct CSimplifyOutcome
 // narrative indentation is reset, and the outcome carries the message and no result. The
 // message is the algebra's own ("Divide by zero", ...), "Not enough memory", or, for any
 // other failure, "Internal error: " and what it said.
-CSimplifyOutcome RunSimplify(const std::string& strText);
+CSimplifyOutcome RunSimplify(const std::string& strText,
+                             ENarrativeForm eForm = ENarrativeForm::Plain);
 
 // Has the C library keep the memory a request frees for the next request instead of handing
 // it back to the system after each one. A long narrative takes a few hundred kilobytes in

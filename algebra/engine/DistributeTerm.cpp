@@ -23,12 +23,17 @@ void SimplifyEachTermAgain(CExpression& body)
 
 // A bracket shown on its own, after "Becomes " or as what it has been simplified to, starts
 // with its bracket: no term starts with a "*".
-std::string OwnDisplayText(const CExpression& body)
+std::string WithoutLeadingStar(std::string strText)
 {
-    std::string strDisplay = body.GetDisplayText(true);
-    if (!strDisplay.empty() && strDisplay[0] == '*')
-        strDisplay.erase(0, 1);
-    return strDisplay;
+    if (!strText.empty() && strText[0] == '*')
+        strText.erase(0, 1);
+    return strText;
+}
+
+CFormula OwnFormula(const CExpression& body)
+{
+    return FormulaOf(WithoutLeadingStar(body.GetDisplayText(true)),
+                     [&] { return WithoutLeadingStar(body.GetText(true)); });
 }
 
 // The shared steps: every term t replaced by combine(t), shown, then simplified again.
@@ -36,15 +41,15 @@ template <typename Combine> void RewriteEachTerm(CExpression& body, Combine comb
 {
     for (auto& pTerm : body.m_Terms)
         pTerm = combine(*pTerm);
-    const std::string strDisplay = OwnDisplayText(body);
+    const CFormula shown = OwnFormula(body);
     const std::string strText = body.GetText(true);
-    AppendEntry(body.m_strExplanation, "Becomes ", strDisplay, "\r\n");
+    AppendEntry(body.m_strExplanation, "Becomes ", shown, "\r\n");
     AppendEntry(body.m_strExplanation, "Make sure each term of this subexpression is simplified",
                 "\r\n");
     SimplifyEachTermAgain(body);
     if (body.GetText(true) != strText)
-        AppendEntry(body.m_strExplanation, "Thus ", strDisplay, " has been simplified to ",
-                    OwnDisplayText(body), "\r\n");
+        AppendEntry(body.m_strExplanation, "Thus ", shown, " has been simplified to ",
+                    OwnFormula(body), "\r\n");
     body.m_strExplanation += "\r\n";
 }
 } // namespace
@@ -57,7 +62,9 @@ void CExpression::MultiplyEachTerm(const CEqElm& outside)
         return;
     AppendEntry(m_strExplanation,
                 "Multiply each element of subexpression by the terms outside the brackets.\r\n");
-    AppendEntry(m_strExplanation, "Thus ", outside.GetDisplayText(false), GetDisplayText(true),
+    AppendEntry(m_strExplanation, "Thus ",
+                FormulaOf(outside.GetDisplayText(false) + GetDisplayText(true),
+                          [&] { return ProductText(outside.GetText(false), GetText(true)); }),
                 "\r\n");
     RewriteEachTerm(*this, [&outside](const CEqElm& term) { return term.MultiplyTerms(outside); });
 }
@@ -69,7 +76,9 @@ void CExpression::DivideEachTerm(const CEqElm& divisor)
     if (divisor.IsOne())
         return;
     AppendEntry(m_strExplanation, "Divide each element of subexpression by the divisor term.\r\n");
-    AppendEntry(m_strExplanation, "That is ", GetDisplayText(true), "/",
-                divisor.GetDisplayText(true), "\r\n");
+    AppendEntry(m_strExplanation, "That is ",
+                FormulaOf(GetDisplayText(true) + "/" + divisor.GetDisplayText(true),
+                          [&] { return GetText(true) + "/" + divisor.GetText(true); }),
+                "\r\n");
     RewriteEachTerm(*this, [&divisor](const CEqElm& term) { return term.DivideTerms(divisor); });
 }

@@ -174,13 +174,13 @@ void DivideOnce(CDivision& division)
         division.Line("Find all the terms in the remainder for the highest power of common "
                       "variable and divide them by the divisor term we found above add the result "
                       "together, this gives: ",
-                      pPartial->GetDisplayText(true), kLineEnd);
+                      Formula(*pPartial, true), kLineEnd);
     division.m_pQuotient->AppendTerms(*pPartial);
     if (division.m_pQuotient->m_Terms.size() > static_cast<std::size_t>(kMaxTermsInOneProduct))
         throw CAlgebraError(kExpressionTooLarge);
     if (bNarrating)
         division.Line("This is added to the results expression, making the results expression: ",
-                      division.m_pQuotient->GetDisplayText(true), kLineEnd);
+                      Formula(*division.m_pQuotient, true), kLineEnd);
     division.Line("It is also multiplied by the divisor expression, i.e.\r\n");
     pPartial->Multiply(division.m_Divisor);
     division.m_Dividend.m_strExplanation += pPartial->m_strExplanation;
@@ -188,7 +188,7 @@ void DivideOnce(CDivision& division)
     if (bNarrating)
         division.Line("Now subtract the result of this multiplication from the remainder which "
                       "gives of a remainder of: ",
-                      division.m_pRemainder->GetDisplayText(true), kLineEnd);
+                      Formula(*division.m_pRemainder, true), kLineEnd);
     std::unique_ptr<CSubExpression> pSimplified;
     {
         CExplanationLevel level;
@@ -196,8 +196,7 @@ void DivideOnce(CDivision& division)
     }
     division.m_Dividend.m_strExplanation += division.m_pRemainder->m_strExplanation;
     if (bNarrating)
-        division.Line("Which means the remainder is now: ", pSimplified->GetDisplayText(true),
-                      kLineEnd);
+        division.Line("Which means the remainder is now: ", Formula(*pSimplified, true), kLineEnd);
     pSimplified->FindMainVariable(division.m_cVariable);
     division.m_pRemainder = std::move(pSimplified);
 }
@@ -234,7 +233,7 @@ void ReportResult(CDivision& division)
             "There are no longer terms in the remainder with the common variable to a power "
             "equal or higher than the divisor term so the division is complete and the "
             "result of division is: ",
-            division.m_pQuotient->GetDisplayText(true), kLineEnd);
+            Formula(*division.m_pQuotient, true), kLineEnd);
     if (division.m_pRemainder->IsZero())
     {
         division.Line("The remainder is empty so the division worked, i.e. the divisor expression "
@@ -243,8 +242,7 @@ void ReportResult(CDivision& division)
         return;
     }
     if (Narrating())
-        division.Line("With a remainder of: ", division.m_pRemainder->GetDisplayText(true),
-                      kLineEnd);
+        division.Line("With a remainder of: ", Formula(*division.m_pRemainder, true), kLineEnd);
 }
 
 } // namespace
@@ -260,8 +258,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     CDivision division{*this,   divisor, divisor.m_cMainVariable, divisor.m_nHighestPower, nullptr,
                        nullptr, nullptr};
     if (Narrating())
-        division.Line("Dividing ", GetDisplayText(true), " by ", divisor.GetDisplayText(true),
-                      kLineEnd);
+        division.Line("Dividing ", Formula(*this, true), " by ", Formula(divisor, true), kLineEnd);
     CExplanationLevel level;
     division.m_pQuotient = std::make_unique<CSubExpression>();
     division.m_pRemainder = CopyOfDividend(*this);
@@ -279,7 +276,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     if (Narrating())
         division.Line("We will use the the term with highest power of the common variable from "
                       "the divisor and repeatedly divide the remainder by it, this term is: ",
-                      division.m_pLeading->GetDisplayText(false), kLineEnd);
+                      Formula(*division.m_pLeading, false), kLineEnd);
     if (!DivideWhileDegreeFalls(division))
     {
         pRemainder = CopyOfDividend(*this);

@@ -39,3 +39,15 @@ std::string DivisorPartDisplay(const CEqElm& divisorPart)
 {
     return divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true);
 }
+
+std::string DivisorPartText(const CEqElm& divisorPart)
+{
+    return divisorPart.IsOne() ? std::string() : divisorPart.GetText(true);
+}
+
+CFormula OutsideFormula(const CEqElm& multiplierPart, bool bSign, const CEqElm& divisorPart)
+{
+    return FormulaOf(
+        multiplierPart.GetDisplayText(bSign) + DivisorPartDisplay(divisorPart),
+        [&] { return ProductText(multiplierPart.GetText(bSign), DivisorPartText(divisorPart)); });
+}
