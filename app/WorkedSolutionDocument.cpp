@@ -67,11 +67,20 @@ QString RichMath(const std::string& strEquationText)
            RichNodes(ParseMathText(strEquationText)) + "</span>";
 }
 
+// A formula in a step is one long word: a zero-width space lets it break after + - =.
+QString BreakableText(const std::string& strText)
+{
+    QString strOut = Escaped(strText);
+    for (const QChar c : {QChar('+'), QChar('-'), QChar('=')})
+        strOut.replace(c, QString(c) + QChar(0x200B));
+    return strOut;
+}
+
 QString RichSteps(const std::vector<CStep>& steps)
 {
     QString strItems;
     for (const CStep& step : steps)
-        strItems += "<li>" + Escaped(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
+        strItems += "<li>" + BreakableText(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
     return steps.empty() ? QString() : "<ul style=\"list-style-type: none;\">" + strItems + "</ul>";
 }
 
@@ -88,7 +97,7 @@ bool WritePdf(const CWorkedSolution& solution, const QString& strPath)
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(QString::fromStdString("Worked solution: " + solution.m_strInput));
+        writer.setTitle(QString::fromStdString(WorkedSolutionTitle(solution)));
         MakeWorkedSolutionDocument(solution)->print(&writer);
     }
     return file.commit();
@@ -136,6 +145,19 @@ ESaveFormat SaveFormatOf(const QString& strPath)
     if (strSuffix == QLatin1String("pdf"))
         return ESaveFormat::Pdf;
     return ESaveFormat::Text;
+}
+
+QString PathForFilter(const QString& strPath, const QString& strFilter)
+{
+    const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+    for (const char* szKnown : {"html", "htm", "txt", "pdf"})
+        if (strSuffix == QLatin1String(szKnown))
+            return strPath;
+    if (strFilter.contains(QLatin1String("*.pdf")))
+        return strPath + ".pdf";
+    if (strFilter.contains(QLatin1String("*.txt")))
+        return strPath + ".txt";
+    return strPath + ".html";
 }
 
 bool SaveWorkedSolution(const CWorkedSolution& solution, const QString& strPath,

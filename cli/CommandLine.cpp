@@ -143,6 +143,9 @@ int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
+        const EBatchLine eLine = ClassifyBatchLine(strLine);
+        if (eLine == EBatchLine::Comment || eLine == EBatchLine::Heading)
+            continue;
         out << FormatBatchLine(ReportText(strLine, options.m_nRepeat), eFormat);
         out.flush();
     }

@@ -44,11 +44,7 @@ std::string FormatBatchLine(const CTextReport& report, EOutputFormat eFormat)
 
 namespace
 {
-std::string HeadingText(const std::string& strLine)
-{
-    const size_t nStart = strLine.find_first_not_of('#');
-    return nStart == std::string::npos ? "" : strLine.substr(nStart);
-}
+constexpr const char* kHeadingMarker = "## ";
 
 std::string Trimmed(const std::string& strText)
 {
@@ -59,7 +55,16 @@ std::string Trimmed(const std::string& strText)
 }
 } // namespace
 
-std::string FormatSheet(std::istream& lines, int nRepeat)
+EBatchLine ClassifyBatchLine(const std::string& strLine)
+{
+    if (Trimmed(strLine).empty())
+        return EBatchLine::Blank;
+    if (strLine.rfind(kHeadingMarker, 0) == 0 && !Trimmed(strLine.substr(2)).empty())
+        return EBatchLine::Heading;
+    return strLine.front() == '#' ? EBatchLine::Comment : EBatchLine::Problem;
+}
+
+CWorkedSheet ReadSheet(std::istream& lines, int nRepeat)
 {
     CWorkedSheet sheet;
     sheet.m_strTitle = "Worked solutions";
@@ -68,18 +73,20 @@ std::string FormatSheet(std::istream& lines, int nRepeat)
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        if (Trimmed(strLine).empty())
-            continue;
+        const EBatchLine eLine = ClassifyBatchLine(strLine);
         CSheetItem item;
-        if (strLine.front() == '#')
-        {
-            item.m_strHeading = Trimmed(HeadingText(strLine));
-            if (item.m_strHeading->empty())
-                continue;
-        }
-        else
+        if (eLine == EBatchLine::Heading)
+            item.m_strHeading = Trimmed(strLine.substr(2));
+        else if (eLine == EBatchLine::Problem)
             item.m_Solution = ToWorkedSolution(ReportText(strLine, nRepeat));
+        else
+            continue;
         sheet.m_Items.push_back(std::move(item));
     }
-    return WriteHtmlSheet(sheet);
+    return sheet;
+}
+
+std::string FormatSheet(std::istream& lines, int nRepeat)
+{
+    return WriteHtmlSheet(ReadSheet(lines, nRepeat));
 }

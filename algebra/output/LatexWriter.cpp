@@ -32,6 +32,12 @@ std::string LatexProse(const std::string& strText)
         case '}':
             strOut += std::string("\\") + c;
             break;
+        case '+':
+        case '-':
+        case '=':
+            // A formula in a step is one long word: it may break after an operator.
+            strOut += std::string(1, c) + "\\allowbreak{}";
+            break;
         default:
             strOut += c;
         }
@@ -52,10 +58,13 @@ void AppendSteps(const std::vector<CStep>& steps, int nLevel, std::string& strOu
     }
 }
 
+// Set as a paragraph of display-style math rather than a display, which never breaks: TeX
+// breaks a long formula after a + or minus of its outermost sum.
 std::string DisplayMath(const char* szLabel, const std::string& strEquationText)
 {
-    return std::string("\\par\\noindent\\textbf{") + szLabel + "}\n\\[ " +
-           ToLatexMath(strEquationText) + " \\]\n";
+    return std::string("\\par\\noindent\\textbf{") + szLabel +
+           "}\n\\begin{flushleft}\\leftskip=2em $\\displaystyle " + ToLatexMath(strEquationText) +
+           "$\\end{flushleft}\n";
 }
 } // namespace
 
@@ -77,7 +86,8 @@ std::string WriteLatex(const CWorkedSolution& solution)
         strOut += "\\par\\noindent " + LatexProse(strError) + "\n";
     if (!solution.m_Narrative.empty())
     {
-        strOut += "\\subsection*{How it was done}\n";
+        // Ragged lines: a step holding a long formula has few places to break.
+        strOut += "\\subsection*{How it was done}\n\\raggedright\n";
         AppendSteps(solution.m_Narrative, 0, strOut);
     }
     return strOut + "\\end{document}\n";

@@ -150,3 +150,28 @@ std::vector<CMathNode> ParseMathText(const std::string& strText)
 {
     return CMathReader(strText).Read();
 }
+
+namespace
+{
+bool IsOperator(const CMathNode& node, const char* szOperators)
+{
+    return node.m_eKind == EMathKind::Operator && !node.m_strExponent &&
+           node.m_strText.find_first_of(szOperators) != std::string::npos;
+}
+} // namespace
+
+// A sign right after another operator (x=-1, 2*-x) is the sign of what follows, no place to
+// break.
+std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes)
+{
+    std::vector<std::vector<CMathNode>> pieces(1);
+    for (size_t i = 0; i < nodes.size(); ++i)
+    {
+        const bool bJoinsTerms = IsOperator(nodes[i], "+-") && !pieces.back().empty() &&
+                                 !IsOperator(pieces.back().back(), "+-*/=");
+        if (bJoinsTerms)
+            pieces.emplace_back();
+        pieces.back().push_back(std::move(nodes[i]));
+    }
+    return pieces;
+}

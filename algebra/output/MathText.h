@@ -37,3 +37,7 @@ inline constexpr size_t kMaxGroupDepth = 32;
 // Reads any text without failing: an unclosed bracket or fraction ends with the text, a
 // ")" without its "(" is an operator, blanks are skipped.
 std::vector<CMathNode> ParseMathText(const std::string& strText);
+
+// A formula cut where a long one may break across lines: before each + or - that joins two
+// terms of the outermost sum (or of a side of an equation). A formula of one term is one piece.
+std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes);

@@ -4,6 +4,7 @@
 #include "output/XmlText.h"
 
 #include <cctype>
+#include <utility>
 
 namespace
 {
@@ -16,13 +17,23 @@ std::string Element(const char* szTag, const std::string& strContent)
     return std::string("<") + szTag + ">" + strContent + "</" + szTag + ">";
 }
 
-std::string MathMLOperator(const std::string& strOperator)
+// A piece of a broken formula opens with the + or - that joins it to the piece before: it
+// keeps the spacing of an operator between terms, not that of a sign.
+std::string MathMLOperator(const std::string& strOperator, bool bJoinsPieces = false)
 {
+    const char* szTag = bJoinsPieces ? "mo form=\"infix\"" : "mo";
+    std::string strText = XmlEscape(strOperator);
     if (strOperator == "-")
-        return Element("mo", "\xE2\x88\x92"); // U+2212 minus sign
-    if (strOperator == "*")
-        return Element("mo", "\xC2\xB7"); // middle dot
-    return Element("mo", XmlEscape(strOperator));
+        strText = "\xE2\x88\x92"; // U+2212 minus sign
+    else if (strOperator == "*")
+        strText = "\xC2\xB7"; // middle dot
+    return std::string("<") + szTag + ">" + strText + "</mo>";
+}
+
+// Brackets keep the height of the line: stretched, Chromium sets them apart with wide gaps.
+std::string MathMLBracket(const std::string& strBracket)
+{
+    return "<mo fence=\"true\" stretchy=\"false\">" + strBracket + "</mo>";
 }
 
 // A fraction part or exponent is a number; anything else written through the text is kept
@@ -47,7 +58,7 @@ std::string MathMLBase(const CMathNode& node)
     case EMathKind::Other:
         return Element("mtext", XmlEscape(node.m_strText));
     case EMathKind::Bracket:
-        return Element("mo", node.m_strText);
+        return MathMLBracket(node.m_strText);
     case EMathKind::Fraction:
     {
         std::string strFraction = Element("mfrac", MathMLNumber(node.m_strNumerator) +
@@ -59,8 +70,8 @@ std::string MathMLBase(const CMathNode& node)
     case EMathKind::Group:
         if (!node.m_bBracketed)
             return Element("mrow", MathMLNodes(node.m_Children));
-        return Element("mrow", Element("mo", "(") + MathMLNodes(node.m_Children) +
-                                   (node.m_bClosed ? Element("mo", ")") : ""));
+        return Element("mrow", MathMLBracket("(") + MathMLNodes(node.m_Children) +
+                                   (node.m_bClosed ? MathMLBracket(")") : ""));
     }
     return {};
 }
@@ -90,6 +101,22 @@ std::string MathMLNodes(const std::vector<CMathNode>& nodes)
     for (const CMathNode& node : nodes)
         strOut += MathMLNode(node);
     return strOut;
+}
+
+// A piece after the first opens with the operator that joins it on.
+std::string MathMLPiece(const std::vector<CMathNode>& piece, bool bFirst)
+{
+    if (bFirst || piece.empty() || piece.front().m_strExponent)
+        return Element("mrow", MathMLNodes(piece));
+    return Element("mrow", MathMLOperator(piece.front().m_strText, true) +
+                               MathMLNodes({piece.begin() + 1, piece.end()}));
+}
+
+std::string MathElement(const std::string& strRow, bool bBlock)
+{
+    const std::string strDisplay = bBlock ? " display=\"block\"" : "";
+    return std::string("<math xmlns=\"") + kMathNamespace + "\"" + strDisplay + ">" + strRow +
+           "</math>";
 }
 
 // --- LaTeX ---
@@ -182,9 +209,45 @@ std::string ToMathMLRow(const std::string& strEquationText)
 
 std::string ToMathML(const std::string& strEquationText, bool bBlock)
 {
-    const std::string strDisplay = bBlock ? " display=\"block\"" : "";
-    return std::string("<math xmlns=\"") + kMathNamespace + "\"" + strDisplay + ">" +
-           ToMathMLRow(strEquationText) + "</math>";
+    return MathElement(ToMathMLRow(strEquationText), bBlock);
+}
+
+std::string ToWrappingMathML(const std::string& strEquationText)
+{
+    const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(ParseMathText(strEquationText));
+    std::string strOut;
+    for (size_t i = 0; i < pieces.size(); ++i)
+        strOut += (i == 0 ? "" : "<wbr/>") + MathElement(MathMLPiece(pieces[i], i == 0), false);
+    return strOut;
+}
+
+// Pieces gather into lines of at most nLineLength characters of display form (a longer piece
+// makes a line of its own).
+std::string ToMathMLLines(const std::string& strEquationText, size_t nLineLength)
+{
+    std::vector<CMathNode> nodes = ParseMathText(strEquationText);
+    if (DisplayNodes(nodes).size() <= nLineLength)
+        return Element("mrow", MathMLNodes(nodes));
+    const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(std::move(nodes));
+    std::vector<std::string> lines(1);
+    size_t nLength = 0;
+    for (size_t i = 0; i < pieces.size(); ++i)
+    {
+        const size_t nPiece = DisplayNodes(pieces[i]).size();
+        if (nLength > 0 && nLength + nPiece > nLineLength)
+        {
+            lines.emplace_back();
+            nLength = 0;
+        }
+        lines.back() += MathMLPiece(pieces[i], i == 0);
+        nLength += nPiece;
+    }
+    if (lines.size() == 1)
+        return Element("mrow", lines.front());
+    std::string strRows;
+    for (const std::string& strLine : lines)
+        strRows += Element("mtr", Element("mtd", strLine));
+    return "<mtable columnalign=\"left\">" + strRows + "</mtable>";
 }
 
 std::string ToLatexMath(const std::string& strEquationText)

@@ -6,6 +6,10 @@
 
 // One writer per format, each reading the worked-solution model.
 
+// "Worked solution: " and the problem in display form (what was typed when it was refused),
+// for the title of a page or a PDF.
+std::string WorkedSolutionTitle(const CWorkedSolution& solution);
+
 // Plain text: "Result: ", "Further result: ", "How it was done" and the narrative with its
 // indentation as spaces; bWithProblem starts with "Problem: " and the problem in the same
 // display form as the results (the input as typed when it was refused). A refused or

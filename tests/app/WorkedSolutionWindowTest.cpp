@@ -1,6 +1,7 @@
 #include "ExportActions.h"
 #include "OutlinePane.h"
 #include "WindowFixture.h"
+#include "WorkedSolutionDocument.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -13,6 +14,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 namespace
 {
@@ -155,6 +157,42 @@ TEST_F(WorkedSolutionWindow, SavesHtmlTextAndPdf)
     const QString strPdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     EXPECT_TRUE(strPdf.contains(QStringLiteral("How it was done"))) << strPdf.toStdString();
     EXPECT_TRUE(strPdf.contains(QStringLiteral("Brimlet Works from left to right")));
+}
+
+// A name with an unknown extension was written as plain text while the dialog said HTML.
+TEST(SaveDialogAnswer, FileNameFollowsTheChosenFilter)
+{
+    const QString strHtml = QStringLiteral("HTML page (*.html)");
+    const QString strPdf = QStringLiteral("PDF (*.pdf)");
+    const QString strText = QStringLiteral("Plain text (*.txt)");
+    const std::tuple<const char*, QString, const char*> rows[] = {
+        {"w", strHtml, "w.html"},           {"w.v2", strHtml, "w.v2.html"},
+        {"w.xyz", strPdf, "w.xyz.pdf"},     {"w.", strText, "w..txt"},
+        {"w.txt", strHtml, "w.txt"},        {"w.HTM", strPdf, "w.HTM"},
+        {"dir.d/w", strPdf, "dir.d/w.pdf"}, {"w.pdf", strText, "w.pdf"}};
+    for (const auto& [szPath, strFilter, szExpected] : rows)
+    {
+        const QString strPath = PathForFilter(QString::fromLatin1(szPath), strFilter);
+        EXPECT_EQ(strPath, QString::fromLatin1(szExpected)) << szPath;
+        EXPECT_EQ(SaveFormatOf(strPath), SaveFormatOf(QString::fromLatin1(szExpected)));
+    }
+}
+
+// The PDF's title showed the internal text (x^2!-1).
+TEST_F(WorkedSolutionWindow, PdfTitleShowsTheProblemInDisplayForm)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo is not installed (Debian: poppler-utils); PDF not read";
+    const std::string strText = "(x+1)/(x^2!-1)";
+    const QString strPath = m_Dir.filePath(QStringLiteral("t.pdf"));
+    ASSERT_TRUE(SaveWorkedSolution(MakeWorkedSolution(strText, strText, RunSimplify(strText)),
+                                   strPath, ESaveFormat::Pdf));
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {strPath});
+    ASSERT_TRUE(pdfinfo.waitForFinished(30000));
+    const QString strInfo = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    EXPECT_TRUE(strInfo.contains(QStringLiteral("Worked solution: (x+1)/(x^2-1)\n")))
+        << strInfo.toStdString();
 }
 
 TEST_F(WorkedSolutionWindow, UnwritableFileIsReportedAsFailure)

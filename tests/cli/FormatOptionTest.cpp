@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -52,30 +53,40 @@ TEST(FormatOption, RefusedTextStillGivesADocumentThatSaysWhy)
 TEST(FormatOption, LatexAndMathMLOfAnEquation)
 {
     const CRun latex = RunCli({"--format", "latex", "3x/(x+1)=0"});
-    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x/\\left(x+1\\right)=0 \\]"));
-    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x=0 \\]"));
+    EXPECT_TRUE(Contains(latex.m_strOut, "$\\displaystyle 3x/\\left(x+1\\right)=0$"));
+    EXPECT_TRUE(Contains(latex.m_strOut, "$\\displaystyle 3x=0$"));
     const CRun mathml = RunCli({"--format", "mathml", "x/2"});
     EXPECT_EQ(mathml.m_strOut.rfind("<?xml", 0), 0u);
     EXPECT_TRUE(Contains(mathml.m_strOut, "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>"));
 }
 
+// Comment and heading lines are no problems: they get no answer line (they used to be refused).
 TEST(FormatOption, BatchTextAnswersEveryLineOnItsOwnLine)
 {
-    const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n\n*x\nx+1/x\n");
+    const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n## Part\n\n*x\nx+1/x\n");
     EXPECT_EQ(run.m_strOut, "2x\n"
-                            "Error: \"#\" (U+0023) at character 1 cannot be read in an equation\n"
                             "Error: Nothing to simplify: the text is empty\n"
                             "Error: Invalid First Character\n"
                             "(x^2+1)/x\tFurther: x+1/x\n");
 }
 
+TEST(FormatOption, BatchJsonLeavesOutCommentsAndHeadingsAsTheSheetDoes)
+{
+    const CRun run = RunCli({"--batch"}, "# Inputs, one a line\n## Sums\nx+x\n");
+    EXPECT_EQ(std::count(run.m_strOut.begin(), run.m_strOut.end(), '\n'), 1) << run.m_strOut;
+    EXPECT_TRUE(Contains(run.m_strOut, "\"input\":\"x+x\"")) << run.m_strOut;
+}
+
 TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
 {
-    const CRun run = RunCli({"--batch", "--format", "html"}, "# Fractions\nx/2\n*x\n\n#\nx+x\n");
+    const CRun run = RunCli({"--batch", "--format", "html"},
+                            "# A comment\n## Fractions\nx/2\n*x\n\n#\n##\nx+x\n");
     const std::string& strSheet = run.m_strOut;
     EXPECT_EQ(run.m_nStatus, 0);
     EXPECT_TRUE(Contains(strSheet, "<h1>Worked solutions</h1>"));
     EXPECT_TRUE(Contains(strSheet, "<h2>Fractions</h2>"));
+    EXPECT_FALSE(
+        Contains(strSheet, "comment")); // a comment line (as the examples have) is no heading
     EXPECT_TRUE(Contains(strSheet, "<a href=\"#problem-3\">"));
     EXPECT_FALSE(Contains(strSheet, "problem-4")); // headings and blank lines are no problems
     EXPECT_TRUE(Contains(strSheet, "<code>*x</code></a> (Invalid First Character)"));

@@ -4,6 +4,7 @@
 #include "ExternalTool.h"
 #include "output/MathWriters.h"
 #include "output/WorkedSolution.h"
+#include "output/Writers.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,19 @@ protected:
     }
 
     std::string Url(const std::filesystem::path& page) { return Quoted("file://" + page.string()); }
+
+    // The page printed to PDF by Chromium, and the PDF's text as pdftotext reads it.
+    std::string PrintedText(const std::string& strName, const std::string& strPage)
+    {
+        const std::filesystem::path page = m_Dir.Write(strName + ".html", strPage);
+        const std::filesystem::path pdf = m_Dir.File(strName + ".pdf");
+        const CToolRun print = Chromium(
+            "--no-pdf-header-footer --print-to-pdf=" + Quoted(pdf.string()) + " " + Url(page));
+        EXPECT_TRUE(std::filesystem::exists(pdf)) << print.m_strOutput;
+        const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(pdf.string()) + " -");
+        EXPECT_EQ(text.m_nStatus, 0) << text.m_strOutput;
+        return text.m_strOutput;
+    }
 
     std::string m_strChromium;
     CScratchDir m_Dir;
@@ -92,14 +106,7 @@ TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
 {
     if (FindProgram("pdftotext").empty())
         GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
-    const std::filesystem::path page = m_Dir.Write("sheet.html", ExamplesSheet());
-    const std::filesystem::path pdf = m_Dir.File("sheet.pdf");
-    const CToolRun print =
-        Chromium("--no-pdf-header-footer --print-to-pdf=" + Quoted(pdf.string()) + " " + Url(page));
-    ASSERT_TRUE(std::filesystem::exists(pdf)) << print.m_strOutput;
-    const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(pdf.string()) + " -");
-    ASSERT_EQ(text.m_nStatus, 0) << text.m_strOutput;
-    const std::string strPrinted = Comparable(text.m_strOutput);
+    const std::string strPrinted = Comparable(PrintedText("sheet", ExamplesSheet()));
 
     std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
     std::string strLine;
@@ -125,6 +132,27 @@ TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
                 << strLine << " narrative line: " << strStep;
     }
     EXPECT_GT(nProblems, 50);
+}
+
+// (x+1)^30 has 31 terms: 21 of them ran off the printed page. Each term is found in its order.
+TEST_F(ChromiumRender, PrintedLongResultHoldsEveryTerm)
+{
+    if (FindProgram("pdftotext").empty())
+        GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
+    const CWorkedSolution solution = ToWorkedSolution(ReportText("(x+1)^30!"));
+    const std::string strPrinted = Comparable(PrintedText("long", WriteHtml(solution)));
+    const std::string strResult = solution.m_strResult.value_or("");
+    size_t nFrom = 0;
+    int nTerms = 0;
+    for (size_t nStart = 0; nStart < strResult.size(); ++nTerms)
+    {
+        const size_t nEnd = strResult.find_first_of("+-", nStart + 1);
+        const std::string strTerm = Typeset(strResult.substr(nStart, nEnd - nStart));
+        nFrom = strPrinted.find(strTerm, nFrom);
+        ASSERT_NE(nFrom, std::string::npos) << "term " << nTerms << ": " << strTerm;
+        nStart = nEnd == std::string::npos ? strResult.size() : nEnd;
+    }
+    EXPECT_EQ(nTerms, 31);
 }
 
 // --- every fraction stacked, every power raised, measured by the browser's own boxes ---

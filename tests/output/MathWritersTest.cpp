@@ -1,5 +1,6 @@
 #include "output/MathWriters.h"
 #include "driver/SimplifyRequest.h"
+#include "output/MathText.h"
 #include "output/XmlText.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "3\\frac{1}{2}"},
         CMathCase{"%1,2$x", "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>", "\\frac{1}{2}x"},
         CMathCase{"(x+1)^3!",
-                  "<msup><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn><mo>)</mo></mrow>"
+                  "<msup><mrow><mo fence=\"true\" "
+                  "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn><mo fence=\"true\" "
+                  "stretchy=\"false\">)</mo></mrow>"
                   "<mn>3</mn></msup>",
                   "\\left(x+1\\right)^{3}"},
         CMathCase{"2*x-y=0",
@@ -55,8 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "<mo>=</mo><mn>0</mn>",
                   "2\\cdot x-y=0"},
         CMathCase{"3x/(x+1)",
-                  "<mn>3</mn><mi>x</mi><mo>/</mo><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn>"
-                  "<mo>)</mo></mrow>",
+                  "<mn>3</mn><mi>x</mi><mo>/</mo><mrow><mo fence=\"true\" "
+                  "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn>"
+                  "<mo fence=\"true\" stretchy=\"false\">)</mo></mrow>",
                   "3x/\\left(x+1\\right)"},
         CMathCase{"x^1%1,2$!",
                   "<msup><mi>x</mi><mrow><mn>1</mn><mfrac><mn>1</mn><mn>2</mn></mfrac></mrow>"
@@ -71,7 +75,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Texts set through the property need not follow the grammar; the output must still parse.
 INSTANTIATE_TEST_SUITE_P(
     Unbalanced, MathFromEquationText,
-    testing::Values(CMathCase{"(x+1", "<mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn></mrow>",
+    testing::Values(CMathCase{"(x+1",
+                              "<mrow><mo fence=\"true\" "
+                              "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn></mrow>",
                               "\\left(x+1\\right."},
                     CMathCase{"x)", "<mi>x</mi><mo>)</mo>", "x)"},
                     CMathCase{"%1,2", "<mfrac><mn>1</mn><mn>2</mn></mfrac>", "\\frac{1}{2}"},
@@ -79,6 +85,29 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x^", "<msup><mi>x</mi><mrow></mrow></msup>", "x^{}"},
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
+
+// A long formula breaks before a + or minus that joins two terms, never inside a bracket nor
+// after another operator.
+TEST(SplitAtTerms, PiecesStartAtTheOperatorsBetweenTerms)
+{
+    const std::pair<const char*, size_t> rows[] = {
+        {"x^2!+2x+1", 3}, {"-x-1", 2},    {"(x+1)(x-1)", 1}, {"x-1=-2x+3", 3},
+        {"3x/(x+1)", 1},  {"x^-1!+1", 2}, {"", 1},           {"x+", 2}};
+    for (const auto& [szText, nPieces] : rows)
+        EXPECT_EQ(SplitAtTerms(ParseMathText(szText)).size(), nPieces) << szText;
+    EXPECT_EQ(ToWrappingMathML("x-1"),
+              "<math xmlns=\"http://www.w3.org/1998/Math/MathML\"><mrow><mi>x</mi></mrow></math>"
+              "<wbr/><math xmlns=\"http://www.w3.org/1998/Math/MathML\"><mrow><mo "
+              "form=\"infix\">\xE2\x88\x92</mo><mn>1</mn></mrow></math>");
+}
+
+TEST(MathMLLines, LongFormulaBecomesATableOfLinesShortOneStaysARow)
+{
+    EXPECT_EQ(ToMathMLLines("x+1", 3), ToMathMLRow("x+1"));
+    EXPECT_EQ(ToMathMLLines("x+1", 2), "<mtable columnalign=\"left\"><mtr><mtd><mrow><mi>x</mi>"
+                                       "</mrow></mtd></mtr><mtr><mtd><mrow><mo form=\"infix\">+"
+                                       "</mo><mn>1</mn></mrow></mtd></mtr></mtable>");
+}
 
 // The display form is the one the engine writes into the narrative and the results.
 TEST(DisplayMath, MatchesTheEnginesDisplayText)
