@@ -1,6 +1,6 @@
 #include "WorkedSolutionDocument.h"
 
-#include "output/MathText.h"
+#include "RichMath.h"
 #include "output/Writers.h"
 
 #include <QFileInfo>
@@ -14,57 +14,6 @@ namespace
 QString Escaped(const std::string& strText)
 {
     return QString::fromStdString(strText).toHtmlEscaped();
-}
-
-QString RichNodes(const std::vector<CMathNode>& nodes);
-
-QString RichOperator(const std::string& strOperator)
-{
-    if (strOperator == "-")
-        return QStringLiteral(" \u2212 ");
-    if (strOperator == "*")
-        return QStringLiteral(" \u00B7 ");
-    if (strOperator == "+" || strOperator == "=")
-        return " " + Escaped(strOperator) + " ";
-    return Escaped(strOperator);
-}
-
-QString RichBase(const CMathNode& node)
-{
-    switch (node.m_eKind)
-    {
-    case EMathKind::Letter:
-        return "<i>" + Escaped(node.m_strText) + "</i>";
-    case EMathKind::Operator:
-        return RichOperator(node.m_strText);
-    case EMathKind::Fraction:
-        return Escaped(node.m_strText) + "<sup>" + Escaped(node.m_strNumerator) +
-               "</sup>\u2044<sub>" + Escaped(node.m_strDenominator) + "</sub>";
-    case EMathKind::Group:
-        if (!node.m_bBracketed)
-            return RichNodes(node.m_Children);
-        return "(" + RichNodes(node.m_Children) + (node.m_bClosed ? ")" : "");
-    default:
-        return Escaped(node.m_strText);
-    }
-}
-
-QString RichNodes(const std::vector<CMathNode>& nodes)
-{
-    QString strOut;
-    for (const CMathNode& node : nodes)
-    {
-        strOut += RichBase(node);
-        if (node.m_strExponent)
-            strOut += "<sup>" + RichNodes(ParseMathText(*node.m_strExponent)) + "</sup>";
-    }
-    return strOut;
-}
-
-QString RichMath(const std::string& strEquationText)
-{
-    return "<span style=\"font-family: serif; font-size: 14pt;\">" +
-           RichNodes(ParseMathText(strEquationText)) + "</span>";
 }
 
 // A formula in a step is one long word: a zero-width space lets it break after + - =.
@@ -87,6 +36,14 @@ QString RichSteps(const std::vector<CStep>& steps)
 QString Row(const char* szLabel, const QString& strContent)
 {
     return QStringLiteral("<p><b>%1:</b> %2</p>").arg(QString::fromLatin1(szLabel), strContent);
+}
+
+QString MathRow(const char* szLabel, const std::string& strEquationText)
+{
+    const CRichMath math = RichMath(strEquationText);
+    if (!math.m_bBlock)
+        return Row(szLabel, math.m_strHtml);
+    return QStringLiteral("<p><b>%1:</b></p>").arg(QString::fromLatin1(szLabel)) + math.m_strHtml;
 }
 
 bool WritePdf(const CWorkedSolution& solution, const QString& strPath)
@@ -116,13 +73,13 @@ bool WriteBytes(const std::string& strBytes, const QString& strPath)
 QString ToRichText(const CWorkedSolution& solution)
 {
     QString strBody = "<h2>Worked solution</h2>";
-    strBody += Row("Problem", solution.m_strProblem.empty()
-                                  ? "<tt>" + Escaped(solution.m_strInput) + "</tt>"
-                                  : RichMath(solution.m_strProblem));
+    strBody += solution.m_strProblem.empty()
+                   ? Row("Problem", "<tt>" + Escaped(solution.m_strInput) + "</tt>")
+                   : MathRow("Problem", solution.m_strProblem);
     if (solution.m_strResult)
-        strBody += Row("Result", RichMath(*solution.m_strResult));
+        strBody += MathRow("Result", *solution.m_strResult);
     if (solution.m_strFurther)
-        strBody += Row("Further result", RichMath(*solution.m_strFurther));
+        strBody += MathRow("Further result", *solution.m_strFurther);
     for (const std::string& strError : solution.m_Errors)
         strBody += "<p style=\"color: #a00;\">" + Escaped(strError) + "</p>";
     if (!solution.m_Narrative.empty())

@@ -31,9 +31,11 @@ std::string MathMLOperator(const std::string& strOperator, bool bJoinsPieces = f
 }
 
 // Brackets keep the height of the line: stretched, Chromium sets them apart with wide gaps.
-std::string MathMLBracket(const std::string& strBracket)
+// Only brackets around a stacked division grow, to hold it.
+std::string MathMLBracket(const std::string& strBracket, bool bStretchy = false)
 {
-    return "<mo fence=\"true\" stretchy=\"false\">" + strBracket + "</mo>";
+    return std::string("<mo fence=\"true\" stretchy=\"") + (bStretchy ? "true" : "false") + "\">" +
+           strBracket + "</mo>";
 }
 
 // A fraction part or exponent is a number; anything else written through the text is kept
@@ -44,6 +46,14 @@ std::string MathMLNumber(const std::string& strDigits)
 }
 
 std::string MathMLNodes(const std::vector<CMathNode>& nodes);
+
+// A top or bottom as one row; a group whose brackets were dropped is that row itself.
+std::string MathMLPart(const std::vector<CMathNode>& part)
+{
+    const bool bBareGroup = part.size() == 1 && part.front().m_eKind == EMathKind::Group &&
+                            !part.front().m_bBracketed && !part.front().m_strExponent;
+    return Element("mrow", MathMLNodes(bBareGroup ? part.front().m_Children : part));
+}
 
 std::string MathMLBase(const CMathNode& node)
 {
@@ -68,10 +78,15 @@ std::string MathMLBase(const CMathNode& node)
         return Element("mrow", MathMLNumber(node.m_strText) + strFraction);
     }
     case EMathKind::Group:
+    {
         if (!node.m_bBracketed)
             return Element("mrow", MathMLNodes(node.m_Children));
-        return Element("mrow", MathMLBracket("(") + MathMLNodes(node.m_Children) +
-                                   (node.m_bClosed ? MathMLBracket(")") : ""));
+        const bool bStretchy = HoldsStacked(node.m_Children);
+        return Element("mrow", MathMLBracket("(", bStretchy) + MathMLNodes(node.m_Children) +
+                                   (node.m_bClosed ? MathMLBracket(")", bStretchy) : ""));
+    }
+    case EMathKind::Stacked:
+        return Element("mfrac", MathMLPart(node.m_Children) + MathMLPart(node.m_Below));
     }
     return {};
 }
@@ -145,6 +160,14 @@ std::string LatexText(const std::string& strText)
 
 std::string LatexNodes(const std::vector<CMathNode>& nodes);
 
+// A top or bottom that is a group whose brackets were dropped needs no braces of its own.
+std::string LatexPart(const std::vector<CMathNode>& part)
+{
+    const bool bBareGroup = part.size() == 1 && part.front().m_eKind == EMathKind::Group &&
+                            !part.front().m_bBracketed && !part.front().m_strExponent;
+    return LatexNodes(bBareGroup ? part.front().m_Children : part);
+}
+
 std::string LatexBase(const CMathNode& node)
 {
     switch (node.m_eKind)
@@ -158,6 +181,8 @@ std::string LatexBase(const CMathNode& node)
         return "\\left(" + LatexNodes(node.m_Children) + (node.m_bClosed ? "\\right)" : "\\right.");
     case EMathKind::Letter:
         return node.m_strText.empty() ? "{}" : LatexText(node.m_strText);
+    case EMathKind::Stacked:
+        return "\\frac{" + LatexPart(node.m_Children) + "}{" + LatexPart(node.m_Below) + "}";
     default:
         return LatexText(node.m_strText);
     }
@@ -188,6 +213,10 @@ std::string DisplayNodes(const std::vector<CMathNode>& nodes)
         else if (node.m_eKind == EMathKind::Group)
             strOut += (node.m_bBracketed ? "(" : "") + DisplayNodes(node.m_Children) +
                       (node.m_bBracketed && node.m_bClosed ? ")" : "");
+        else if (node.m_eKind ==
+                 EMathKind::Stacked) // measured only; the display form reads the text
+            strOut +=
+                "(" + DisplayNodes(node.m_Children) + ")/(" + DisplayNodes(node.m_Below) + ")";
         else
             strOut += node.m_strText;
         if (node.m_strExponent)
@@ -204,7 +233,7 @@ std::string ToDisplayMath(const std::string& strEquationText)
 
 std::string ToMathMLRow(const std::string& strEquationText)
 {
-    return Element("mrow", MathMLNodes(ParseMathText(strEquationText)));
+    return Element("mrow", MathMLNodes(MathNodes(strEquationText)));
 }
 
 std::string ToMathML(const std::string& strEquationText, bool bBlock)
@@ -214,7 +243,7 @@ std::string ToMathML(const std::string& strEquationText, bool bBlock)
 
 std::string ToWrappingMathML(const std::string& strEquationText)
 {
-    const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(ParseMathText(strEquationText));
+    const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(MathNodes(strEquationText));
     std::string strOut;
     for (size_t i = 0; i < pieces.size(); ++i)
         strOut += (i == 0 ? "" : "<wbr/>") + MathElement(MathMLPiece(pieces[i], i == 0), false);
@@ -225,7 +254,7 @@ std::string ToWrappingMathML(const std::string& strEquationText)
 // makes a line of its own).
 std::string ToMathMLLines(const std::string& strEquationText, size_t nLineLength)
 {
-    std::vector<CMathNode> nodes = ParseMathText(strEquationText);
+    std::vector<CMathNode> nodes = MathNodes(strEquationText);
     if (DisplayNodes(nodes).size() <= nLineLength)
         return Element("mrow", MathMLNodes(nodes));
     const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(std::move(nodes));
@@ -252,5 +281,5 @@ std::string ToMathMLLines(const std::string& strEquationText, size_t nLineLength
 
 std::string ToLatexMath(const std::string& strEquationText)
 {
-    return LatexNodes(ParseMathText(strEquationText));
+    return LatexNodes(MathNodes(strEquationText));
 }

@@ -2,6 +2,7 @@
 // back, and takes pictures whose pixels show fractions stacked and powers raised.
 #include "ExamplesSheet.h"
 #include "ExternalTool.h"
+#include "output/MathText.h"
 #include "output/MathWriters.h"
 #include "output/WorkedSolution.h"
 #include "output/Writers.h"
@@ -92,14 +93,31 @@ std::string Comparable(const std::string& strText)
     return strOut;
 }
 
-// What a typeset equation text reads as: markers gone, numerator before denominator.
-std::string Typeset(const std::string& strEquationText)
+// What a typeset equation text reads as: markers gone, numerator before denominator, a
+// stacked division as its top then its bottom.
+std::string Reading(const std::vector<CMathNode>& nodes)
 {
     std::string strOut;
-    for (char c : strEquationText)
-        if (std::string("^!%,$ ").find(c) == std::string::npos)
-            strOut += c;
+    for (const CMathNode& node : nodes)
+    {
+        if (node.m_eKind == EMathKind::Fraction)
+            strOut += node.m_strText + node.m_strNumerator + node.m_strDenominator;
+        else if (node.m_eKind == EMathKind::Group)
+            strOut += (node.m_bBracketed ? "(" : "") + Reading(node.m_Children) +
+                      (node.m_bBracketed && node.m_bClosed ? ")" : "");
+        else if (node.m_eKind == EMathKind::Stacked)
+            strOut += Reading(node.m_Children) + Reading(node.m_Below);
+        else
+            strOut += node.m_strText;
+        if (node.m_strExponent)
+            strOut += Reading(ParseMathText(*node.m_strExponent));
+    }
     return strOut;
+}
+
+std::string Typeset(const std::string& strEquationText)
+{
+    return Reading(MathNodes(strEquationText));
 }
 
 TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)

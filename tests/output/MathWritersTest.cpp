@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <random>
+
 namespace
 {
 struct CMathCase
@@ -58,10 +61,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "<mo>=</mo><mn>0</mn>",
                   "2\\cdot x-y=0"},
         CMathCase{"3x/(x+1)",
-                  "<mn>3</mn><mi>x</mi><mo>/</mo><mrow><mo fence=\"true\" "
-                  "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn>"
-                  "<mo fence=\"true\" stretchy=\"false\">)</mo></mrow>",
-                  "3x/\\left(x+1\\right)"},
+                  "<mfrac><mrow><mn>3</mn><mi>x</mi></mrow><mrow><mi>x</mi><mo>+</mo><mn>1</mn>"
+                  "</mrow></mfrac>",
+                  "\\frac{3x}{x+1}"},
+        // Brackets grow only around a stacked division.
+        CMathCase{
+            "(1/x)",
+            "<mrow><mo fence=\"true\" stretchy=\"true\">(</mo><mfrac><mrow><mn>1</mn></mrow>"
+            "<mrow><mi>x</mi></mrow></mfrac><mo fence=\"true\" stretchy=\"true\">)</mo></mrow>",
+            "\\left(\\frac{1}{x}\\right)"},
         CMathCase{"x^1%1,2$!",
                   "<msup><mi>x</mi><mrow><mn>1</mn><mfrac><mn>1</mn><mn>2</mn></mfrac></mrow>"
                   "</msup>",
@@ -85,6 +93,58 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x^", "<msup><mi>x</mi><mrow></mrow></msup>", "x^{}"},
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
+
+// One rule stacks every division, read from the terms: sign in front, the coefficient's
+// numerator and the multipliers on top, its denominator and the divisors below; brackets that
+// only grouped a whole top or bottom go. A text the terms do not write back as it stands (an
+// equation with 0 on the left, a fragment) is set as it reads.
+TEST(StackedDivisions, LatexOfEveryShape)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"1-2/(x+1)", "1-\\frac{2}{x+1}"},
+        {"(x-1)/(x+1)", "\\frac{x-1}{x+1}"},
+        {"3x/4/y", "\\frac{3x}{4y}"},
+        {"x/y/z", "\\frac{x}{yz}"},
+        {"3x/4y", "\\frac{3xy}{4}"}, // reads as (3/4)xy
+        {"(x^2!-1)/(x^2!+2x+1)", "\\frac{x^{2}-1}{x^{2}+2x+1}"},
+        {"1/x+1/y", "\\frac{1}{x}+\\frac{1}{y}"},
+        {"x^2!/(xy+1)", "\\frac{x^{2}}{xy+1}"},
+        {"(x+1)/(x+1)^3!", "\\frac{x+1}{\\left(x+1\\right)^{3}}"},
+        {"3%1,2$x/(x+1)", "\\frac{7x}{2\\left(x+1\\right)}"},
+        {"3%1,2$x", "3\\frac{1}{2}x"}, // mixed without divisors stays mixed
+        {"-%3,4$x/y", "-\\frac{3x}{4y}"},
+        {"x/2/3", "\\frac{x}{2\\cdot 3}"},
+        {"2(x+1)/(x-1)", "\\frac{2\\left(x+1\\right)}{x-1}"},
+        {"(x/y)^2!", "\\left(\\frac{x}{y}\\right)^{2}"},
+        {"1/(1/x+1/y)", "\\frac{1}{\\frac{1}{x}+\\frac{1}{y}}"},
+        {"2.5x/y=x", "\\frac{2.5x}{y}=x"},
+        {"0=x/y", "0=x/y"},
+        {"x/", "x/"}};
+    for (const auto& [szText, szLatex] : rows)
+        EXPECT_EQ(ToLatexMath(szText), szLatex) << szText;
+}
+
+// Random texts built of the shapes a result has: whatever stacks, the LaTeX holds every
+// letter and digit of the text, as many times.
+TEST(StackedDivisions, RandomTextsKeepEveryLetterAndDigit)
+{
+    const unsigned nSeed = 20261208;
+    std::mt19937 random(nSeed);
+    const std::vector<std::string> atoms = {"x", "y", "2", "3x", "4y", "(x+1)", "x^2!", "(y-2)^3!"};
+    const auto pick = [&] { return atoms[random() % atoms.size()]; };
+    const auto count = [](const std::string& strOut, char c)
+    { return std::count(strOut.begin(), strOut.end(), c); };
+    for (int nCase = 0; nCase < 300; ++nCase)
+    {
+        std::string strText = pick();
+        for (unsigned i = random() % 4; i > 0; --i)
+            strText += std::string(1, "+-/"[random() % 3]) + pick();
+        const std::string strLatex = ToLatexMath(strText);
+        for (char c : std::string("xy1234"))
+            ASSERT_EQ(count(strLatex, c), count(strText, c))
+                << "seed " << nSeed << " case " << nCase << ": " << strText << " -> " << strLatex;
+    }
+}
 
 // A long formula breaks before a + or minus that joins two terms, never inside a bracket nor
 // after another operator.
