@@ -93,7 +93,7 @@ void Describe(CLI::App& app, COptions& options)
         ->check(CLI::Range(1, 1000000));
     app.add_option("--format", options.m_strFormat,
                    "text, json, html, latex or mathml; with --batch: json (the default), text "
-                   "(one line each) or html (one worked-solutions sheet)")
+                   "(one line each), html or latex (one worked-solutions sheet)")
         ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}));
     app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output");
 }
@@ -113,10 +113,10 @@ std::string Conflict(const COptions& options)
     if (options.m_bJson && !options.m_strFormat.empty() && options.m_strFormat != "json")
         return "--json and --format " + options.m_strFormat + " cannot go together";
     const EOutputFormat eFormat = FormatOf(options);
-    if (options.m_bBatch && (eFormat == EOutputFormat::Latex || eFormat == EOutputFormat::MathML))
-        return "--batch writes json, text or html";
-    const bool bTimed =
-        eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
+    const bool bSheet = eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex;
+    if (options.m_bBatch && eFormat == EOutputFormat::MathML)
+        return "--batch writes json, text, html or latex";
+    const bool bTimed = eFormat == EOutputFormat::Json || (options.m_bBatch && !bSheet);
     if (options.m_nRepeat > 0 && !bTimed)
         return "--repeat needs --json or --batch";
     return "";
@@ -133,9 +133,9 @@ int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
 int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
 {
     const EOutputFormat eFormat = FormatOf(options);
-    if (eFormat == EOutputFormat::Html)
+    if (eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex)
     {
-        out << FormatSheet(in, options.m_nRepeat);
+        out << FormatSheet(in, options.m_nRepeat, eFormat);
         return 0;
     }
     std::string strLine;

@@ -86,7 +86,8 @@ CWorkedSheet ReadSheet(std::istream& lines, int nRepeat)
     return sheet;
 }
 
-std::string FormatSheet(std::istream& lines, int nRepeat)
+std::string FormatSheet(std::istream& lines, int nRepeat, EOutputFormat eFormat)
 {
-    return WriteHtmlSheet(ReadSheet(lines, nRepeat));
+    const CWorkedSheet sheet = ReadSheet(lines, nRepeat);
+    return eFormat == EOutputFormat::Latex ? WriteLatexSheet(sheet) : WriteHtmlSheet(sheet);
 }

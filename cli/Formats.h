@@ -41,5 +41,6 @@ EBatchLine ClassifyBatchLine(const std::string& strLine);
 // Every line of a batch on one worked-solutions sheet: problems, and headings between them;
 // comments and blank lines are skipped. A line's "\r" before its end is dropped.
 CWorkedSheet ReadSheet(std::istream& lines, int nRepeat);
-// The sheet as one HTML page.
-std::string FormatSheet(std::istream& lines, int nRepeat);
+// The sheet as one HTML page, or one LaTeX document.
+std::string FormatSheet(std::istream& lines, int nRepeat,
+                        EOutputFormat eFormat = EOutputFormat::Html);

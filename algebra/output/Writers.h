@@ -31,5 +31,9 @@ std::string WriteHtmlSheet(const CWorkedSheet& sheet);
 // depth has no limit.
 std::string WriteLatex(const CWorkedSolution& solution);
 
+// One LaTeX document for many problems, as WriteHtmlSheet: title, numbered contents with the
+// results, headings, and every problem's worked solution.
+std::string WriteLatexSheet(const CWorkedSheet& sheet);
+
 // A MathML document: one <math> holding a table of the problem, result and further result.
 std::string WriteMathML(const CWorkedSolution& solution);

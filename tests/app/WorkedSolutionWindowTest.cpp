@@ -11,6 +11,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 
 #include <functional>
@@ -193,6 +197,47 @@ TEST_F(WorkedSolutionWindow, PdfTitleShowsTheProblemInDisplayForm)
     const QString strInfo = QString::fromUtf8(pdfinfo.readAllStandardOutput());
     EXPECT_TRUE(strInfo.contains(QStringLiteral("Worked solution: (x+1)/(x^2-1)\n")))
         << strInfo.toStdString();
+}
+
+// The first stacked division of a document (PDF and print): its top and bottom as text.
+std::pair<QString, QString> FirstDivision(const QTextFrame& frame)
+{
+    for (QTextFrame* pChild : frame.childFrames())
+    {
+        const auto* pTable = qobject_cast<const QTextTable*>(pChild);
+        if (pTable && pTable->rows() == 2 && pTable->columns() == 1)
+        {
+            const auto text = [pTable](int nRow)
+            {
+                const QTextTableCell cell = pTable->cellAt(nRow, 0);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                return cursor.selectedText().replace(QChar::Nbsp, ' ').simplified();
+            };
+            return {text(0), text(1)};
+        }
+        if (const auto found = FirstDivision(*pChild); !found.first.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+TEST(PrintedDocument, DivisionsAreStackedAsTopOverBottom)
+{
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"(x^2!-1)/(x^2!+2x+1)", "x2 \u2212 1", "x2 + 2x + 1"},
+        {"1/x+1/y", "1", "x"},
+        {"x^2!/(xy+1)", "x2", "xy + 1"},
+        {"(x+1)/(x+1)^3!", "x + 1", "(x + 1)3"},
+        {"3%1,2$x/(x+1)", "7x", "2(x + 1)"}};
+    for (const auto& [szText, szTop, szBottom] : rows)
+    {
+        const auto pDocument =
+            MakeWorkedSolutionDocument(MakeWorkedSolution(szText, szText, RunSimplify(szText)));
+        const auto [strTop, strBottom] = FirstDivision(*pDocument->rootFrame());
+        EXPECT_EQ(strTop, QString::fromUtf8(szTop)) << szText;
+        EXPECT_EQ(strBottom, QString::fromUtf8(szBottom)) << szText;
+    }
 }
 
 TEST_F(WorkedSolutionWindow, UnwritableFileIsReportedAsFailure)

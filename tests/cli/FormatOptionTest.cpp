@@ -27,7 +27,9 @@ TEST(FormatOption, UnknownOrConflictingFormatsAreUsageErrors)
 {
     EXPECT_EQ(RunCli({"--format", "pdf", "x"}).m_nStatus, kExitUsage);
     EXPECT_EQ(RunCli({"--json", "--format", "html", "x"}).m_nStatus, kExitUsage);
-    EXPECT_EQ(RunCli({"--batch", "--format", "latex"}, "x\n").m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--batch", "--format", "mathml"}, "x\n").m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--batch", "--format", "latex", "--repeat", "2"}, "x\n").m_nStatus,
+              kExitUsage);
     EXPECT_EQ(RunCli({"--format", "html", "--repeat", "2", "x"}).m_nStatus, kExitUsage);
 }
 
@@ -91,6 +93,20 @@ TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
     EXPECT_FALSE(Contains(strSheet, "problem-4")); // headings and blank lines are no problems
     EXPECT_TRUE(Contains(strSheet, "<code>*x</code></a> (Invalid First Character)"));
     EXPECT_LT(strSheet.find("Fractions"), strSheet.find("id=\"problem-1\""));
+}
+
+TEST(FormatOption, BatchLatexIsOneDocumentForTheWholeSheet)
+{
+    const CRun run = RunCli({"--batch", "--format", "latex"}, "## Fractions\nx/2\n*x\nx+1/x\n");
+    const std::string& strSheet = run.m_strOut;
+    EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+    EXPECT_EQ(strSheet.rfind("\\documentclass", 0), 0u);
+    EXPECT_EQ(strSheet.find("\\documentclass", 1), std::string::npos);
+    EXPECT_TRUE(Contains(strSheet, "\\section*{Fractions}"));
+    EXPECT_TRUE(Contains(strSheet, "\\subsection*{Problem 3}"));
+    EXPECT_TRUE(Contains(strSheet, "\\item \\texttt{*x} (Invalid First Character)"));
+    EXPECT_TRUE(Contains(strSheet, "\\item $x+\\frac{1}{x}$ $\\rightarrow$ $x+\\frac{1}{x}$"));
+    EXPECT_LT(strSheet.find("Fractions"), strSheet.find("Problem 1"));
 }
 
 TEST(FormatOption, OutputGoesToTheFile)

@@ -2,6 +2,7 @@
 // back, and takes pictures whose pixels show fractions stacked and powers raised.
 #include "ExamplesSheet.h"
 #include "ExternalTool.h"
+#include "PrintedText.h"
 #include "output/MathText.h"
 #include "output/MathWriters.h"
 #include "output/WorkedSolution.h"
@@ -60,65 +61,6 @@ protected:
 };
 
 // --- the printed sheet ---
-
-// pdftotext gives math letters as mathematical italic (U+1D44E on, h at U+210E), minus as
-// U+2212; lines break anywhere. Back to ASCII, without blanks.
-std::string Comparable(const std::string& strText)
-{
-    std::string strOut;
-    for (size_t i = 0; i < strText.size(); ++i)
-    {
-        const auto c = static_cast<unsigned char>(strText[i]);
-        if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x91") == 0)
-        {
-            const int nCode = 0x1D440 + (static_cast<unsigned char>(strText[i + 3]) & 0x3F);
-            strOut += static_cast<char>(nCode < 0x1D44E ? 'A' + (nCode - 0x1D434)
-                                                        : 'a' + (nCode - 0x1D44E));
-            i += 3;
-        }
-        else if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x90") == 0)
-        {
-            strOut += static_cast<char>('A' + (static_cast<unsigned char>(strText[i + 3]) - 0xB4));
-            i += 3;
-        }
-        else if (strText.compare(i, 3, "\xE2\x84\x8E") == 0)
-            strOut += 'h', i += 2;
-        else if (strText.compare(i, 3, "\xE2\x88\x92") == 0)
-            strOut += '-', i += 2;
-        else if (strText.compare(i, 2, "\xC2\xB7") == 0)
-            strOut += '*', i += 1;
-        else if (!std::isspace(c))
-            strOut += static_cast<char>(c);
-    }
-    return strOut;
-}
-
-// What a typeset equation text reads as: markers gone, numerator before denominator, a
-// stacked division as its top then its bottom.
-std::string Reading(const std::vector<CMathNode>& nodes)
-{
-    std::string strOut;
-    for (const CMathNode& node : nodes)
-    {
-        if (node.m_eKind == EMathKind::Fraction)
-            strOut += node.m_strText + node.m_strNumerator + node.m_strDenominator;
-        else if (node.m_eKind == EMathKind::Group)
-            strOut += (node.m_bBracketed ? "(" : "") + Reading(node.m_Children) +
-                      (node.m_bBracketed && node.m_bClosed ? ")" : "");
-        else if (node.m_eKind == EMathKind::Stacked)
-            strOut += Reading(node.m_Children) + Reading(node.m_Below);
-        else
-            strOut += node.m_strText;
-        if (node.m_strExponent)
-            strOut += Reading(ParseMathText(*node.m_strExponent));
-    }
-    return strOut;
-}
-
-std::string Typeset(const std::string& strEquationText)
-{
-    return Reading(MathNodes(strEquationText));
-}
 
 TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
 {
@@ -195,20 +137,46 @@ window.addEventListener("load", () => {
 });
 </script>)";
 
+// The browser's count of fractions and powers, and of those it drew stacked and raised.
+std::smatch Measured(const std::string& strDom, std::string& strKeep)
+{
+    strKeep = strDom;
+    std::smatch match;
+    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
+    std::regex_search(strKeep, match, measured);
+    return match;
+}
+
 TEST_F(ChromiumRender, EveryFractionOfTheExamplesIsStackedAndEveryPowerRaised)
 {
     std::string strSheet = ExamplesSheet();
     strSheet.insert(strSheet.find("</head>"), kMeasureScript);
     const std::filesystem::path page = m_Dir.Write("measured.html", strSheet);
-    const CToolRun run = Chromium("--dump-dom " + Url(page));
-    std::smatch match;
-    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
-    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured))
-        << run.m_strOutput.substr(0, 2000);
-    EXPECT_GT(std::stoi(match[1]), 10);
+    std::string strDom;
+    const std::smatch match = Measured(Chromium("--dump-dom " + Url(page)).m_strOutput, strDom);
+    ASSERT_FALSE(match.empty()) << strDom.substr(0, 2000);
+    // Typed fractions and, three times as many, the divisions of problems and results.
+    EXPECT_GT(std::stoi(match[1]), 150);
     EXPECT_EQ(match[2], match[1]) << match[0];
     EXPECT_GT(std::stoi(match[3]), 10);
     EXPECT_EQ(match[4], match[3]) << match[0];
+}
+
+// Each division of these is one stacked fraction (two for 1/x+1/y), its power raised.
+TEST_F(ChromiumRender, DivisionsOfTheTermsAreStacked)
+{
+    std::string strBody;
+    for (const char* szText :
+         {"(x^2!-1)/(x^2!+2x+1)", "1/x+1/y", "x^2!/(xy+1)", "(x+1)/(x+1)^3!", "3%1,2$x/(x+1)"})
+        strBody += "<p>" + ToMathML(szText) + "</p>";
+    const std::string strPage =
+        "<!DOCTYPE html><html xmlns=\"http://www.w3.org/1999/xhtml\"><head>" +
+        std::string(kMeasureScript) + "</head><body>" + strBody + "</body></html>";
+    std::string strDom;
+    const std::smatch match = Measured(
+        Chromium("--dump-dom " + Url(m_Dir.Write("done.html", strPage))).m_strOutput, strDom);
+    ASSERT_FALSE(match.empty()) << strDom.substr(0, 2000);
+    EXPECT_EQ(match[0], "fractions=6 stacked=6 powers=4 raised=4");
 }
 
 // --- a picture ---

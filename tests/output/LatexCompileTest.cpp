@@ -1,10 +1,14 @@
 // The LaTeX documents compile with a real LaTeX, and what they set fits on the page.
 #include "ExternalTool.h"
+#include "Formats.h"
+#include "PrintedText.h"
 #include "TextReport.h"
 #include "output/Writers.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <optional>
 #include <regex>
 
 namespace
@@ -38,5 +42,50 @@ TEST_F(LatexCompile, LongResultAndStepsBreakWithinThePage)
     const CLatexRun run = RunPdflatex(m_Dir, "long", strDocument);
     ASSERT_EQ(run.m_nStatus, 0) << run.m_strLog.substr(run.m_strLog.size() - 2000);
     EXPECT_LE(WidestOverfullBox(run.m_strLog), 10.0);
+}
+// The whole examples sheet compiles, and the PDF holds every problem and every result.
+TEST_F(LatexCompile, ExamplesSheetCompilesAndHoldsEveryProblemAndResult)
+{
+    if (FindProgram("pdftotext").empty())
+        GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
+    std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    const CLatexRun run =
+        RunPdflatex(m_Dir, "sheet", FormatSheet(examples, 0, EOutputFormat::Latex));
+    ASSERT_EQ(run.m_nStatus, 0) << run.m_strLog.substr(run.m_strLog.size() - 3000);
+    EXPECT_LE(WidestOverfullBox(run.m_strLog), 10.0);
+    const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(run.m_Pdf.string()) + " -");
+    ASSERT_EQ(text.m_nStatus, 0) << text.m_strOutput;
+    const std::string strPrinted = Comparable(text.m_strOutput);
+    std::ifstream lines(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    int nProblems = 0;
+    for (std::string strLine; std::getline(lines, strLine);)
+    {
+        if (ClassifyBatchLine(strLine) != EBatchLine::Problem)
+            continue;
+        ++nProblems;
+        const CWorkedSolution solution = ToWorkedSolution(ReportText(strLine));
+        for (const std::optional<std::string>& strMath :
+             {std::optional<std::string>(solution.m_strProblem), solution.m_strResult,
+              solution.m_strFurther})
+        {
+            if (!strMath)
+                continue;
+            EXPECT_NE(strPrinted.find(Typeset(*strMath)), std::string::npos)
+                << strLine << ": " << *strMath << " as " << Typeset(*strMath);
+        }
+    }
+    EXPECT_GT(nProblems, 50);
+}
+
+// Characters LaTeX cannot set (a refused input's, a message's) no longer stop pdflatex.
+TEST_F(LatexCompile, RefusedInputWithAnyCharacterCompiles)
+{
+    for (const char* szInput :
+         {"x\xE2\x82\xAC+1", "#%x_{}\\~^", "\xF0\x9F\x98\x80\xCF\x88=\xC2\xAD"})
+    {
+        const CLatexRun run =
+            RunPdflatex(m_Dir, "refused", WriteLatex(ToWorkedSolution(ReportText(szInput))));
+        EXPECT_EQ(run.m_nStatus, 0) << szInput << run.m_strLog.substr(run.m_strLog.size() - 1500);
+    }
 }
 } // namespace
