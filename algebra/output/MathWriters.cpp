@@ -4,11 +4,45 @@
 #include "output/XmlText.h"
 
 #include <cctype>
+#include <iterator>
 #include <utility>
 
 namespace
 {
 constexpr const char* kMathNamespace = "http://www.w3.org/1998/Math/MathML";
+// A top or bottom of a division longer than this (in characters of display form) is set as
+// lines: nothing breaks inside a fraction.
+constexpr size_t kPartLength = 40;
+
+std::string DisplayNodes(const std::vector<CMathNode>& nodes);
+
+// The formula's pieces (see SplitAtTerms) gathered into lines of at most nLineLength
+// characters of display form; a longer piece makes a line of its own.
+std::vector<std::vector<CMathNode>> LinesOf(std::vector<CMathNode> nodes, size_t nLineLength)
+{
+    std::vector<std::vector<CMathNode>> lines;
+    size_t nLength = 0;
+    for (std::vector<CMathNode>& piece : SplitAtTerms(std::move(nodes)))
+    {
+        const size_t nPiece = DisplayNodes(piece).size();
+        if (lines.empty() || (nLength > 0 && nLength + nPiece > nLineLength))
+        {
+            lines.emplace_back();
+            nLength = 0;
+        }
+        std::move(piece.begin(), piece.end(), std::back_inserter(lines.back()));
+        nLength += nPiece;
+    }
+    return lines;
+}
+
+// A top or bottom without the group whose brackets were dropped: that group is the part.
+const std::vector<CMathNode>& PartNodes(const std::vector<CMathNode>& part)
+{
+    const bool bBareGroup = part.size() == 1 && part.front().m_eKind == EMathKind::Group &&
+                            !part.front().m_bBracketed && !part.front().m_strExponent;
+    return bBareGroup ? part.front().m_Children : part;
+}
 
 // --- MathML ---
 
@@ -48,11 +82,23 @@ std::string MathMLNumber(const std::string& strDigits)
 std::string MathMLNodes(const std::vector<CMathNode>& nodes);
 
 // A top or bottom as one row; a group whose brackets were dropped is that row itself.
+std::string MathMLPiece(const std::vector<CMathNode>& piece, bool bFirst);
+
+std::string MathMLTable(const std::vector<std::vector<CMathNode>>& lines)
+{
+    std::string strRows;
+    for (size_t i = 0; i < lines.size(); ++i)
+        strRows += Element("mtr", Element("mtd", MathMLPiece(lines[i], i == 0)));
+    return "<mtable columnalign=\"left\">" + strRows + "</mtable>";
+}
+
 std::string MathMLPart(const std::vector<CMathNode>& part)
 {
-    const bool bBareGroup = part.size() == 1 && part.front().m_eKind == EMathKind::Group &&
-                            !part.front().m_bBracketed && !part.front().m_strExponent;
-    return Element("mrow", MathMLNodes(bBareGroup ? part.front().m_Children : part));
+    const std::vector<CMathNode>& nodes = PartNodes(part);
+    if (DisplayNodes(nodes).size() > kPartLength)
+        if (const auto lines = LinesOf(nodes, kPartLength); lines.size() > 1)
+            return Element("mrow", MathMLTable(lines));
+    return Element("mrow", MathMLNodes(nodes));
 }
 
 std::string MathMLBase(const CMathNode& node)
@@ -161,11 +207,20 @@ std::string LatexText(const std::string& strText)
 std::string LatexNodes(const std::vector<CMathNode>& nodes);
 
 // A top or bottom that is a group whose brackets were dropped needs no braces of its own.
+// A long one as lines of an array, each later line opening with its operator ("{}" before
+// it keeps the spacing of an operator between terms).
 std::string LatexPart(const std::vector<CMathNode>& part)
 {
-    const bool bBareGroup = part.size() == 1 && part.front().m_eKind == EMathKind::Group &&
-                            !part.front().m_bBracketed && !part.front().m_strExponent;
-    return LatexNodes(bBareGroup ? part.front().m_Children : part);
+    const std::vector<CMathNode>& nodes = PartNodes(part);
+    if (DisplayNodes(nodes).size() <= kPartLength)
+        return LatexNodes(nodes);
+    const std::vector<std::vector<CMathNode>> lines = LinesOf(nodes, kPartLength);
+    if (lines.size() == 1)
+        return LatexNodes(nodes);
+    std::string strOut = "\\begin{array}{l}";
+    for (size_t i = 0; i < lines.size(); ++i)
+        strOut += (i == 0 ? "" : "\\\\{}") + LatexNodes(lines[i]);
+    return strOut + "\\end{array}";
 }
 
 std::string LatexBase(const CMathNode& node)
@@ -250,33 +305,13 @@ std::string ToWrappingMathML(const std::string& strEquationText)
     return strOut;
 }
 
-// Pieces gather into lines of at most nLineLength characters of display form (a longer piece
-// makes a line of its own).
 std::string ToMathMLLines(const std::string& strEquationText, size_t nLineLength)
 {
     std::vector<CMathNode> nodes = MathNodes(strEquationText);
     if (DisplayNodes(nodes).size() <= nLineLength)
         return Element("mrow", MathMLNodes(nodes));
-    const std::vector<std::vector<CMathNode>> pieces = SplitAtTerms(std::move(nodes));
-    std::vector<std::string> lines(1);
-    size_t nLength = 0;
-    for (size_t i = 0; i < pieces.size(); ++i)
-    {
-        const size_t nPiece = DisplayNodes(pieces[i]).size();
-        if (nLength > 0 && nLength + nPiece > nLineLength)
-        {
-            lines.emplace_back();
-            nLength = 0;
-        }
-        lines.back() += MathMLPiece(pieces[i], i == 0);
-        nLength += nPiece;
-    }
-    if (lines.size() == 1)
-        return Element("mrow", lines.front());
-    std::string strRows;
-    for (const std::string& strLine : lines)
-        strRows += Element("mtr", Element("mtd", strLine));
-    return "<mtable columnalign=\"left\">" + strRows + "</mtable>";
+    const std::vector<std::vector<CMathNode>> lines = LinesOf(std::move(nodes), nLineLength);
+    return lines.size() == 1 ? MathMLPiece(lines.front(), true) : MathMLTable(lines);
 }
 
 std::string ToLatexMath(const std::string& strEquationText)

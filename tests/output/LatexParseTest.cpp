@@ -36,6 +36,7 @@ TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
     while (std::getline(examples, strLine))
         if (!strLine.empty() && strLine.front() != '#')
             strDocuments += WriteLatex(ToWorkedSolution(ReportText(strLine)));
+    strDocuments += WriteLatex(ToWorkedSolution(ReportText("(x+1)^12!-1/(x+1)"))); // long top
     for (const char* szOdd : {"x^2!^3!", "(x+1", "x)", "^2!", "%1,2"})
         strDocuments += WriteLatex(MakeWorkedSolution(szOdd, szOdd, RunSimplify("x")));
     CScratchDir dir;
