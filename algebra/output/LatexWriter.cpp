@@ -141,10 +141,11 @@ std::string SolutionBody(const CWorkedSolution& solution, const char* szStepsHea
 std::string ContentsItem(const CWorkedSolution& solution)
 {
     std::string strItem = "\\item ";
-    strItem += solution.m_strProblem.empty() ? "\\texttt{" + LatexProse(solution.m_strInput) + "}"
-                                             : "$" + ToLatexMath(solution.m_strProblem) + "$";
+    strItem += solution.m_strProblem.empty()
+                   ? "\\texttt{" + LatexProse(solution.m_strInput) + "}"
+                   : "$\\displaystyle " + ToLatexMath(solution.m_strProblem) + "$";
     if (solution.m_strResult)
-        strItem += " $\\rightarrow$ $" +
+        strItem += " $\\rightarrow$ $\\displaystyle " +
                    ToLatexMath(solution.m_strFurther.value_or(*solution.m_strResult)) + "$";
     else if (!solution.m_Errors.empty())
         strItem += " (" + LatexProse(solution.m_Errors.front()) + ")";

@@ -105,7 +105,8 @@ TEST(FormatOption, BatchLatexIsOneDocumentForTheWholeSheet)
     EXPECT_TRUE(Contains(strSheet, "\\section*{Fractions}"));
     EXPECT_TRUE(Contains(strSheet, "\\subsection*{Problem 3}"));
     EXPECT_TRUE(Contains(strSheet, "\\item \\texttt{*x} (Invalid First Character)"));
-    EXPECT_TRUE(Contains(strSheet, "\\item $x+\\frac{1}{x}$ $\\rightarrow$ $x+\\frac{1}{x}$"));
+    EXPECT_TRUE(Contains(strSheet, "\\item $\\displaystyle x+\\frac{1}{x}$ $\\rightarrow$ "
+                                   "$\\displaystyle x+\\frac{1}{x}$"));
     EXPECT_LT(strSheet.find("Fractions"), strSheet.find("Problem 1"));
 }
 
