@@ -84,11 +84,13 @@ std::string MathMLNodes(const std::vector<CMathNode>& nodes);
 // A top or bottom as one row; a group whose brackets were dropped is that row itself.
 std::string MathMLPiece(const std::vector<CMathNode>& piece, bool bFirst);
 
+// Lines of a formula, flush left: columnalign for MathML readers, the style for browsers.
 std::string MathMLTable(const std::vector<std::vector<CMathNode>>& lines)
 {
     std::string strRows;
     for (size_t i = 0; i < lines.size(); ++i)
-        strRows += Element("mtr", Element("mtd", MathMLPiece(lines[i], i == 0)));
+        strRows += Element("mtr", "<mtd style=\"text-align: left\">" +
+                                      MathMLPiece(lines[i], i == 0) + "</mtd>");
     return "<mtable columnalign=\"left\">" + strRows + "</mtable>";
 }
 

@@ -164,9 +164,10 @@ TEST(SplitAtTerms, PiecesStartAtTheOperatorsBetweenTerms)
 TEST(MathMLLines, LongFormulaBecomesATableOfLinesShortOneStaysARow)
 {
     EXPECT_EQ(ToMathMLLines("x+1", 3), ToMathMLRow("x+1"));
-    EXPECT_EQ(ToMathMLLines("x+1", 2), "<mtable columnalign=\"left\"><mtr><mtd><mrow><mi>x</mi>"
-                                       "</mrow></mtd></mtr><mtr><mtd><mrow><mo form=\"infix\">+"
-                                       "</mo><mn>1</mn></mrow></mtd></mtr></mtable>");
+    EXPECT_EQ(ToMathMLLines("x+1", 2),
+              "<mtable columnalign=\"left\"><mtr><mtd style=\"text-align: left\"><mrow><mi>x</mi>"
+              "</mrow></mtd></mtr><mtr><mtd style=\"text-align: left\"><mrow><mo form=\"infix\">+"
+              "</mo><mn>1</mn></mrow></mtd></mtr></mtable>");
 }
 
 // The display form is the one the engine writes into the narrative and the results.
