@@ -1,5 +1,6 @@
 #include "Formats.h"
 
+#include "Graph.h"
 #include "output/Writers.h"
 
 #include <map>
@@ -17,8 +18,14 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
     return found->second;
 }
 
-std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
+std::string FormatReport(const CTextReport& report, EOutputFormat eFormat, bool bGraph)
 {
+    if (eFormat == EOutputFormat::Html && bGraph)
+    {
+        CWorkedSolution solution = ToWorkedSolution(report);
+        AddGraph(solution);
+        return WriteHtml(solution);
+    }
     switch (eFormat)
     {
     case EOutputFormat::Text:
@@ -59,7 +66,7 @@ std::string Trimmed(const std::string& strText)
 }
 } // namespace
 
-std::string FormatSheet(std::istream& lines, int nRepeat)
+std::string FormatSheet(std::istream& lines, int nRepeat, bool bGraphs)
 {
     CWorkedSheet sheet;
     sheet.m_strTitle = "Worked solutions";
@@ -79,6 +86,8 @@ std::string FormatSheet(std::istream& lines, int nRepeat)
         }
         else
             item.m_Solution = ToWorkedSolution(ReportText(strLine, nRepeat));
+        if (bGraphs && !item.m_strHeading)
+            AddGraph(item.m_Solution);
         sheet.m_Items.push_back(std::move(item));
     }
     return WriteHtmlSheet(sheet);
