@@ -173,7 +173,8 @@ protected:
             QCoreApplication::postEvent(&m_Dialog, new QEvent(QEvent::LayoutRequest));
         if (pObject == &m_Dialog && pEvent->type() == QEvent::LayoutRequest)
         {
-            const QSize minimum = MinimumWindowSize(m_Dialog, m_bHistoryShown, ScreenRoom(m_Dialog));
+            const QSize minimum =
+                MinimumWindowSize(m_Dialog, m_bHistoryShown, ScreenRoom(m_Dialog));
             if (m_Dialog.minimumSize() != minimum)
                 m_Dialog.setMinimumSize(minimum);
             LayOutWindow(m_Dialog, m_bHistoryShown);

@@ -10,10 +10,10 @@
 #include "solve/Solve.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <cctype>
 #include <fstream>
 #include <istream>
 #include <ostream>
