@@ -3,6 +3,7 @@
 
 #include "FennoryVersion.h"
 #include "Formats.h"
+#include "Graph.h"
 #include "TextReport.h"
 
 #include <CLI/CLI.hpp>
@@ -16,6 +17,7 @@
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <sstream>
 
@@ -27,9 +29,11 @@ struct COptions
     bool m_bJson = false;
     bool m_bBatch = false;
     int m_nRepeat = 0;
-    std::string m_strFormat;   // "" for the default: text, or json with --batch
-    std::string m_strOutput;   // "" for standard output
-    std::string m_strSolveFor; // "" for the default letter
+    std::string m_strFormat;            // "" for the default: text, or json with --batch
+    std::string m_strOutput;            // "" for standard output
+    std::string m_strSolveFor;          // "" for the default letter
+    std::optional<std::string> m_Graph; // --graph: the file, or "" for graphs in an HTML page
+    bool m_bGraphHelp = false;          // only there to list --graph in the help
 
     char SolveFor() const { return m_strSolveFor.empty() ? 0 : m_strSolveFor[0]; }
 };
@@ -56,6 +60,42 @@ bool IsOptionSpelling(const std::string& arg)
            arg == "-h" || TakesValue(arg) || arg.rfind("--repeat=", 0) == 0 ||
            arg.rfind("--format=", 0) == 0 || arg.rfind("--output=", 0) == 0 ||
            arg.rfind("--solve-for=", 0) == 0;
+}
+
+bool IsGraphFile(const std::string& arg)
+{
+    std::string strLower = arg;
+    std::transform(strLower.begin(), strLower.end(), strLower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const auto endsWith = [&](const char* pEnd)
+    { return strLower.size() > 4 && strLower.compare(strLower.size() - 4, 4, pEnd) == 0; };
+    return endsWith(".svg") || endsWith(".png");
+}
+
+// --graph [FILE.svg|FILE.png] (or --graph=FILE), taken out before the parser: its file name is
+// optional, and the parser would read a text after a bare --graph as the file.
+std::optional<std::string> TakeGraphOption(std::vector<std::string>& args)
+{
+    std::optional<std::string> graph;
+    for (size_t i = 0; i < args.size() && args[i] != "--";)
+    {
+        const bool bValue = i > 0 && TakesValue(args[i - 1]);
+        if (args[i] == "--graph" && !bValue)
+        {
+            const bool bFile = i + 1 < args.size() && IsGraphFile(args[i + 1]);
+            graph = bFile ? args[i + 1] : "";
+            args.erase(args.begin() + static_cast<long>(i),
+                       args.begin() + static_cast<long>(i + 1 + bFile));
+        }
+        else if (args[i].rfind("--graph=", 0) == 0 && !bValue)
+        {
+            graph = args[i].substr(8);
+            args.erase(args.begin() + static_cast<long>(i));
+        }
+        else
+            ++i;
+    }
+    return graph;
 }
 
 // The first argument before "--" that is spelt as a long option but is none, or "". No text
@@ -116,6 +156,9 @@ void Describe(CLI::App& app, COptions& options)
                    "The LETTER an equation is solved for (default: x when it is there, else the "
                    "first letter in alphabetical order)")
         ->type_name("LETTER");
+    app.add_flag("--graph", options.m_bGraphHelp,
+                 "--graph FILE.svg|FILE.png writes the problem's graph; with --format html, "
+                 "--graph puts each problem's graph into the page");
 }
 
 EOutputFormat FormatOf(const COptions& options)
@@ -143,7 +186,23 @@ std::string Conflict(const COptions& options)
     if (!strLetter.empty() &&
         (strLetter.size() != 1 || !std::isalpha(static_cast<unsigned char>(strLetter[0]))))
         return "--solve-for takes one letter, not \"" + strLetter + "\"";
+    if (options.m_Graph && options.m_Graph->empty() && eFormat != EOutputFormat::Html)
+        return "--graph needs FILE.svg or FILE.png, or --format html";
+    if (options.m_Graph && !options.m_Graph->empty() && options.m_bBatch)
+        return "--graph FILE draws one problem; a batch takes --format html --graph";
     return "";
+}
+
+// The problem's graph to the --graph file; false (and said why) when it cannot be written.
+bool WriteGraph(const COptions& options, const CTextReport& report, std::ostream& err)
+{
+    if (!options.m_Graph || options.m_Graph->empty() || !report.m_bSimplified)
+        return true;
+    const std::string strFailure =
+        WriteProblemGraph(report.m_Validation.m_strText, *options.m_Graph);
+    if (!strFailure.empty())
+        err << "fennory-cli: " << strFailure << "\n";
+    return strFailure.empty();
 }
 
 int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
@@ -160,7 +219,9 @@ int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
         }
     }
     err << ToDiagnostics(report);
-    out << FormatReport(report, FormatOf(options));
+    out << FormatReport(report, FormatOf(options), options.m_Graph.has_value());
+    if (!WriteGraph(options, report, err))
+        return kExitCannotWrite;
     return ExitStatus(report);
 }
 
@@ -177,7 +238,7 @@ int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
     if (eFormat == EOutputFormat::Html)
     {
         int nStatus = 0;
-        out << FormatSheet(in, options.m_nRepeat, &nStatus);
+        out << FormatSheet(in, options.m_nRepeat, &nStatus, options.m_Graph.has_value());
         return nStatus;
     }
     int nStatus = 0;
@@ -262,6 +323,7 @@ int RunCommandLine(std::vector<std::string> args, std::istream& in, std::ostream
     CLI::App app("fennory-cli", "fennory-cli");
     COptions options;
     Describe(app, options);
+    options.m_Graph = TakeGraphOption(args);
     if (const std::string strUnknown = FindUnknownOption(args); !strUnknown.empty())
     {
         err << "fennory-cli: unknown option \"" << strUnknown << "\"\n"

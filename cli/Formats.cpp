@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Formats.h"
 
+#include "Graph.h"
 #include "output/Writers.h"
 
 #include <algorithm>
@@ -19,8 +20,14 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
     return found->second;
 }
 
-std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
+std::string FormatReport(const CTextReport& report, EOutputFormat eFormat, bool bGraph)
 {
+    if (eFormat == EOutputFormat::Html && bGraph)
+    {
+        CWorkedSolution solution = ToWorkedSolution(report);
+        AddGraph(solution);
+        return WriteHtml(solution);
+    }
     switch (eFormat)
     {
     case EOutputFormat::Text:
@@ -61,7 +68,7 @@ std::string Trimmed(const std::string& strText)
 }
 } // namespace
 
-std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus)
+std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus, bool bGraphs)
 {
     CWorkedSheet sheet;
     sheet.m_strTitle = "Worked solutions";
@@ -86,6 +93,8 @@ std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus)
                 *pStatus = std::max(*pStatus, ExitStatus(report));
             item.m_Solution = ToWorkedSolution(report);
         }
+        if (bGraphs && !item.m_strHeading)
+            AddGraph(item.m_Solution);
         sheet.m_Items.push_back(std::move(item));
     }
     return WriteHtmlSheet(sheet);

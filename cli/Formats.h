@@ -22,12 +22,14 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName);
 
 // One report in the format; a refused text gives no plain text (its messages go to standard
 // error) but a document that says why in the others.
-std::string FormatReport(const CTextReport& report, EOutputFormat eFormat);
+// bGraph puts the problem's graph into an HTML page.
+std::string FormatReport(const CTextReport& report, EOutputFormat eFormat, bool bGraph = false);
 
 // One answer per line: JSON objects or plain text lines.
 std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat);
 
 // Every line of a batch on one worked-solutions sheet. Lines starting with "#" are headings,
 // blank lines are skipped. *pStatus, when given, is raised to the highest exit status of the
-// problems.
-std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus = nullptr);
+// problems. bGraphs puts each problem's graph beside its answer.
+std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus = nullptr,
+                        bool bGraphs = false);

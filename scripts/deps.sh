@@ -7,6 +7,8 @@ packages=(cmake g++ ninja-build pkg-config ccache
   qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools libgl-dev libxkbcommon-dev
   # Qt Designer's CMake files need Qt OpenGL's; without them the Designer plugin is not built.
   libqt6opengl6-dev
+  # The graph as SVG (QSvgGenerator).
+  qt6-svg-dev
   nlohmann-json3-dev libcli11-dev libgmp-dev
   # Solving: exact polynomial factoring and certified roots (FLINT and its ball arithmetic).
   libflint-dev libflint-arb-dev

@@ -25,6 +25,8 @@ code { font-family: "Liberation Mono", monospace; }
 ol.contents li { margin: 0.2em 0; }
 ol.contents a { color: inherit; text-decoration: none; }
 section.problem { margin-bottom: 2em; }
+figure.graph { margin: 1em 0; break-inside: avoid-page; }
+figure.graph svg { max-width: 100%; height: auto; }
 @page { margin: 2cm; }
 @media print {
   body { margin: 0; max-width: none; }
@@ -99,7 +101,11 @@ std::string SolutionBody(const CWorkedSolution& solution)
         strRows += AnswerRow(solution.m_strSolutionLabel->c_str(),
                              solution.m_strSolutionText ? ToMathML(*solution.m_strSolutionText)
                                                         : XmlEscape(*solution.m_strSolution));
-    return Tag("dl", "\n" + strRows, " class=\"answer\"") + "\n" + Errors(solution) +
+    // The graph, drawn by the caller, is an <svg> element of its own between answer and steps.
+    const std::string strGraph =
+        solution.m_strGraphSvg ? Tag("figure", *solution.m_strGraphSvg, " class=\"graph\"") + "\n"
+                               : "";
+    return Tag("dl", "\n" + strRows, " class=\"answer\"") + "\n" + Errors(solution) + strGraph +
            Narrative(solution.m_Narrative);
 }
 

@@ -36,6 +36,8 @@ struct CWorkedSolution
     std::optional<std::string> m_strSolution;
     std::optional<std::string> m_strSolutionLatex;
     std::optional<std::string> m_strSolutionText;
+    // The problem's graph as an <svg> element, when the caller drew one (HTML shows it).
+    std::optional<std::string> m_strGraphSvg;
 
     bool IsSolved() const { return m_strResult.has_value(); }
 };
