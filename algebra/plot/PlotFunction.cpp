@@ -134,7 +134,7 @@ mpq_class RationalOfScalar(const CScalar& scalar)
     if (scalar.m_bDecimal)
         return mpq_class(scalar.m_dWhole) * scalar.m_nSign;
     mpq_class value(mpz_class(scalar.ImproperNumerator().ToText()),
-                    mpz_class(static_cast<long>(scalar.m_dDenominator)));
+                    mpz_class(scalar.m_Denominator.ToText()));
     value.canonicalize();
     return scalar.m_nSign < 0 ? mpq_class(-value) : value;
 }
