@@ -89,9 +89,32 @@ CPolynomial PolynomialOf(const std::vector<mpz_class>& coefficients, char cLette
     return poly;
 }
 
+std::string CoefficientsDisplay(const std::vector<mpz_class>& poly, char cLetter)
+{
+    std::string strText;
+    for (std::size_t i = poly.size(); i-- > 0;)
+    {
+        const mpz_class& coefficient = poly[i];
+        const int nSign = sgn(coefficient);
+        if (nSign == 0)
+            continue;
+        if (nSign < 0)
+            strText += '-';
+        else if (!strText.empty())
+            strText += '+';
+        if (i == 0 || (coefficient != 1 && coefficient != -1))
+            strText += nSign < 0 ? mpz_class(-coefficient).get_str() : coefficient.get_str();
+        if (i > 0)
+            strText += cLetter;
+        if (i > 1)
+            strText += "^" + std::to_string(i);
+    }
+    return strText.empty() ? "0" : strText;
+}
+
 std::string CPolynomialRoots::Display(const std::vector<mpz_class>& poly) const
 {
-    return PolynomialOf(poly, m_cLetter).ToDisplay();
+    return CoefficientsDisplay(poly, m_cLetter);
 }
 
 std::string CPolynomialRoots::FactorDisplay(const std::vector<mpz_class>& poly,

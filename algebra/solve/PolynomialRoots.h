@@ -92,3 +92,6 @@ private:
 
 // A whole-number polynomial (lowest degree first) in a letter as a polynomial.
 CPolynomial PolynomialOf(const std::vector<mpz_class>& coefficients, char cLetter);
+// What PolynomialOf(coefficients, cLetter).ToDisplay() writes, without building the polynomial:
+// the narrative writes each factor several times.
+std::string CoefficientsDisplay(const std::vector<mpz_class>& coefficients, char cLetter);

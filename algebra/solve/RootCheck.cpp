@@ -171,26 +171,58 @@ bool CRootCheck::AcceptsRational(const CFoundRoot& root)
     return left == right;
 }
 
+bool CRootCheck::ConjugateOfLast(const CSurd& surd) const
+{
+    if (!m_LastSurd)
+        return false;
+    const CSurd& last = m_LastSurd->m_Root;
+    return surd.m_A == last.m_A && surd.m_B == -last.m_B && surd.m_C == last.m_C &&
+           surd.m_D == last.m_D;
+}
+
+void CRootCheck::WorkOutSides(const CSurd& surd)
+{
+    const mpz_class& d = surd.m_D;
+    const CQuadratic point{surd.m_A, surd.m_B, surd.m_C};
+    CSurdSides sides{surd, std::nullopt, 0, 0, 0, 0};
+    for (std::size_t i = 0; i < m_Sides.m_Divisors.size() && !sides.m_ZeroDivisor; ++i)
+        if (IsZero(Evaluate(m_Sides.m_Divisors[i], m_cLetter, point, d)))
+            sides.m_ZeroDivisor = i;
+    if (!sides.m_ZeroDivisor)
+    {
+        Divide(Evaluate(m_Sides.m_Left.m_Top, m_cLetter, point, d),
+               Evaluate(m_Sides.m_Left.m_Bottom, m_cLetter, point, d), d, sides.m_LeftA,
+               sides.m_LeftB);
+        Divide(Evaluate(m_Sides.m_Right.m_Top, m_cLetter, point, d),
+               Evaluate(m_Sides.m_Right.m_Bottom, m_cLetter, point, d), d, sides.m_RightA,
+               sides.m_RightB);
+    }
+    m_LastSurd = std::move(sides);
+}
+
 bool CRootCheck::AcceptsSurd(const CFoundRoot& root)
 {
     const CSurd& surd = root.m_Surd;
+    if (ConjugateOfLast(surd))
+    {
+        m_LastSurd->m_Root = surd;
+        m_LastSurd->m_LeftB = -m_LastSurd->m_LeftB;
+        m_LastSurd->m_RightB = -m_LastSurd->m_RightB;
+    }
+    else
+        WorkOutSides(surd);
+    const CSurdSides& sides = *m_LastSurd;
+    if (sides.m_ZeroDivisor)
+    {
+        m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay,
+                             m_Sides.m_DivisorDisplays[*sides.m_ZeroDivisor]);
+        return false;
+    }
+    const bool bHolds = sides.m_LeftA == sides.m_RightA && sides.m_LeftB == sides.m_RightB;
     const mpz_class& d = surd.m_D;
-    const CQuadratic point{surd.m_A, surd.m_B, surd.m_C};
-    for (std::size_t i = 0; i < m_Sides.m_Divisors.size(); ++i)
-        if (IsZero(Evaluate(m_Sides.m_Divisors[i], m_cLetter, point, d)))
-        {
-            m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay, m_Sides.m_DivisorDisplays[i]);
-            return false;
-        }
-    mpq_class leftA, leftB, rightA, rightB;
-    Divide(Evaluate(m_Sides.m_Left.m_Top, m_cLetter, point, d),
-           Evaluate(m_Sides.m_Left.m_Bottom, m_cLetter, point, d), d, leftA, leftB);
-    Divide(Evaluate(m_Sides.m_Right.m_Top, m_cLetter, point, d),
-           Evaluate(m_Sides.m_Right.m_Bottom, m_cLetter, point, d), d, rightA, rightB);
-    const bool bHolds = leftA == rightA && leftB == rightB;
     m_Narrative.CheckSurd(m_cLetter, root.m_Root.m_strDisplay, RootSymbol(d),
-                          QuadraticDisplay(leftA, leftB, d), QuadraticDisplay(rightA, rightB, d),
-                          bHolds);
+                          QuadraticDisplay(sides.m_LeftA, sides.m_LeftB, d),
+                          QuadraticDisplay(sides.m_RightA, sides.m_RightB, d), bHolds);
     return bHolds;
 }
 

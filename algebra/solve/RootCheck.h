@@ -4,6 +4,7 @@
 #include "solve/Polynomial.h"
 #include "solve/PolynomialRoots.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,8 +37,21 @@ private:
     bool AcceptsSurd(const CFoundRoot& root);
     bool AcceptsNumeric(const CFoundRoot& root);
 
+    // Both sides at the last surd root, a + b√d each. Every polynomial here has rational
+    // coefficients, so at the conjugate root the sides are the conjugates: the second root of a
+    // quadratic factor is checked without working the sides out again.
+    struct CSurdSides
+    {
+        CSurd m_Root;
+        std::optional<std::size_t> m_ZeroDivisor;
+        mpq_class m_LeftA, m_LeftB, m_RightA, m_RightB;
+    };
+    bool ConjugateOfLast(const CSurd& surd) const;
+    void WorkOutSides(const CSurd& surd);
+
     const CTypedSides& m_Sides;
     char m_cLetter;
     bool m_bDecimal;
     CSolveNarrative& m_Narrative;
+    std::optional<CSurdSides> m_LastSurd;
 };

@@ -41,6 +41,9 @@ std::string JoinLatex(const std::vector<CRoot>& roots, char cLetter)
         if (!strLine.empty())
             strLine += " \\text{ or } ";
         strLine += std::string(1, cLetter) + (root.m_bExact ? " = " : " ") + root.m_strLatex;
+        const std::string strWords = CSolveNarrative::MultiplicityWords(root.m_nMultiplicity);
+        if (!strWords.empty())
+            strLine += "\\text{" + strWords + "}";
     }
     return strLine;
 }

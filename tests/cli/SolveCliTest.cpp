@@ -127,11 +127,13 @@ TEST(SolveCli, SolveForAndFactoredFormAndBadLetters)
 
 TEST(SolveCli, EveryFormatCarriesTheAnswer)
 {
-    const std::pair<const char*, const char*> kFormats[] = {
-        {"html", "x = 2 or x = -2"},
-        {"latex", "\\textbf{Solution}\n\\[ x = 2 \\text{ or } x = -2 \\]"},
-        {"mathml", "<mtext>Solution</mtext></mtd><mtd><mtext>x = 2 or x = -2</mtext>"}};
-    for (const auto& [pFormat, pAnswer] : kFormats)
-        EXPECT_NE(RunCli({"--format", pFormat, "x^2=4"}).m_strOut.find(pAnswer), std::string::npos)
-            << pFormat;
+    const char* const kFormats[][3] = {
+        {"html", "x^2=4", "x = 2 or x = -2"},
+        {"latex", "x^2=4", "\\textbf{Solution}\n\\[ x = 2 \\text{ or } x = -2 \\]"},
+        {"mathml", "x^2=4", "<mtext>Solution</mtext></mtd><mtd><mtext>x = 2 or x = -2</mtext>"},
+        {"latex", "x^2!+2x+1=0", "\\[ x = -1\\text{, a double root} \\]"},
+        {"mathml", "x^2!+2x+1=0", "<mtext>x = -1, a double root</mtext>"}};
+    for (const auto& [pFormat, pText, pAnswer] : kFormats)
+        EXPECT_NE(RunCli({"--format", pFormat, pText}).m_strOut.find(pAnswer), std::string::npos)
+            << pFormat << " " << pText;
 }

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "solve/PolynomialRoots.h"
 #include "solve/Solve.h"
 
 #include <gmpxx.h>
@@ -115,5 +116,22 @@ TEST(SolveRandom, PolynomialsFromChosenRootsSolveToThem)
             EXPECT_TRUE(found->m_bExact) << found->m_strDisplay;
             EXPECT_EQ(found->m_nMultiplicity, expected.m_nMultiplicity) << found->m_strDisplay;
         }
+    }
+}
+
+// The narrative's quick writing of a factor matches the polynomial's own, for zero, unit, negative
+// and many-digit coefficients.
+TEST(FactorDisplay, WritesAsThePolynomialDoes)
+{
+    std::mt19937 random(7);
+    const mpz_class big("-123456789012345678901234567890");
+    const mpz_class kChoices[] = {0, 1, -1, 2, -7, 10, big};
+    for (int nCase = 0; nCase < 300; ++nCase)
+    {
+        std::vector<mpz_class> coefficients(1 + random() % 6);
+        for (mpz_class& coefficient : coefficients)
+            coefficient = kChoices[random() % std::size(kChoices)];
+        const std::string strExpected = PolynomialOf(coefficients, 'y').ToDisplay();
+        EXPECT_EQ(CoefficientsDisplay(coefficients, 'y'), strExpected);
     }
 }
