@@ -34,7 +34,7 @@ public:
     static constexpr std::size_t kLongestPaste = 10000;
     // Typed text (ordinary notation) longer than this, in bytes, is refused before it is read,
     // so that a huge clipboard costs no time or memory; the same bound as Fennory's requests.
-    static constexpr std::size_t kLongestTypedPaste = 1000000;
+    static constexpr std::size_t kLongestTypedPaste = 32768;
     static constexpr const char* kTypedPasteTooLong = "Cannot paste: Expression too large";
 
     CEditModel& Model() { return m_Model; }
