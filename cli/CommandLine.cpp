@@ -10,13 +10,18 @@
 
 #include "solve/Solve.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <istream>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <sstream>
@@ -297,16 +302,51 @@ int Report(const COptions& options, std::istream& in, std::ostream& out, std::os
     return ReportOne(options, out, err);
 }
 
+// An unnamed file to gather an answer in: removed as soon as it is open, so nothing is left
+// behind however the program ends. Empty when none can be made; the answer is then gathered
+// in memory.
+std::unique_ptr<std::fstream> GatheringFile()
+{
+    const char* szFolder = std::getenv("TMPDIR");
+    std::string strPath =
+        std::string(szFolder && *szFolder ? szFolder : "/tmp") + "/fennory-cli-XXXXXX";
+    const int nFile = mkstemp(strPath.data());
+    if (nFile < 0)
+        return nullptr;
+    close(nFile);
+    auto pFile = std::make_unique<std::fstream>(strPath, std::ios::binary | std::ios::in |
+                                                             std::ios::out | std::ios::trunc);
+    std::remove(strPath.c_str());
+    if (!*pFile)
+        return nullptr;
+    return pFile;
+}
+
 // With --output the answer is gathered first, so that a file that cannot be written is
-// reported rather than silently left short.
+// reported rather than silently left short, and a batch file given as its own output is read
+// before it is overwritten. It is gathered in a file: an answer repeats its input, and a huge
+// input held twice more in memory would cost tens of megabytes.
 int ReportToFile(const COptions& options, std::istream& in, std::ostream& err)
 {
-    std::ostringstream answer;
-    const int nStatus = Report(options, in, answer, err);
+    std::unique_ptr<std::fstream> pGathered = GatheringFile();
+    std::ostringstream inMemory;
+    std::iostream* pAnswer = pGathered ? static_cast<std::iostream*>(pGathered.get()) : nullptr;
+    std::ostream& gathering = pAnswer ? static_cast<std::ostream&>(*pAnswer) : inMemory;
+    const int nStatus = Report(options, in, gathering, err);
     if (nStatus == kExitNoInput)
         return nStatus;
     std::ofstream file(options.m_strOutput, std::ios::binary | std::ios::trunc);
-    file << std::move(answer).str(); // moved out: the answer may be megabytes
+    if (pAnswer)
+    {
+        pAnswer->flush();
+        pAnswer->seekg(0);
+        if (pAnswer->peek() != std::char_traits<char>::eof())
+            file << pAnswer->rdbuf();
+        if (!*pAnswer)
+            file.setstate(std::ios::badbit);
+    }
+    else
+        file << std::move(inMemory).str(); // moved out: the answer may be megabytes
     file.close();
     if (!file)
     {

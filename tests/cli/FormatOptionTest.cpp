@@ -99,6 +99,30 @@ TEST(FormatOption, OutputGoesToTheFile)
     std::filesystem::remove(file);
 }
 
+// The answer is gathered before the output is opened: in an unnamed file, or in memory when
+// no such file can be made. Either way a batch file given as its own output is read first.
+TEST(FormatOption, BatchFileAsItsOwnOutputIsReadFirst)
+{
+    const std::filesystem::path file = std::filesystem::temp_directory_path() /
+                                       ("fennory-self-" + std::to_string(std::random_device()()));
+    for (const char* szGatherIn : {"", "/nonexistent/fennory"})
+    {
+        SCOPED_TRACE(szGatherIn);
+        std::ofstream(file) << "x+x\n2x\n";
+        if (*szGatherIn)
+            setenv("TMPDIR", szGatherIn, 1);
+        const CRun run = RunCli({"--batch", file.string(), "--output", file.string()});
+        unsetenv("TMPDIR");
+        EXPECT_EQ(run.m_nStatus, 0) << run.m_strErr;
+        std::ifstream written(file);
+        std::stringstream content;
+        content << written.rdbuf();
+        EXPECT_TRUE(Contains(content.str(), "\"input\":\"x+x\""));
+        EXPECT_TRUE(Contains(content.str(), "\"input\":\"2x\""));
+    }
+    std::filesystem::remove(file);
+}
+
 TEST(FormatOption, UnwritableOutputIsReportedNotSilent)
 {
     const CRun run = RunCli({"--output", "/nonexistent/fennory/out.txt", "x+x"});
