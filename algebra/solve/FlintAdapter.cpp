@@ -191,39 +191,29 @@ private:
     fmpz_mpoly_ctx_t m_Context;
 };
 
-class CMpoly
+// One FLINT object that belongs to a context: initialised with it, cleared with it.
+template <typename TStruct, void (*Init)(TStruct*, const fmpz_mpoly_ctx_struct*),
+          void (*Clear)(TStruct*, const fmpz_mpoly_ctx_struct*)>
+class CInContext
 {
 public:
-    explicit CMpoly(CMpolyContext& context) : m_Context(context)
+    explicit CInContext(CMpolyContext& context) : m_Context(context)
     {
-        fmpz_mpoly_init(m_Poly, context.Get());
+        Init(&m_Object, context.Get());
     }
-    ~CMpoly() { fmpz_mpoly_clear(m_Poly, m_Context.Get()); }
-    CMpoly(const CMpoly&) = delete;
-    CMpoly& operator=(const CMpoly&) = delete;
-    fmpz_mpoly_struct* Get() { return m_Poly; }
+    ~CInContext() { Clear(&m_Object, m_Context.Get()); }
+    CInContext(const CInContext&) = delete;
+    CInContext& operator=(const CInContext&) = delete;
+    TStruct* Get() { return &m_Object; }
 
 private:
     CMpolyContext& m_Context;
-    fmpz_mpoly_t m_Poly;
+    TStruct m_Object;
 };
 
-class CMpolyFactor
-{
-public:
-    explicit CMpolyFactor(CMpolyContext& context) : m_Context(context)
-    {
-        fmpz_mpoly_factor_init(m_Factor, context.Get());
-    }
-    ~CMpolyFactor() { fmpz_mpoly_factor_clear(m_Factor, m_Context.Get()); }
-    CMpolyFactor(const CMpolyFactor&) = delete;
-    CMpolyFactor& operator=(const CMpolyFactor&) = delete;
-    fmpz_mpoly_factor_struct* Get() { return m_Factor; }
-
-private:
-    CMpolyContext& m_Context;
-    fmpz_mpoly_factor_t m_Factor;
-};
+using CMpoly = CInContext<fmpz_mpoly_struct, fmpz_mpoly_init, fmpz_mpoly_clear>;
+using CMpolyFactor =
+    CInContext<fmpz_mpoly_factor_struct, fmpz_mpoly_factor_init, fmpz_mpoly_factor_clear>;
 
 std::vector<CIntegerMonomial> ReadMpoly(const fmpz_mpoly_t poly, CMpolyContext& context,
                                         std::size_t nLetters)
