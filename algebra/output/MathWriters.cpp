@@ -209,6 +209,37 @@ std::string LatexText(const std::string& strText)
 
 std::string LatexNodes(const std::vector<CMathNode>& nodes);
 
+// A long product (x(x^12+13x^11+...), a factored form) has no sum of its own to break at: it
+// breaks inside its longest bracket, each line's bracket open or closed only where the
+// bracket is.
+std::string LatexBrokenInBracket(const std::vector<CMathNode>& nodes)
+{
+    size_t nLongest = nodes.size();
+    size_t nLongestLength = kPartLength;
+    for (size_t i = 0; i < nodes.size(); ++i)
+    {
+        const CMathNode& node = nodes[i];
+        const bool bPlainBracket = node.m_eKind == EMathKind::Group && node.m_bBracketed &&
+                                   node.m_bClosed && !node.m_strExponent;
+        if (bPlainBracket && DisplayNodes(node.m_Children).size() > nLongestLength)
+        {
+            nLongest = i;
+            nLongestLength = DisplayNodes(node.m_Children).size();
+        }
+    }
+    if (nLongest == nodes.size())
+        return LatexNodes(nodes);
+    const auto lines = LinesOf(nodes[nLongest].m_Children, kPartLength);
+    if (lines.size() == 1)
+        return LatexNodes(nodes);
+    std::string strOut =
+        "\\begin{array}{l}" + LatexNodes({nodes.begin(), nodes.begin() + nLongest}) + "\\left(";
+    for (size_t i = 0; i < lines.size(); ++i)
+        strOut += (i == 0 ? "" : "\\right.\\\\{}\\left.") + LatexNodes(lines[i]);
+    return strOut + "\\right)" + LatexNodes({nodes.begin() + nLongest + 1, nodes.end()}) +
+           "\\end{array}";
+}
+
 // A top or bottom that is a group whose brackets were dropped needs no braces of its own.
 // A long one as lines of an array, each later line opening with its operator ("{}" before
 // it keeps the spacing of an operator between terms).
@@ -219,7 +250,7 @@ std::string LatexPart(const std::vector<CMathNode>& part)
         return LatexNodes(nodes);
     const std::vector<std::vector<CMathNode>> lines = LinesOf(nodes, kPartLength);
     if (lines.size() == 1)
-        return LatexNodes(nodes);
+        return LatexBrokenInBracket(nodes);
     std::string strOut = "\\begin{array}{l}";
     for (size_t i = 0; i < lines.size(); ++i)
         strOut += (i == 0 ? "" : "\\\\{}") + LatexNodes(lines[i]);
