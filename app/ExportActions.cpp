@@ -136,10 +136,7 @@ void CExportActions::OnSave()
         tr("HTML page (*.html);;Plain text (*.txt);;PDF (*.pdf)"), &strFilter);
     if (strPath.isEmpty())
         return;
-    if (QFileInfo(strPath).suffix().isEmpty())
-        strPath += strFilter.contains(QLatin1String("pdf"))   ? ".pdf"
-                   : strFilter.contains(QLatin1String("txt")) ? ".txt"
-                                                              : ".html";
+    strPath = PathForFilter(strPath, strFilter);
     if (!SaveTo(strPath))
         QMessageBox::warning(&m_Window, tr("Save worked solution"),
                              tr("Cannot write %1").arg(strPath));

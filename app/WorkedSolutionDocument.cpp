@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkedSolutionDocument.h"
 
-#include "output/MathText.h"
+#include "RichMath.h"
 #include "output/Writers.h"
 
 #include <QFileInfo>
@@ -17,68 +17,34 @@ QString Escaped(const std::string& strText)
     return QString::fromStdString(strText).toHtmlEscaped();
 }
 
-QString RichNodes(const std::vector<CMathNode>& nodes);
-
-QString RichOperator(const std::string& strOperator)
+// A formula in a step is one long word: a zero-width space lets it break after + - =.
+QString BreakableText(const std::string& strText)
 {
-    if (strOperator == "-")
-        return QStringLiteral(" \u2212 ");
-    if (strOperator == "*")
-        return QStringLiteral(" \u00B7 ");
-    if (strOperator == "+" || strOperator == "=")
-        return " " + Escaped(strOperator) + " ";
-    return Escaped(strOperator);
-}
-
-QString RichBase(const CMathNode& node)
-{
-    switch (node.m_eKind)
-    {
-    case EMathKind::Letter:
-        return "<i>" + Escaped(node.m_strText) + "</i>";
-    case EMathKind::Operator:
-        return RichOperator(node.m_strText);
-    case EMathKind::Fraction:
-        return Escaped(node.m_strText) + "<sup>" + Escaped(node.m_strNumerator) +
-               "</sup>\u2044<sub>" + Escaped(node.m_strDenominator) + "</sub>";
-    case EMathKind::Group:
-        if (!node.m_bBracketed)
-            return RichNodes(node.m_Children);
-        return "(" + RichNodes(node.m_Children) + (node.m_bClosed ? ")" : "");
-    default:
-        return Escaped(node.m_strText);
-    }
-}
-
-QString RichNodes(const std::vector<CMathNode>& nodes)
-{
-    QString strOut;
-    for (const CMathNode& node : nodes)
-    {
-        strOut += RichBase(node);
-        if (node.m_strExponent)
-            strOut += "<sup>" + RichNodes(ParseMathText(*node.m_strExponent)) + "</sup>";
-    }
+    QString strOut = Escaped(strText);
+    for (const QChar c : {QChar('+'), QChar('-'), QChar('=')})
+        strOut.replace(c, QString(c) + QChar(0x200B));
     return strOut;
-}
-
-QString RichMath(const std::string& strEquationText)
-{
-    return "<span style=\"font-family: serif; font-size: 14pt;\">" +
-           RichNodes(ParseMathText(strEquationText)) + "</span>";
 }
 
 QString RichSteps(const std::vector<CStep>& steps)
 {
     QString strItems;
     for (const CStep& step : steps)
-        strItems += "<li>" + Escaped(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
+        strItems += "<li>" + BreakableText(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
     return steps.empty() ? QString() : "<ul style=\"list-style-type: none;\">" + strItems + "</ul>";
 }
 
 QString Row(const char* szLabel, const QString& strContent)
 {
     return QStringLiteral("<p><b>%1:</b> %2</p>").arg(QString::fromLatin1(szLabel), strContent);
+}
+
+QString MathRow(const char* szLabel, const std::string& strEquationText)
+{
+    const CRichMath math = RichMath(strEquationText);
+    if (!math.m_bBlock)
+        return Row(szLabel, math.m_strHtml);
+    return QStringLiteral("<p><b>%1:</b></p>").arg(QString::fromLatin1(szLabel)) + math.m_strHtml;
 }
 
 bool WritePdf(const CWorkedSolution& solution, const QString& strPath)
@@ -89,7 +55,7 @@ bool WritePdf(const CWorkedSolution& solution, const QString& strPath)
     {
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setTitle(QString::fromStdString("Worked solution: " + solution.m_strInput));
+        writer.setTitle(QString::fromStdString(WorkedSolutionTitle(solution)));
         MakeWorkedSolutionDocument(solution)->print(&writer);
     }
     return file.commit();
@@ -108,18 +74,18 @@ bool WriteBytes(const std::string& strBytes, const QString& strPath)
 QString ToRichText(const CWorkedSolution& solution)
 {
     QString strBody = "<h2>Worked solution</h2>";
-    strBody += Row("Problem", solution.m_strProblem.empty()
-                                  ? "<tt>" + Escaped(solution.m_strInput) + "</tt>"
-                                  : RichMath(solution.m_strProblem));
+    strBody += solution.m_strProblem.empty()
+                   ? Row("Problem", "<tt>" + Escaped(solution.m_strInput) + "</tt>")
+                   : MathRow("Problem", solution.m_strProblem);
     if (solution.m_strResult)
-        strBody += Row("Result", RichMath(*solution.m_strResult));
+        strBody += MathRow("Result", *solution.m_strResult);
     if (solution.m_strFurther)
-        strBody += Row("Further result", RichMath(*solution.m_strFurther));
+        strBody += MathRow("Further result", *solution.m_strFurther);
     if (solution.m_strSolution)
-        strBody += Row(solution.m_strSolutionLabel->c_str(),
-                       solution.m_strSolutionText
-                           ? RichMath(*solution.m_strSolutionText)
-                           : QString::fromStdString(*solution.m_strSolution).toHtmlEscaped());
+        strBody += solution.m_strSolutionText
+                       ? MathRow(solution.m_strSolutionLabel->c_str(), *solution.m_strSolutionText)
+                       : Row(solution.m_strSolutionLabel->c_str(),
+                             QString::fromStdString(*solution.m_strSolution).toHtmlEscaped());
     for (const std::string& strError : solution.m_Errors)
         strBody += "<p style=\"color: #a00;\">" + Escaped(strError) + "</p>";
     if (!solution.m_Narrative.empty())
@@ -142,6 +108,19 @@ ESaveFormat SaveFormatOf(const QString& strPath)
     if (strSuffix == QLatin1String("pdf"))
         return ESaveFormat::Pdf;
     return ESaveFormat::Text;
+}
+
+QString PathForFilter(const QString& strPath, const QString& strFilter)
+{
+    const QString strSuffix = QFileInfo(strPath).suffix().toLower();
+    for (const char* szKnown : {"html", "htm", "txt", "pdf"})
+        if (strSuffix == QLatin1String(szKnown))
+            return strPath;
+    if (strFilter.contains(QLatin1String("*.pdf")))
+        return strPath + ".pdf";
+    if (strFilter.contains(QLatin1String("*.txt")))
+        return strPath + ".txt";
+    return strPath + ".html";
 }
 
 bool SaveWorkedSolution(const CWorkedSolution& solution, const QString& strPath,

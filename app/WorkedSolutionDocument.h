@@ -24,6 +24,11 @@ enum class ESaveFormat
 // The format a file name asks for by its extension (.htm/.html, .pdf, anything else text).
 ESaveFormat SaveFormatOf(const QString& strPath);
 
+// The file a save dialog's answer stands for: a name without one of those extensions (.html,
+// .htm, .txt, .pdf) gets the extension of the chosen filter ("HTML page (*.html)"), so that the
+// file holds what the dialog said.
+QString PathForFilter(const QString& strPath, const QString& strFilter);
+
 // Writes the file whole; false (and the file not left half-written) when it cannot be written.
 bool SaveWorkedSolution(const CWorkedSolution& solution, const QString& strPath,
                         ESaveFormat eFormat);

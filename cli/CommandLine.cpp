@@ -152,7 +152,7 @@ void Describe(CLI::App& app, COptions& options)
         ->check(CLI::Range(1, 1000000).description(""));
     app.add_option("--format", options.m_strFormat,
                    "text, json, html, latex or mathml; with --batch: json (the default), text "
-                   "(one line each) or html (one worked-solutions sheet)")
+                   "(one line each), html or latex (one worked-solutions sheet)")
         ->type_name("FORMAT")
         ->check(CLI::IsMember({"text", "json", "html", "latex", "mathml"}).description(""));
     app.add_option("--output", options.m_strOutput, "Write to FILE instead of standard output")
@@ -181,10 +181,10 @@ std::string Conflict(const COptions& options)
     if (options.m_bJson && !options.m_strFormat.empty() && options.m_strFormat != "json")
         return "--json and --format " + options.m_strFormat + " cannot go together";
     const EOutputFormat eFormat = FormatOf(options);
-    if (options.m_bBatch && (eFormat == EOutputFormat::Latex || eFormat == EOutputFormat::MathML))
-        return "--batch writes json, text or html";
-    const bool bTimed =
-        eFormat == EOutputFormat::Json || (options.m_bBatch && eFormat != EOutputFormat::Html);
+    const bool bSheet = eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex;
+    if (options.m_bBatch && eFormat == EOutputFormat::MathML)
+        return "--batch writes json, text, html or latex";
+    const bool bTimed = eFormat == EOutputFormat::Json || (options.m_bBatch && !bSheet);
     if (options.m_nRepeat > 0 && !bTimed)
         return "--repeat needs --json or --batch";
     const std::string& strLetter = options.m_strSolveFor;
@@ -230,20 +230,16 @@ int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
     return ExitStatus(report);
 }
 
-bool IsBlank(const std::string& strLine)
-{
-    return strLine.find_first_not_of(" \t") == std::string::npos;
-}
-
 // The status of a whole batch: the highest of its lines' (0 all simplified, 1 some line
-// refused, 2 some simplification failed); blank lines do not count.
+// refused, 2 some simplification failed); blank lines do not count. Comments and headings
+// get no answer line, as on the sheet.
 int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
 {
     const EOutputFormat eFormat = FormatOf(options);
-    if (eFormat == EOutputFormat::Html)
+    if (eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex)
     {
         int nStatus = 0;
-        out << FormatSheet(in, options.m_nRepeat, &nStatus, options.m_Graph.has_value());
+        out << FormatSheet(in, options.m_nRepeat, eFormat, &nStatus, options.m_Graph.has_value());
         return nStatus;
     }
     int nStatus = 0;
@@ -252,9 +248,11 @@ int ReportLines(std::istream& in, const COptions& options, std::ostream& out)
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        const bool bBlank = IsBlank(strLine);
+        const EBatchLine eLine = ClassifyBatchLine(strLine);
+        if (eLine == EBatchLine::Comment || eLine == EBatchLine::Heading)
+            continue;
         CTextReport report = ReportText(std::move(strLine), options.m_nRepeat, options.SolveFor());
-        if (!bBlank)
+        if (eLine != EBatchLine::Blank)
             nStatus = std::max(nStatus, ExitStatus(report));
         out << FormatBatchLine(std::move(report), eFormat);
         out.flush();

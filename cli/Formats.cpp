@@ -53,11 +53,7 @@ std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat)
 
 namespace
 {
-std::string HeadingText(const std::string& strLine)
-{
-    const size_t nStart = strLine.find_first_not_of('#');
-    return nStart == std::string::npos ? "" : strLine.substr(nStart);
-}
+constexpr const char* kHeadingMarker = "## ";
 
 std::string Trimmed(const std::string& strText)
 {
@@ -68,7 +64,16 @@ std::string Trimmed(const std::string& strText)
 }
 } // namespace
 
-std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus, bool bGraphs)
+EBatchLine ClassifyBatchLine(const std::string& strLine)
+{
+    if (Trimmed(strLine).empty())
+        return EBatchLine::Blank;
+    if (strLine.rfind(kHeadingMarker, 0) == 0 && !Trimmed(strLine.substr(2)).empty())
+        return EBatchLine::Heading;
+    return strLine.front() == '#' ? EBatchLine::Comment : EBatchLine::Problem;
+}
+
+CWorkedSheet ReadSheet(std::istream& lines, int nRepeat, int* pStatus, bool bGraphs)
 {
     CWorkedSheet sheet;
     sheet.m_strTitle = "Worked solutions";
@@ -77,25 +82,29 @@ std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus, bool bGr
     {
         if (!strLine.empty() && strLine.back() == '\r')
             strLine.pop_back();
-        if (Trimmed(strLine).empty())
-            continue;
+        const EBatchLine eLine = ClassifyBatchLine(strLine);
         CSheetItem item;
-        if (strLine.front() == '#')
-        {
-            item.m_strHeading = Trimmed(HeadingText(strLine));
-            if (item.m_strHeading->empty())
-                continue;
-        }
-        else
+        if (eLine == EBatchLine::Heading)
+            item.m_strHeading = Trimmed(strLine.substr(2));
+        else if (eLine == EBatchLine::Problem)
         {
             const CTextReport report = ReportText(std::move(strLine), nRepeat);
             if (pStatus)
                 *pStatus = std::max(*pStatus, ExitStatus(report));
             item.m_Solution = ToWorkedSolution(report);
         }
+        else
+            continue;
         if (bGraphs && !item.m_strHeading)
             AddGraph(item.m_Solution);
         sheet.m_Items.push_back(std::move(item));
     }
-    return WriteHtmlSheet(sheet);
+    return sheet;
+}
+
+std::string FormatSheet(std::istream& lines, int nRepeat, EOutputFormat eFormat, int* pStatus,
+                        bool bGraphs)
+{
+    const CWorkedSheet sheet = ReadSheet(lines, nRepeat, pStatus, bGraphs);
+    return eFormat == EOutputFormat::Latex ? WriteLatexSheet(sheet) : WriteHtmlSheet(sheet);
 }

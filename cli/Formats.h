@@ -28,8 +28,25 @@ std::string FormatReport(const CTextReport& report, EOutputFormat eFormat, bool 
 // One answer per line: JSON objects or plain text lines.
 std::string FormatBatchLine(CTextReport report, EOutputFormat eFormat);
 
-// Every line of a batch on one worked-solutions sheet. Lines starting with "#" are headings,
-// blank lines are skipped. *pStatus, when given, is raised to the highest exit status of the
-// problems. bGraphs puts each problem's graph beside its answer.
-std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus = nullptr,
+// What a line of a batch file is. "## " starts a heading (of the sheet), any other "#" a
+// comment (as the example files have them); the other lines are problems, blank ones too in
+// the line formats (each such line gets its answer line).
+enum class EBatchLine
+{
+    Blank,
+    Comment,
+    Heading,
+    Problem
+};
+EBatchLine ClassifyBatchLine(const std::string& strLine);
+
+// Every line of a batch on one worked-solutions sheet: problems, and headings between them;
+// comments and blank lines are skipped. A line's "\r" before its end is dropped. *pStatus,
+// when given, is raised to the highest exit status of the problems. bGraphs puts each
+// problem's graph beside its answer.
+CWorkedSheet ReadSheet(std::istream& lines, int nRepeat, int* pStatus = nullptr,
+                       bool bGraphs = false);
+// The sheet as one HTML page, or one LaTeX document.
+std::string FormatSheet(std::istream& lines, int nRepeat,
+                        EOutputFormat eFormat = EOutputFormat::Html, int* pStatus = nullptr,
                         bool bGraphs = false);

@@ -16,7 +16,9 @@ packages=(cmake g++ ninja-build pkg-config ccache
   # The install and package tests: validators, manual pages, Debian packaging.
   desktop-file-utils appstream man-db groff dpkg-dev file lintian
   # The worked-solution tests: an XML parser, a browser, PDF text and KaTeX.
-  libxml2-utils chromium poppler-utils nodejs)
+  libxml2-utils chromium poppler-utils nodejs
+  # The LaTeX hand-outs are compiled by a real LaTeX.
+  texlive-latex-base texlive-latex-recommended)
 missing=()
 for p in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then

@@ -49,13 +49,27 @@ std::string Page(const std::string& strTitle, const std::string& strBody)
            "\n</head>\n<body>\n" + strBody + "</body>\n</html>\n";
 }
 
+// A step's text may hold a long formula written without blanks: it may break after + - =
+// rather than run off the page.
+std::string BreakableText(const std::string& strText)
+{
+    std::string strOut;
+    for (char c : XmlEscape(strText))
+    {
+        strOut += c;
+        if (c == '+' || c == '-' || c == '=')
+            strOut += "<wbr/>";
+    }
+    return strOut;
+}
+
 std::string StepList(const std::vector<CStep>& steps, const std::string& strAttr = "")
 {
     std::string strItems;
     for (const CStep& step : steps)
     {
         const std::string strChildren = step.m_Steps.empty() ? "" : StepList(step.m_Steps);
-        strItems += Tag("li", XmlEscape(step.m_strText) + strChildren,
+        strItems += Tag("li", BreakableText(step.m_strText) + strChildren,
                         step.m_bGapAfter ? " class=\"gap\"" : "") +
                     "\n";
     }
@@ -87,20 +101,21 @@ std::string ProblemMath(const CWorkedSolution& solution)
 {
     if (solution.m_strProblem.empty())
         return Tag("code", XmlEscape(solution.m_strInput));
-    return ToMathML(solution.m_strProblem);
+    return ToWrappingMathML(solution.m_strProblem);
 }
 
 std::string SolutionBody(const CWorkedSolution& solution)
 {
     std::string strRows = AnswerRow("Problem", ProblemMath(solution));
     if (solution.m_strResult)
-        strRows += AnswerRow("Result", ToMathML(*solution.m_strResult));
+        strRows += AnswerRow("Result", ToWrappingMathML(*solution.m_strResult));
     if (solution.m_strFurther)
-        strRows += AnswerRow("Further result", ToMathML(*solution.m_strFurther));
+        strRows += AnswerRow("Further result", ToWrappingMathML(*solution.m_strFurther));
     if (solution.m_strSolution)
-        strRows += AnswerRow(solution.m_strSolutionLabel->c_str(),
-                             solution.m_strSolutionText ? ToMathML(*solution.m_strSolutionText)
-                                                        : XmlEscape(*solution.m_strSolution));
+        strRows +=
+            AnswerRow(solution.m_strSolutionLabel->c_str(),
+                      solution.m_strSolutionText ? ToWrappingMathML(*solution.m_strSolutionText)
+                                                 : XmlEscape(*solution.m_strSolution));
     // The graph, drawn by the caller, is an <svg> element of its own between answer and steps.
     const std::string strGraph =
         solution.m_strGraphSvg ? Tag("figure", *solution.m_strGraphSvg, " class=\"graph\"") + "\n"
@@ -114,8 +129,8 @@ std::string ContentsEntry(const CWorkedSolution& solution, size_t nNumber)
     const std::string strHref = " href=\"#problem-" + std::to_string(nNumber) + "\"";
     std::string strEntry = Tag("a", ProblemMath(solution), strHref);
     if (solution.m_strResult)
-        strEntry +=
-            " \xE2\x86\x92 " + ToMathML(solution.m_strFurther.value_or(*solution.m_strResult));
+        strEntry += " \xE2\x86\x92 " +
+                    ToWrappingMathML(solution.m_strFurther.value_or(*solution.m_strResult));
     else if (!solution.m_Errors.empty())
         strEntry += " (" + XmlEscape(solution.m_Errors.front()) + ")";
     return Tag("li", strEntry) + "\n";
@@ -134,7 +149,7 @@ std::string SheetSection(const CWorkedSolution& solution, size_t nNumber)
 
 std::string WriteHtml(const CWorkedSolution& solution)
 {
-    const std::string strTitle = "Worked solution: " + solution.m_strInput;
+    const std::string strTitle = WorkedSolutionTitle(solution);
     return Page(strTitle, Tag("h1", XmlEscape(strTitle)) + "\n" + SolutionBody(solution));
 }
 

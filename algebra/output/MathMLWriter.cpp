@@ -6,6 +6,10 @@
 
 namespace
 {
+// A MathML document has no page to wrap in: a long formula is set as lines of this many
+// characters at most.
+constexpr size_t kLineLength = 60;
+
 std::string Row(const char* szLabel, const std::string& strCell)
 {
     return std::string("<mtr><mtd><mtext>") + szLabel + "</mtext></mtd><mtd>" + strCell +
@@ -19,15 +23,15 @@ std::string WriteMathML(const CWorkedSolution& solution)
     if (solution.m_strProblem.empty())
         strRows += Row("Problem", "<mtext>" + XmlEscape(solution.m_strInput) + "</mtext>");
     else
-        strRows += Row("Problem", ToMathMLRow(solution.m_strProblem));
+        strRows += Row("Problem", ToMathMLLines(solution.m_strProblem, kLineLength));
     if (solution.m_strResult)
-        strRows += Row("Result", ToMathMLRow(*solution.m_strResult));
+        strRows += Row("Result", ToMathMLLines(*solution.m_strResult, kLineLength));
     if (solution.m_strFurther)
-        strRows += Row("Further result", ToMathMLRow(*solution.m_strFurther));
+        strRows += Row("Further result", ToMathMLLines(*solution.m_strFurther, kLineLength));
     if (solution.m_strSolution)
         strRows += Row(solution.m_strSolutionLabel->c_str(),
                        solution.m_strSolutionText
-                           ? ToMathMLRow(*solution.m_strSolutionText)
+                           ? ToMathMLLines(*solution.m_strSolutionText, kLineLength)
                            : "<mtext>" + XmlEscape(*solution.m_strSolution) + "</mtext>");
     for (const std::string& strError : solution.m_Errors)
         strRows += Row("Error", "<mtext>" + XmlEscape(strError) + "</mtext>");

@@ -58,7 +58,7 @@ private:
 
     void ReadNumber(std::vector<CMathNode>& nodes)
     {
-        CMathNode node{EMathKind::Number, {}, {}, {}, {}, true, true, {}};
+        CMathNode node{EMathKind::Number, {}, {}, {}, {}, true, true, {}, {}};
         while (m_nPos < m_strText.size() && IsNumberChar(m_strText[m_nPos]))
             node.m_strText += m_strText[m_nPos++];
         nodes.push_back(std::move(node));
@@ -68,7 +68,7 @@ private:
     // %n,d$ - and a number just before it is the whole part: 3%1,2$ is three and a half.
     void ReadFraction(std::vector<CMathNode>& nodes, bool bAfterNumber)
     {
-        CMathNode node{EMathKind::Fraction, {}, {}, {}, {}, true, true, {}};
+        CMathNode node{EMathKind::Fraction, {}, {}, {}, {}, true, true, {}, {}};
         if (bAfterNumber && !nodes.empty() && !nodes.back().m_strExponent)
         {
             node.m_strText = std::move(nodes.back().m_strText);
@@ -94,10 +94,10 @@ private:
         if (m_nPos < m_strText.size())
             ++m_nPos; // the "!"
         if (nodes.empty() || nodes.back().m_eKind == EMathKind::Operator)
-            nodes.push_back(CMathNode{EMathKind::Letter, {}, {}, {}, {}, true, true, {}});
+            nodes.push_back(CMathNode{EMathKind::Letter, {}, {}, {}, {}, true, true, {}, {}});
         else if (nodes.back().m_strExponent)
         {
-            CMathNode base{EMathKind::Group, {}, {}, {}, {}, false, true, {}};
+            CMathNode base{EMathKind::Group, {}, {}, {}, {}, false, true, {}, {}};
             base.m_Children.push_back(std::move(nodes.back()));
             nodes.back() = std::move(base);
         }
@@ -109,7 +109,7 @@ private:
         ++m_nPos;
         m_nFlatDepth += nDepthChange;
         nodes.push_back(
-            CMathNode{EMathKind::Bracket, std::string(1, c), {}, {}, {}, true, true, {}});
+            CMathNode{EMathKind::Bracket, std::string(1, c), {}, {}, {}, true, true, {}, {}});
     }
 
     void ReadSingle(std::vector<CMathNode>& nodes, char c)
@@ -121,7 +121,7 @@ private:
         const bool bOperator = std::string("+-*/=)").find(c) != std::string::npos;
         const EMathKind eKind =
             bLetter ? EMathKind::Letter : (bOperator ? EMathKind::Operator : EMathKind::Other);
-        nodes.push_back(CMathNode{eKind, std::string(1, c), {}, {}, {}, true, true, {}});
+        nodes.push_back(CMathNode{eKind, std::string(1, c), {}, {}, {}, true, true, {}, {}});
     }
 
     std::string ReadUntil(const char* szStops)
@@ -135,7 +135,8 @@ private:
 
     static void CloseGroup(std::vector<std::vector<CMathNode>>& open, bool bClosed)
     {
-        CMathNode group{EMathKind::Group, {}, {}, {}, std::move(open.back()), true, bClosed, {}};
+        CMathNode group{EMathKind::Group, {}, {}, {}, std::move(open.back()), true,
+                        bClosed,          {}, {}};
         open.pop_back();
         open.back().push_back(std::move(group));
     }
@@ -150,4 +151,38 @@ private:
 std::vector<CMathNode> ParseMathText(const std::string& strText)
 {
     return CMathReader(strText).Read();
+}
+
+namespace
+{
+bool IsOperator(const CMathNode& node, const char* szOperators)
+{
+    return node.m_eKind == EMathKind::Operator && !node.m_strExponent &&
+           node.m_strText.find_first_of(szOperators) != std::string::npos;
+}
+} // namespace
+
+// A sign right after another operator (x=-1, 2*-x) is the sign of what follows, no place to
+// break.
+std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes)
+{
+    std::vector<std::vector<CMathNode>> pieces(1);
+    for (size_t i = 0; i < nodes.size(); ++i)
+    {
+        const bool bJoinsTerms = IsOperator(nodes[i], "+-") && !pieces.back().empty() &&
+                                 !IsOperator(pieces.back().back(), "+-*/=");
+        if (bJoinsTerms)
+            pieces.emplace_back();
+        pieces.back().push_back(std::move(nodes[i]));
+    }
+    return pieces;
+}
+
+bool HoldsStacked(const std::vector<CMathNode>& nodes)
+{
+    for (const CMathNode& node : nodes)
+        if (node.m_eKind == EMathKind::Stacked ||
+            (node.m_eKind == EMathKind::Group && HoldsStacked(node.m_Children)))
+            return true;
+    return false;
 }

@@ -16,7 +16,8 @@ enum class EMathKind
     Operator, // m_strText: one of + - * / = or a stray ")"
     Other,    // m_strText: a character the format has no meaning for
     Group,    // a bracket: m_Children inside; m_bClosed when its ")" is there
-    Bracket   // m_strText: "(" or ")" standing alone, for brackets nested past kMaxGroupDepth
+    Bracket,  // m_strText: "(" or ")" standing alone, for brackets nested past kMaxGroupDepth
+    Stacked   // a division: m_Children on top, m_Below below
 };
 
 struct CMathNode
@@ -29,6 +30,7 @@ struct CMathNode
     bool m_bBracketed = true; // a group without brackets holds a base that is raised twice
     bool m_bClosed = true;
     std::optional<std::string> m_strExponent;
+    std::vector<CMathNode> m_Below;
 };
 
 // Brackets deeper than this are read as single bracket characters, so that no writer (nor any
@@ -38,3 +40,19 @@ inline constexpr size_t kMaxGroupDepth = 32;
 // Reads any text without failing: an unclosed bracket or fraction ends with the text, a
 // ")" without its "(" is an operator, blanks are skipped.
 std::vector<CMathNode> ParseMathText(const std::string& strText);
+
+// The formula as the algebra's terms hold it, divisions stacked: each term with divisor
+// factors a Stacked node, its sign before it, its coefficient's numerator and its multiplier
+// factors on top, its coefficient's denominator and its divisor factors below; brackets that
+// only grouped a whole top or bottom dropped. Nothing when the text does not construct into
+// terms that write it back as it stands (a fragment of a narrative line, say).
+std::optional<std::vector<CMathNode>> TermMathNodes(const std::string& strText);
+// What the typesetting writers show: the terms' formula, else the text read as it stands.
+std::vector<CMathNode> MathNodes(const std::string& strText);
+
+// A division stands stacked somewhere in the nodes (in brackets too), outside any power.
+bool HoldsStacked(const std::vector<CMathNode>& nodes);
+
+// A formula cut where a long one may break across lines: before each + or - that joins two
+// terms of the outermost sum (or of a side of an equation). A formula of one term is one piece.
+std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes);

@@ -15,14 +15,25 @@ std::string MessagesText(const CWorkedSolution& solution, const std::string& str
 }
 } // namespace
 
+namespace
+{
+std::string ProblemText(const CWorkedSolution& solution)
+{
+    return solution.m_strProblem.empty() ? solution.m_strInput
+                                         : ToDisplayMath(solution.m_strProblem);
+}
+} // namespace
+
+std::string WorkedSolutionTitle(const CWorkedSolution& solution)
+{
+    return "Worked solution: " + ProblemText(solution);
+}
+
 std::string WriteText(const CWorkedSolution& solution, bool bWithProblem)
 {
     std::string strText;
     if (bWithProblem)
-        strText += "Problem: " +
-                   (solution.m_strProblem.empty() ? solution.m_strInput
-                                                  : ToDisplayMath(solution.m_strProblem)) +
-                   "\n";
+        strText += "Problem: " + ProblemText(solution) + "\n";
     if (!solution.IsSolved())
         return ValidUtf8(strText + MessagesText(solution, "\n") +
                          (solution.m_Errors.empty() ? "" : "\n"));

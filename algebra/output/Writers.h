@@ -7,6 +7,10 @@
 
 // One writer per format, each reading the worked-solution model.
 
+// "Worked solution: " and the problem in display form (what was typed when it was refused),
+// for the title of a page or a PDF.
+std::string WorkedSolutionTitle(const CWorkedSolution& solution);
+
 // Plain text: "Result: ", "Further result: ", "How it was done" and the narrative with its
 // indentation as spaces; bWithProblem starts with "Problem: " and the problem in the same
 // display form as the results (the input as typed when it was refused). A refused or
@@ -27,6 +31,10 @@ std::string WriteHtmlSheet(const CWorkedSheet& sheet);
 // A LaTeX document of the worked solution; the narrative keeps its levels as indents, so its
 // depth has no limit.
 std::string WriteLatex(const CWorkedSolution& solution);
+
+// One LaTeX document for many problems, as WriteHtmlSheet: title, numbered contents with the
+// results, headings, and every problem's worked solution.
+std::string WriteLatexSheet(const CWorkedSheet& sheet);
 
 // A MathML document: one <math> holding a table of the problem, result and further result.
 std::string WriteMathML(const CWorkedSolution& solution);

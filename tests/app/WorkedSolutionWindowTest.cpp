@@ -2,6 +2,7 @@
 #include "ExportActions.h"
 #include "OutlinePane.h"
 #include "WindowFixture.h"
+#include "WorkedSolutionDocument.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -11,9 +12,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextTable>
 #include <QTimer>
 
 #include <functional>
+#include <tuple>
 
 namespace
 {
@@ -156,6 +162,83 @@ TEST_F(WorkedSolutionWindow, SavesHtmlTextAndPdf)
     const QString strPdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     EXPECT_TRUE(strPdf.contains(QStringLiteral("How it was done"))) << strPdf.toStdString();
     EXPECT_TRUE(strPdf.contains(QStringLiteral("Brimlet Works from left to right")));
+}
+
+// A name with an unknown extension was written as plain text while the dialog said HTML.
+TEST(SaveDialogAnswer, FileNameFollowsTheChosenFilter)
+{
+    const QString strHtml = QStringLiteral("HTML page (*.html)");
+    const QString strPdf = QStringLiteral("PDF (*.pdf)");
+    const QString strText = QStringLiteral("Plain text (*.txt)");
+    const std::tuple<const char*, QString, const char*> rows[] = {
+        {"w", strHtml, "w.html"},           {"w.v2", strHtml, "w.v2.html"},
+        {"w.xyz", strPdf, "w.xyz.pdf"},     {"w.", strText, "w..txt"},
+        {"w.txt", strHtml, "w.txt"},        {"w.HTM", strPdf, "w.HTM"},
+        {"dir.d/w", strPdf, "dir.d/w.pdf"}, {"w.pdf", strText, "w.pdf"}};
+    for (const auto& [szPath, strFilter, szExpected] : rows)
+    {
+        const QString strPath = PathForFilter(QString::fromLatin1(szPath), strFilter);
+        EXPECT_EQ(strPath, QString::fromLatin1(szExpected)) << szPath;
+        EXPECT_EQ(SaveFormatOf(strPath), SaveFormatOf(QString::fromLatin1(szExpected)));
+    }
+}
+
+// The PDF's title showed the internal text (x^2!-1).
+TEST_F(WorkedSolutionWindow, PdfTitleShowsTheProblemInDisplayForm)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty())
+        GTEST_SKIP() << "pdfinfo is not installed (Debian: poppler-utils); PDF not read";
+    const std::string strText = "(x+1)/(x^2!-1)";
+    const QString strPath = m_Dir.filePath(QStringLiteral("t.pdf"));
+    ASSERT_TRUE(SaveWorkedSolution(MakeWorkedSolution(strText, strText, RunSimplify(strText)),
+                                   strPath, ESaveFormat::Pdf));
+    QProcess pdfinfo;
+    pdfinfo.start(QStringLiteral("pdfinfo"), {strPath});
+    ASSERT_TRUE(pdfinfo.waitForFinished(30000));
+    const QString strInfo = QString::fromUtf8(pdfinfo.readAllStandardOutput());
+    EXPECT_TRUE(strInfo.contains(QStringLiteral("Worked solution: (x+1)/(x^2-1)\n")))
+        << strInfo.toStdString();
+}
+
+// The first stacked division of a document (PDF and print): its top and bottom as text.
+std::pair<QString, QString> FirstDivision(const QTextFrame& frame)
+{
+    for (QTextFrame* pChild : frame.childFrames())
+    {
+        const auto* pTable = qobject_cast<const QTextTable*>(pChild);
+        if (pTable && pTable->rows() == 2 && pTable->columns() == 1)
+        {
+            const auto text = [pTable](int nRow)
+            {
+                const QTextTableCell cell = pTable->cellAt(nRow, 0);
+                QTextCursor cursor = cell.firstCursorPosition();
+                cursor.setPosition(cell.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+                return cursor.selectedText().replace(QChar::Nbsp, ' ').simplified();
+            };
+            return {text(0), text(1)};
+        }
+        if (const auto found = FirstDivision(*pChild); !found.first.isEmpty())
+            return found;
+    }
+    return {};
+}
+
+TEST(PrintedDocument, DivisionsAreStackedAsTopOverBottom)
+{
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"(x^2!-1)/(x^2!+2x+1)", "x2 \u2212 1", "x2 + 2x + 1"},
+        {"1/x+1/y", "1", "x"},
+        {"x^2!/(xy+1)", "x2", "xy + 1"},
+        {"(x+1)/(x+1)^3!", "x + 1", "(x + 1)3"},
+        {"3%1,2$x/(x+1)", "7x", "2(x + 1)"}};
+    for (const auto& [szText, szTop, szBottom] : rows)
+    {
+        const auto pDocument =
+            MakeWorkedSolutionDocument(MakeWorkedSolution(szText, szText, RunSimplify(szText)));
+        const auto [strTop, strBottom] = FirstDivision(*pDocument->rootFrame());
+        EXPECT_EQ(strTop, QString::fromUtf8(szTop)) << szText;
+        EXPECT_EQ(strBottom, QString::fromUtf8(szBottom)) << szText;
+    }
 }
 
 TEST_F(WorkedSolutionWindow, UnwritableFileIsReportedAsFailure)

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -27,9 +28,10 @@ TEST(FormatOption, UnknownOrConflictingFormatsAreUsageErrors)
 {
     EXPECT_EQ(RunCli({"--format", "pdf", "x"}).m_nStatus, kExitUsage);
     EXPECT_EQ(RunCli({"--json", "--format", "html", "x"}).m_nStatus, kExitUsage);
-    EXPECT_EQ(RunCli({"--batch", "--format", "latex"}, "x\n").m_nStatus, kExitUsage);
     // A planted fault that let this through went unnoticed: one sheet has no MathML form.
     EXPECT_EQ(RunCli({"--batch", "--format", "mathml"}, "x\n").m_nStatus, kExitUsage);
+    EXPECT_EQ(RunCli({"--batch", "--format", "latex", "--repeat", "2"}, "x\n").m_nStatus,
+              kExitUsage);
     EXPECT_EQ(RunCli({"--format", "html", "--repeat", "2", "x"}).m_nStatus, kExitUsage);
 }
 
@@ -55,34 +57,59 @@ TEST(FormatOption, RefusedTextStillGivesADocumentThatSaysWhy)
 TEST(FormatOption, LatexAndMathMLOfAnEquation)
 {
     const CRun latex = RunCli({"--format", "latex", "3x/(x+1)=0"});
-    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x/\\left(x+1\\right)=0 \\]"));
-    EXPECT_TRUE(Contains(latex.m_strOut, "\\[ 3x=0 \\]"));
+    EXPECT_TRUE(Contains(latex.m_strOut, "$\\displaystyle \\frac{3x}{x+1}=0$"));
+    EXPECT_TRUE(Contains(latex.m_strOut, "$\\displaystyle 3x=0$"));
     const CRun mathml = RunCli({"--format", "mathml", "x/2"});
     EXPECT_EQ(mathml.m_strOut.rfind("<?xml", 0), 0u);
     EXPECT_TRUE(Contains(mathml.m_strOut, "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>"));
 }
 
+// Comment and heading lines are no problems: they get no answer line (they used to be refused).
 TEST(FormatOption, BatchTextAnswersEveryLineOnItsOwnLine)
 {
-    const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n\n*x\nx+1/x\n");
+    const CRun run = RunCli({"--batch", "--format", "text"}, "x+x\n# note\n## Part\n\n*x\nx+1/x\n");
     EXPECT_EQ(run.m_strOut, "2x\n"
-                            "Error: \"#\" (U+0023) at character 1 cannot be read in an equation\n"
                             "Error: Nothing to simplify: the text is empty\n"
                             "Error: Invalid First Character\n"
                             "(x^2+1)/x\tFurther: x+1/x\n");
 }
 
+TEST(FormatOption, BatchJsonLeavesOutCommentsAndHeadingsAsTheSheetDoes)
+{
+    const CRun run = RunCli({"--batch"}, "# Inputs, one a line\n## Sums\nx+x\n");
+    EXPECT_EQ(std::count(run.m_strOut.begin(), run.m_strOut.end(), '\n'), 1) << run.m_strOut;
+    EXPECT_TRUE(Contains(run.m_strOut, "\"input\":\"x+x\"")) << run.m_strOut;
+}
+
 TEST(FormatOption, BatchSheetHasContentsHeadingsAndErrors)
 {
-    const CRun run = RunCli({"--batch", "--format", "html"}, "# Fractions\nx/2\n*x\n\n#\nx+x\n");
+    const CRun run = RunCli({"--batch", "--format", "html"},
+                            "# A comment\n## Fractions\nx/2\n*x\n\n#\n##\nx+x\n");
     const std::string& strSheet = run.m_strOut;
     EXPECT_EQ(run.m_nStatus, 1); // *x was refused
     EXPECT_TRUE(Contains(strSheet, "<h1>Worked solutions</h1>"));
     EXPECT_TRUE(Contains(strSheet, "<h2>Fractions</h2>"));
+    EXPECT_FALSE(
+        Contains(strSheet, "comment")); // a comment line (as the examples have) is no heading
     EXPECT_TRUE(Contains(strSheet, "<a href=\"#problem-3\">"));
     EXPECT_FALSE(Contains(strSheet, "problem-4")); // headings and blank lines are no problems
     EXPECT_TRUE(Contains(strSheet, "<code>*x</code></a> (Invalid First Character)"));
     EXPECT_LT(strSheet.find("Fractions"), strSheet.find("id=\"problem-1\""));
+}
+
+TEST(FormatOption, BatchLatexIsOneDocumentForTheWholeSheet)
+{
+    const CRun run = RunCli({"--batch", "--format", "latex"}, "## Fractions\nx/2\n*x\nx+1/x\n");
+    const std::string& strSheet = run.m_strOut;
+    EXPECT_EQ(run.m_nStatus, 1) << run.m_strErr; // *x was refused
+    EXPECT_EQ(strSheet.rfind("\\documentclass", 0), 0u);
+    EXPECT_EQ(strSheet.find("\\documentclass", 1), std::string::npos);
+    EXPECT_TRUE(Contains(strSheet, "\\section*{Fractions}"));
+    EXPECT_TRUE(Contains(strSheet, "\\subsection*{Problem 3}"));
+    EXPECT_TRUE(Contains(strSheet, "\\item \\texttt{*x} (Invalid First Character)"));
+    EXPECT_TRUE(Contains(strSheet, "\\item $\\displaystyle x+\\frac{1}{x}$ $\\rightarrow$ "
+                                   "$\\displaystyle x+\\frac{1}{x}$"));
+    EXPECT_LT(strSheet.find("Fractions"), strSheet.find("Problem 1"));
 }
 
 TEST(FormatOption, OutputGoesToTheFile)

@@ -3,8 +3,11 @@
 // back, and takes pictures whose pixels show fractions stacked and powers raised.
 #include "ExamplesSheet.h"
 #include "ExternalTool.h"
+#include "PrintedText.h"
+#include "output/MathText.h"
 #include "output/MathWriters.h"
 #include "output/WorkedSolution.h"
+#include "output/Writers.h"
 
 #include <gtest/gtest.h>
 
@@ -41,66 +44,30 @@ protected:
 
     std::string Url(const std::filesystem::path& page) { return Quoted("file://" + page.string()); }
 
+    // The page printed to PDF by Chromium, and the PDF's text as pdftotext reads it.
+    std::string PrintedText(const std::string& strName, const std::string& strPage)
+    {
+        const std::filesystem::path page = m_Dir.Write(strName + ".html", strPage);
+        const std::filesystem::path pdf = m_Dir.File(strName + ".pdf");
+        const CToolRun print = Chromium(
+            "--no-pdf-header-footer --print-to-pdf=" + Quoted(pdf.string()) + " " + Url(page));
+        EXPECT_TRUE(std::filesystem::exists(pdf)) << print.m_strOutput;
+        const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(pdf.string()) + " -");
+        EXPECT_EQ(text.m_nStatus, 0) << text.m_strOutput;
+        return text.m_strOutput;
+    }
+
     std::string m_strChromium;
     CScratchDir m_Dir;
 };
 
 // --- the printed sheet ---
 
-// pdftotext gives math letters as mathematical italic (U+1D44E on, h at U+210E), minus as
-// U+2212; lines break anywhere. Back to ASCII, without blanks.
-std::string Comparable(const std::string& strText)
-{
-    std::string strOut;
-    for (size_t i = 0; i < strText.size(); ++i)
-    {
-        const auto c = static_cast<unsigned char>(strText[i]);
-        if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x91") == 0)
-        {
-            const int nCode = 0x1D440 + (static_cast<unsigned char>(strText[i + 3]) & 0x3F);
-            strOut += static_cast<char>(nCode < 0x1D44E ? 'A' + (nCode - 0x1D434)
-                                                        : 'a' + (nCode - 0x1D44E));
-            i += 3;
-        }
-        else if (c == 0xF0 && i + 3 < strText.size() && strText.compare(i, 3, "\xF0\x9D\x90") == 0)
-        {
-            strOut += static_cast<char>('A' + (static_cast<unsigned char>(strText[i + 3]) - 0xB4));
-            i += 3;
-        }
-        else if (strText.compare(i, 3, "\xE2\x84\x8E") == 0)
-            strOut += 'h', i += 2;
-        else if (strText.compare(i, 3, "\xE2\x88\x92") == 0)
-            strOut += '-', i += 2;
-        else if (strText.compare(i, 2, "\xC2\xB7") == 0)
-            strOut += '*', i += 1;
-        else if (!std::isspace(c))
-            strOut += static_cast<char>(c);
-    }
-    return strOut;
-}
-
-// What a typeset equation text reads as: markers gone, numerator before denominator.
-std::string Typeset(const std::string& strEquationText)
-{
-    std::string strOut;
-    for (char c : strEquationText)
-        if (std::string("^!%,$ ").find(c) == std::string::npos)
-            strOut += c;
-    return strOut;
-}
-
 TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
 {
     if (FindProgram("pdftotext").empty())
         GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
-    const std::filesystem::path page = m_Dir.Write("sheet.html", ExamplesSheet());
-    const std::filesystem::path pdf = m_Dir.File("sheet.pdf");
-    const CToolRun print =
-        Chromium("--no-pdf-header-footer --print-to-pdf=" + Quoted(pdf.string()) + " " + Url(page));
-    ASSERT_TRUE(std::filesystem::exists(pdf)) << print.m_strOutput;
-    const CToolRun text = RunTool("pdftotext -raw -enc UTF-8 " + Quoted(pdf.string()) + " -");
-    ASSERT_EQ(text.m_nStatus, 0) << text.m_strOutput;
-    const std::string strPrinted = Comparable(text.m_strOutput);
+    const std::string strPrinted = Comparable(PrintedText("sheet", ExamplesSheet()));
 
     std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
     std::string strLine;
@@ -128,6 +95,27 @@ TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
     EXPECT_GT(nProblems, 50);
 }
 
+// (x+1)^30 has 31 terms: 21 of them ran off the printed page. Each term is found in its order.
+TEST_F(ChromiumRender, PrintedLongResultHoldsEveryTerm)
+{
+    if (FindProgram("pdftotext").empty())
+        GTEST_SKIP() << "pdftotext is not installed (Debian: poppler-utils); PDF not read";
+    const CWorkedSolution solution = ToWorkedSolution(ReportText("(x+1)^30!"));
+    const std::string strPrinted = Comparable(PrintedText("long", WriteHtml(solution)));
+    const std::string strResult = solution.m_strResult.value_or("");
+    size_t nFrom = 0;
+    int nTerms = 0;
+    for (size_t nStart = 0; nStart < strResult.size(); ++nTerms)
+    {
+        const size_t nEnd = strResult.find_first_of("+-", nStart + 1);
+        const std::string strTerm = Typeset(strResult.substr(nStart, nEnd - nStart));
+        nFrom = strPrinted.find(strTerm, nFrom);
+        ASSERT_NE(nFrom, std::string::npos) << "term " << nTerms << ": " << strTerm;
+        nStart = nEnd == std::string::npos ? strResult.size() : nEnd;
+    }
+    EXPECT_EQ(nTerms, 31);
+}
+
 // --- every fraction stacked, every power raised, measured by the browser's own boxes ---
 
 // A test-only script, added to a copy of the sheet, writes the boxes it finds into the page.
@@ -150,20 +138,46 @@ window.addEventListener("load", () => {
 });
 </script>)";
 
+// The browser's count of fractions and powers, and of those it drew stacked and raised.
+std::smatch Measured(const std::string& strDom, std::string& strKeep)
+{
+    strKeep = strDom;
+    std::smatch match;
+    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
+    std::regex_search(strKeep, match, measured);
+    return match;
+}
+
 TEST_F(ChromiumRender, EveryFractionOfTheExamplesIsStackedAndEveryPowerRaised)
 {
     std::string strSheet = ExamplesSheet();
     strSheet.insert(strSheet.find("</head>"), kMeasureScript);
     const std::filesystem::path page = m_Dir.Write("measured.html", strSheet);
-    const CToolRun run = Chromium("--dump-dom " + Url(page));
-    std::smatch match;
-    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+)");
-    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured))
-        << run.m_strOutput.substr(0, 2000);
-    EXPECT_GT(std::stoi(match[1]), 10);
+    std::string strDom;
+    const std::smatch match = Measured(Chromium("--dump-dom " + Url(page)).m_strOutput, strDom);
+    ASSERT_FALSE(match.empty()) << strDom.substr(0, 2000);
+    // Typed fractions and, three times as many, the divisions of problems and results.
+    EXPECT_GT(std::stoi(match[1]), 150);
     EXPECT_EQ(match[2], match[1]) << match[0];
     EXPECT_GT(std::stoi(match[3]), 10);
     EXPECT_EQ(match[4], match[3]) << match[0];
+}
+
+// Each division of these is one stacked fraction (two for 1/x+1/y), its power raised.
+TEST_F(ChromiumRender, DivisionsOfTheTermsAreStacked)
+{
+    std::string strBody;
+    for (const char* szText :
+         {"(x^2!-1)/(x^2!+2x+1)", "1/x+1/y", "x^2!/(xy+1)", "(x+1)/(x+1)^3!", "3%1,2$x/(x+1)"})
+        strBody += "<p>" + ToMathML(szText) + "</p>";
+    const std::string strPage =
+        "<!DOCTYPE html><html xmlns=\"http://www.w3.org/1999/xhtml\"><head>" +
+        std::string(kMeasureScript) + "</head><body>" + strBody + "</body></html>";
+    std::string strDom;
+    const std::smatch match = Measured(
+        Chromium("--dump-dom " + Url(m_Dir.Write("done.html", strPage))).m_strOutput, strDom);
+    ASSERT_FALSE(match.empty()) << strDom.substr(0, 2000);
+    EXPECT_EQ(match[0], "fractions=6 stacked=6 powers=4 raised=4");
 }
 
 // --- a picture ---

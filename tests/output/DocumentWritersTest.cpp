@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "output/MathWriters.h"
 #include "output/Writers.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +65,38 @@ TEST(HtmlWriter, SheetNumbersProblemsAndNotHeadings)
     EXPECT_NE(strHtml.find("<h3>Problem 2</h3>"), std::string::npos);
     EXPECT_EQ(strHtml.find("Problem 3"), std::string::npos);
     EXPECT_NE(strHtml.find("<li>Invalid First Character</li>"), std::string::npos);
+}
+
+// The title, the heading and the PDF's title showed the internal text (x^2!-1).
+TEST(HtmlWriter, TitleAndHeadingShowTheProblemInDisplayForm)
+{
+    const std::string strText = "(x+1)/(x^2!-1)";
+    const std::string strHtml =
+        WriteHtml(MakeWorkedSolution(strText, strText, RunSimplify(strText)));
+    EXPECT_NE(strHtml.find("<title>Worked solution: (x+1)/(x^2-1)</title>"), std::string::npos);
+    EXPECT_NE(strHtml.find("<h1>Worked solution: (x+1)/(x^2-1)</h1>"), std::string::npos);
+    EXPECT_EQ(strHtml.find("x^2!"), std::string::npos);
+    EXPECT_EQ(WorkedSolutionTitle(MakeRefusedSolution("x^2!+", {"Missing term"})),
+              "Worked solution: x^2!+"); // refused: as it was typed
+}
+
+// A planted fault showing the result there went unnoticed: the contents list gives the last
+// word on each problem, its further result where it has one.
+TEST(HtmlWriter, SheetContentsShowTheFurtherResultWhereThereIsOne)
+{
+    CWorkedSheet sheet{"Worked solutions", {}};
+    for (const char* szText : {"x+1/x", "x+x"})
+        sheet.m_Items.push_back(
+            {std::nullopt, MakeWorkedSolution(szText, szText, RunSimplify(szText))});
+    const std::string strHtml = WriteHtmlSheet(sheet);
+    const std::string strContents = strHtml.substr(0, strHtml.find("</nav>"));
+    const CWorkedSolution& withFurther = sheet.m_Items[0].m_Solution;
+    ASSERT_TRUE(withFurther.m_strFurther);
+    EXPECT_NE(strContents.find(ToWrappingMathML(*withFurther.m_strFurther)), std::string::npos)
+        << strContents;
+    EXPECT_EQ(strContents.find(ToWrappingMathML(*withFurther.m_strResult)), std::string::npos);
+    EXPECT_NE(strContents.find("\xE2\x86\x92 " + ToWrappingMathML("2x") + "</li>"),
+              std::string::npos); // no further result: the result
 }
 
 // Narratives go nine levels deep; LaTeX's lists stop at four.

@@ -97,3 +97,22 @@ inline std::string ReadFile(const std::filesystem::path& path)
     content << file.rdbuf();
     return content.str();
 }
+
+// pdflatex on a document written into the folder: its status and its log, "" without pdflatex.
+struct CLatexRun
+{
+    int m_nStatus = -1;
+    std::string m_strLog;
+    std::filesystem::path m_Pdf;
+};
+
+inline CLatexRun RunPdflatex(const CScratchDir& dir, const std::string& strName,
+                             const std::string& strDocument)
+{
+    const std::filesystem::path tex = dir.Write(strName + ".tex", strDocument);
+    const CToolRun run =
+        RunTool("cd " + Quoted(tex.parent_path().string()) +
+                " && timeout 300 pdflatex -interaction=nonstopmode -halt-on-error " +
+                Quoted(tex.filename().string()) + " </dev/null");
+    return {run.m_nStatus, ReadFile(dir.File(strName + ".log")), dir.File(strName + ".pdf")};
+}

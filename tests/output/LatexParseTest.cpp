@@ -2,6 +2,7 @@
 // The LaTeX math parses with KaTeX, a real LaTeX-math parser, run by node from a test-only
 // folder. Without node or npm, or without network for the first install, the test skips.
 #include "ExternalTool.h"
+#include "Formats.h"
 #include "TextReport.h"
 #include "output/Writers.h"
 
@@ -37,6 +38,9 @@ TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
     while (std::getline(examples, strLine))
         if (!strLine.empty() && strLine.front() != '#')
             strDocuments += WriteLatex(ToWorkedSolution(ReportText(strLine)));
+    strDocuments += WriteLatex(ToWorkedSolution(ReportText("(x+1)^12!-1/(x+1)"))); // long top
+    std::ifstream sheet(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    strDocuments += FormatSheet(sheet, 0, EOutputFormat::Latex); // its contents list too
     for (const char* szOdd : {"x^2!^3!", "(x+1", "x)", "^2!", "%1,2"})
         strDocuments += WriteLatex(MakeWorkedSolution(szOdd, szOdd, RunSimplify("x")));
     CScratchDir dir;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/MathWriters.h"
 #include "driver/SimplifyRequest.h"
+#include "output/MathText.h"
 #include "output/XmlText.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
 
 namespace
 {
@@ -48,7 +52,9 @@ INSTANTIATE_TEST_SUITE_P(
                   "3\\frac{1}{2}"},
         CMathCase{"%1,2$x", "<mfrac><mn>1</mn><mn>2</mn></mfrac><mi>x</mi>", "\\frac{1}{2}x"},
         CMathCase{"(x+1)^3!",
-                  "<msup><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn><mo>)</mo></mrow>"
+                  "<msup><mrow><mo fence=\"true\" "
+                  "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn><mo fence=\"true\" "
+                  "stretchy=\"false\">)</mo></mrow>"
                   "<mn>3</mn></msup>",
                   "\\left(x+1\\right)^{3}"},
         CMathCase{"2*x-y=0",
@@ -56,9 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
                   "<mo>=</mo><mn>0</mn>",
                   "2\\cdot x-y=0"},
         CMathCase{"3x/(x+1)",
-                  "<mn>3</mn><mi>x</mi><mo>/</mo><mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn>"
-                  "<mo>)</mo></mrow>",
-                  "3x/\\left(x+1\\right)"},
+                  "<mfrac><mrow><mn>3</mn><mi>x</mi></mrow><mrow><mi>x</mi><mo>+</mo><mn>1</mn>"
+                  "</mrow></mfrac>",
+                  "\\frac{3x}{x+1}"},
+        // Brackets grow only around a stacked division.
+        CMathCase{
+            "(1/x)",
+            "<mrow><mo fence=\"true\" stretchy=\"true\">(</mo><mfrac><mrow><mn>1</mn></mrow>"
+            "<mrow><mi>x</mi></mrow></mfrac><mo fence=\"true\" stretchy=\"true\">)</mo></mrow>",
+            "\\left(\\frac{1}{x}\\right)"},
         CMathCase{"x^1%1,2$!",
                   "<msup><mi>x</mi><mrow><mn>1</mn><mfrac><mn>1</mn><mn>2</mn></mfrac></mrow>"
                   "</msup>",
@@ -72,7 +84,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Texts set through the property need not follow the grammar; the output must still parse.
 INSTANTIATE_TEST_SUITE_P(
     Unbalanced, MathFromEquationText,
-    testing::Values(CMathCase{"(x+1", "<mrow><mo>(</mo><mi>x</mi><mo>+</mo><mn>1</mn></mrow>",
+    testing::Values(CMathCase{"(x+1",
+                              "<mrow><mo fence=\"true\" "
+                              "stretchy=\"false\">(</mo><mi>x</mi><mo>+</mo><mn>1</mn></mrow>",
                               "\\left(x+1\\right."},
                     CMathCase{"x)", "<mi>x</mi><mo>)</mo>", "x)"},
                     CMathCase{"%1,2", "<mfrac><mn>1</mn><mn>2</mn></mfrac>", "\\frac{1}{2}"},
@@ -80,6 +94,82 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x^", "<msup><mi>x</mi><mrow></mrow></msup>", "x^{}"},
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
+
+// One rule stacks every division, read from the terms: sign in front, the coefficient's
+// numerator and the multipliers on top, its denominator and the divisors below; brackets that
+// only grouped a whole top or bottom go. A text the terms do not write back as it stands (an
+// equation with 0 on the left, a fragment) is set as it reads.
+TEST(StackedDivisions, LatexOfEveryShape)
+{
+    const std::pair<const char*, const char*> rows[] = {
+        {"1-2/(x+1)", "1-\\frac{2}{x+1}"},
+        {"(x-1)/(x+1)", "\\frac{x-1}{x+1}"},
+        {"3x/4/y", "\\frac{3x}{4y}"},
+        {"x/y/z", "\\frac{x}{yz}"},
+        {"3x/4y", "\\frac{3xy}{4}"}, // reads as (3/4)xy
+        {"(x^2!-1)/(x^2!+2x+1)", "\\frac{x^{2}-1}{x^{2}+2x+1}"},
+        {"1/x+1/y", "\\frac{1}{x}+\\frac{1}{y}"},
+        {"x^2!/(xy+1)", "\\frac{x^{2}}{xy+1}"},
+        {"(x+1)/(x+1)^3!", "\\frac{x+1}{\\left(x+1\\right)^{3}}"},
+        {"3%1,2$x/(x+1)", "\\frac{7x}{2\\left(x+1\\right)}"},
+        {"3%1,2$x", "3\\frac{1}{2}x"}, // mixed without divisors stays mixed
+        {"-%3,4$x/y", "-\\frac{3x}{4y}"},
+        {"x/2/3", "\\frac{x}{2\\cdot 3}"},
+        {"2(x+1)/(x-1)", "\\frac{2\\left(x+1\\right)}{x-1}"},
+        {"(x/y)^2!", "\\left(\\frac{x}{y}\\right)^{2}"},
+        {"1/(1/x+1/y)", "\\frac{1}{\\frac{1}{x}+\\frac{1}{y}}"},
+        {"2.5x/y=x", "\\frac{2.5x}{y}=x"},
+        {"0=x/y", "0=x/y"},
+        {"x/", "x/"}};
+    for (const auto& [szText, szLatex] : rows)
+        EXPECT_EQ(ToLatexMath(szText), szLatex) << szText;
+}
+
+// Random texts built of the shapes a result has: whatever stacks, the LaTeX holds every
+// letter and digit of the text, as many times.
+TEST(StackedDivisions, RandomTextsKeepEveryLetterAndDigit)
+{
+    const unsigned nSeed = 20261208;
+    std::mt19937 random(nSeed);
+    const std::vector<std::string> atoms = {"x", "y", "2", "3x", "4y", "(x+1)", "x^2!", "(y-2)^3!"};
+    const auto pick = [&] { return atoms[random() % atoms.size()]; };
+    const auto count = [](const std::string& strOut, char c)
+    { return std::count(strOut.begin(), strOut.end(), c); };
+    for (int nCase = 0; nCase < 300; ++nCase)
+    {
+        std::string strText = pick();
+        for (unsigned i = random() % 4; i > 0; --i)
+            strText += std::string(1, "+-/"[random() % 3]) + pick();
+        const std::string strLatex = ToLatexMath(strText);
+        for (char c : std::string("xy1234"))
+            ASSERT_EQ(count(strLatex, c), count(strText, c))
+                << "seed " << nSeed << " case " << nCase << ": " << strText << " -> " << strLatex;
+    }
+}
+
+// A long formula breaks before a + or minus that joins two terms, never inside a bracket nor
+// after another operator.
+TEST(SplitAtTerms, PiecesStartAtTheOperatorsBetweenTerms)
+{
+    const std::pair<const char*, size_t> rows[] = {
+        {"x^2!+2x+1", 3}, {"-x-1", 2},    {"(x+1)(x-1)", 1}, {"x-1=-2x+3", 3},
+        {"3x/(x+1)", 1},  {"x^-1!+1", 2}, {"", 1},           {"x+", 2}};
+    for (const auto& [szText, nPieces] : rows)
+        EXPECT_EQ(SplitAtTerms(ParseMathText(szText)).size(), nPieces) << szText;
+    EXPECT_EQ(ToWrappingMathML("x-1"),
+              "<math xmlns=\"http://www.w3.org/1998/Math/MathML\"><mrow><mi>x</mi></mrow></math>"
+              "<wbr/><math xmlns=\"http://www.w3.org/1998/Math/MathML\"><mrow><mo "
+              "form=\"infix\">\xE2\x88\x92</mo><mn>1</mn></mrow></math>");
+}
+
+TEST(MathMLLines, LongFormulaBecomesATableOfLinesShortOneStaysARow)
+{
+    EXPECT_EQ(ToMathMLLines("x+1", 3), ToMathMLRow("x+1"));
+    EXPECT_EQ(ToMathMLLines("x+1", 2),
+              "<mtable columnalign=\"left\"><mtr><mtd style=\"text-align: left\"><mrow><mi>x</mi>"
+              "</mrow></mtd></mtr><mtr><mtd style=\"text-align: left\"><mrow><mo form=\"infix\">+"
+              "</mo><mn>1</mn></mrow></mtd></mtr></mtable>");
+}
 
 // The display form is the one the engine writes into the narrative and the results.
 TEST(DisplayMath, MatchesTheEnginesDisplayText)

@@ -39,7 +39,7 @@ TEST_F(WellFormed, SheetOfTheExamples)
 TEST_F(WellFormed, HostileInputsOnASheetAndAlone)
 {
     const std::string strHostile = std::string("<b>&\"x\x01\xff\xc3", 9);
-    std::istringstream lines("# " + strHostile + "\n" + strHostile + "\nx+1\n" + "(x+1\n");
+    std::istringstream lines("## " + strHostile + "\n" + strHostile + "\nx+1\n" + "(x+1\n");
     ExpectWellFormed("hostile-sheet.html", FormatSheet(lines, 0));
     const CWorkedSolution solution = ToWorkedSolution(ReportText(strHostile));
     ExpectWellFormed("hostile.html", WriteHtml(solution));
@@ -58,7 +58,8 @@ TEST_F(WellFormed, ThousandsOfNestedBracketsStayParseable)
 
 TEST_F(WellFormed, MathMLOfEveryShape)
 {
-    for (const char* szText : {"3x/(x+1)=0", "x^2!^3!", "x^1%1,2$!", "2%1,3$x-%1,2$", "x/0"})
+    for (const char* szText :
+         {"3x/(x+1)=0", "x^2!^3!", "x^1%1,2$!", "2%1,3$x-%1,2$", "x/0", "(x+1)^30!"})
         ExpectWellFormed("one.mml", WriteMathML(ToWorkedSolution(ReportText(szText))));
 }
 } // namespace

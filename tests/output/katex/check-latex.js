@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads a LaTeX document on standard input and parses every \[ ... \] display with KaTeX in
-// strict mode; prints each failure and exits 1 when there was one, 0 when all parsed.
+// Reads LaTeX documents on standard input and parses every piece of math (\[ ... \] or $ ... $,
+// an escaped \$ being no delimiter) with KaTeX in strict mode; prints each failure and exits 1
+// when there was one, 0 when all parsed.
 const katex = require("katex");
 
 let input = "";
 process.stdin.on("data", (chunk) => (input += chunk));
 process.stdin.on("end", () => {
-  const pieces = [...input.matchAll(/\\\[(.*?)\\\]/gs)].map((m) => m[1]);
+  const displays = [...input.matchAll(/\\\[(.*?)\\\]/gs)].map((m) => m[1]);
+  const inline = [...input.matchAll(/(?<!\\)\$(.*?)(?<!\\)\$/gs)].map((m) => m[1]);
+  const pieces = displays.concat(inline);
   let failures = 0;
   for (const piece of pieces) {
     try {
