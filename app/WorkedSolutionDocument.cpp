@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkedSolutionDocument.h"
 
+#include "GraphExport.h"
+
 #include "output/MathText.h"
 #include "output/Writers.h"
 
@@ -131,6 +133,7 @@ std::unique_ptr<QTextDocument> MakeWorkedSolutionDocument(const CWorkedSolution&
 {
     auto pDocument = std::make_unique<QTextDocument>();
     pDocument->setHtml(ToRichText(solution));
+    AddGraphDrawing(*pDocument, solution);
     return pDocument;
 }
 
