@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ExportActions.h"
 
+#include "GraphExport.h"
+
 #include "solve/SolveRequest.h"
 
 #include "OutlinePane.h"
@@ -106,8 +108,10 @@ std::optional<CWorkedSolution> CExportActions::CurrentSolution() const
 {
     if (m_strProblem.empty())
         return std::nullopt;
-    return MakeWorkedSolution(m_strProblem, m_strProblem,
-                              RunSimplifyAndSolve(m_strProblem, m_cSolveLetter));
+    CWorkedSolution solution = MakeWorkedSolution(
+        m_strProblem, m_strProblem, RunSimplifyAndSolve(m_strProblem, m_cSolveLetter));
+    AddGraph(solution);
+    return solution;
 }
 
 bool CExportActions::SaveTo(const QString& strPath) const
@@ -158,7 +162,15 @@ void CExportActions::ShowPaneMenu(const QPoint& position)
     const std::unique_ptr<QMenu> pMenu(m_Pane.createStandardContextMenu(position));
     pMenu->addSeparator();
     pMenu->addActions({m_pOutlineToggle, m_pSave, m_pPrint});
+    for (QAction* pAction : m_PaneActions)
+        pMenu->insertAction(m_pSave, pAction);
     pMenu->exec(m_Pane.viewport()->mapToGlobal(position));
+}
+
+void CExportActions::AddPaneAction(QAction* pAction)
+{
+    m_PaneActions.push_back(pAction);
+    m_pOutline->insertAction(m_pSave, pAction);
 }
 
 std::unique_ptr<QMenu> CExportActions::CreateResultMenu(CZelvixCtrl& editor) const

@@ -44,6 +44,8 @@ public:
     QAction& OutlineToggle() const { return *m_pOutlineToggle; }
     QAction& SaveAction() const { return *m_pSave; }
     QAction& PrintAction() const { return *m_pPrint; }
+    // One more command for the narrative's menu and the outline's, after the outline toggle.
+    void AddPaneAction(QAction* pAction);
     // The menu a result editor opens: its own items, then the two copies.
     std::unique_ptr<QMenu> CreateResultMenu(CZelvixCtrl& editor) const;
 
@@ -63,6 +65,7 @@ private:
     QAction* m_pOutlineToggle;
     QAction* m_pSave;
     QAction* m_pPrint;
+    std::vector<QAction*> m_PaneActions;
     std::string m_strProblem;
     char m_cSolveLetter = 0;
 };

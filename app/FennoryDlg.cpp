@@ -8,6 +8,7 @@
 #include "ExplanationPane.h"
 #include "ExportActions.h"
 #include "FocusFrame.h"
+#include "GraphPane.h"
 #include "HelpViewer.h"
 #include "OutlinePane.h"
 #include "SolutionLine.h"
@@ -106,6 +107,10 @@ CFennoryDlg::CFennoryDlg(QWidget* pParent)
         new CExportActions(*this, *m_pUi->paneExplanation, {m_pUi->editResult, m_pUi->editFurther});
     m_pFocusFrame->Watch(&m_pExport->Outline());
     m_pExport->Outline().installEventFilter(this);
+    m_pGraph = new CGraphPane(this);
+    m_pFocusFrame->Watch(m_pGraph);
+    m_pExport->AddPaneAction(CreateGraphToggle(*m_pGraph, *m_pUi->paneExplanation,
+                                               [this] { LayOutWindow(*this, m_bHistoryShown); }));
     m_pSolution = new CSolutionLine(*this);
     connect(m_pSolution, &CSolutionLine::LetterChosen, this, &CFennoryDlg::OnSimplify);
     SetUpHistory();
@@ -251,7 +256,10 @@ void CFennoryDlg::OnSimplify()
     if (eEnd != ESimplifyRequestEnd::Simplified)
         m_pSolution->Clear();
     if (eEnd != ESimplifyRequestEnd::Refused)
+    {
         m_pExport->SetProblem(eEnd == ESimplifyRequestEnd::Simplified ? ReadInputText() : "");
+        m_pGraph->SetProblem(eEnd == ESimplifyRequestEnd::Simplified ? ReadInputText() : "");
+    }
     switch (eEnd)
     {
     case ESimplifyRequestEnd::Refused:
@@ -280,6 +288,7 @@ void CFennoryDlg::ShowRefusal()
     m_pUi->paneExplanation->clear();
     m_pExport->ShowNarrative(m_strHowItWasDone);
     m_pExport->SetProblem("");
+    m_pGraph->SetProblem("");
 }
 
 void CFennoryDlg::OnClear()

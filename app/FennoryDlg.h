@@ -17,6 +17,7 @@ namespace Ui
 class CFennoryDlg;
 }
 class CFocusFrame;
+class CGraphPane;
 class CExportActions;
 class CHelpViewer;
 class CSolutionLine;
@@ -46,6 +47,7 @@ public:
 
     void done(int nResult) override;
     CExportActions& GetExportActions() const { return *m_pExport; }
+    CGraphPane& GetGraphPane() const { return *m_pGraph; }
 
 protected:
     // Enter in an editor presses the default button, as in any dialog, rather than reaching
@@ -108,4 +110,5 @@ private:
     QPointer<CHelpViewer> m_pHelp;        // a child window, made on the first Help
     CExportActions* m_pExport = nullptr;  // outline, save and print; a child of the window
     CSolutionLine* m_pSolution = nullptr; // the answer line; a child of the window
+    CGraphPane* m_pGraph = nullptr;       // under the narrative; a child of the window
 };

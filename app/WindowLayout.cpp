@@ -261,6 +261,27 @@ QSize ScreenRoom(const QWidget& window)
     return pScreen->availableGeometry().size() - frame;
 }
 
+namespace
+{
+// The graph, when shown, takes the lower part of the narrative's place; the outline, which
+// covers the narrative, follows it.
+void PlaceGraph(QWidget& dialog)
+{
+    auto* pGraph =
+        dialog.findChild<QWidget*>(QStringLiteral("paneGraph"), Qt::FindDirectChildrenOnly);
+    auto* pNarrative =
+        dialog.findChild<QWidget*>(QStringLiteral("1010"), Qt::FindDirectChildrenOnly);
+    if (pGraph == nullptr || pNarrative == nullptr || pGraph->isHidden())
+        return;
+    constexpr int kGap = 6;
+    const QRect whole = pNarrative->geometry();
+    const int nGraph = qMax(80, (whole.height() - kGap) * 11 / 20);
+    const int nNarrative = qMax(40, whole.height() - kGap - nGraph);
+    pNarrative->setGeometry(whole.left(), whole.top(), whole.width(), nNarrative);
+    pGraph->setGeometry(whole.left(), whole.top() + nNarrative + kGap, whole.width(), nGraph);
+}
+} // namespace
+
 void LayOutWindow(QWidget& dialog, bool bHistoryShown)
 {
     const CDialogBaseUnits base = DialogBaseUnits(QFontMetrics(dialog.font()));
@@ -285,4 +306,5 @@ void LayOutWindow(QWidget& dialog, bool bHistoryShown)
             rect.setHeight(rect.height() + room.m_nExtraHeight);
         pChild->setGeometry(rect);
     }
+    PlaceGraph(dialog);
 }

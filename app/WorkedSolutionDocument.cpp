@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WorkedSolutionDocument.h"
 
+#include "GraphExport.h"
 #include "RichMath.h"
 #include "output/Writers.h"
 
@@ -97,6 +98,7 @@ std::unique_ptr<QTextDocument> MakeWorkedSolutionDocument(const CWorkedSolution&
 {
     auto pDocument = std::make_unique<QTextDocument>();
     pDocument->setHtml(ToRichText(solution));
+    AddGraphDrawing(*pDocument, solution);
     return pDocument;
 }
 

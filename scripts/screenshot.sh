@@ -3,6 +3,7 @@
 # Saves the README's pictures of the real program under a virtual display:
 #   docs/fennory-window.png     the window after simplifying (x^2-1)/(x^2+2x+1), with a history
 #   docs/fennory-narrative.png  the window enlarged, a long narrative scrolled to its middle
+#   docs/fennory-graph.png      the graph pane shown, with (x^2-1)/(x+1) and its hole
 # scripts/screenshot.sh [BUILD_DIR] (default: build). The user's own settings are not touched.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -27,3 +28,8 @@ echo "saved docs/fennory-window.png"
 fennory --input '(x^3-1)/(x^2+x+1)+(x^2-4)/(x+2)-(x^4-1)/(x^2+1)' --window-size 1100x820 \
   --narrative-line 24 --screenshot docs/fennory-narrative.png
 echo "saved docs/fennory-narrative.png"
+
+mkdir -p "$XDG_CONFIG_HOME/Fennory"
+printf '[General]\nShowGraph=true\n' >"$XDG_CONFIG_HOME/Fennory/fennory.conf"
+fennory --input '(x^2-1)/(x+1)' --window-size 1000x820 --screenshot docs/fennory-graph.png
+echo "saved docs/fennory-graph.png"
