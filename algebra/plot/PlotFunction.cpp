@@ -5,6 +5,7 @@
 #include "core/Number.h"
 #include "core/SubExpression.h"
 #include "driver/Expression.h"
+#include "solve/RootForms.h"
 
 #include <cmath>
 #include <limits>
@@ -265,10 +266,6 @@ std::optional<mpq_class> RationalFromText(const std::string& strText)
 
 std::string RationalLabel(const mpq_class& value)
 {
-    std::string strText = value.get_num().get_str();
-    if (value.get_den() != 1)
-        strText += "/" + value.get_den().get_str();
-    if (strText[0] == '-')
-        strText.replace(0, 1, "\u2212");
-    return strText;
+    // As the solver writes its roots, so that a hole's label reads like the x = ... labels.
+    return RationalDisplay(value);
 }

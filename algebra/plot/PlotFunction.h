@@ -46,5 +46,5 @@ std::vector<std::string> DivisorsOf(const CExpression& expression, char cLetter)
 // not one.
 std::optional<mpq_class> RationalFromText(const std::string& strText);
 
-// A rational as the graph labels it: "-2", "3/4", "-1.5" never (always a fraction).
+// A rational as the graph labels it, as the solver writes it: "-2", "1½", "-⅔".
 std::string RationalLabel(const mpq_class& value);

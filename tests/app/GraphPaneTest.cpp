@@ -138,7 +138,7 @@ TEST_F(GraphPaneWindow, SavedHtmlAndPdfIncludeTheGraph)
     ASSERT_TRUE(pdftotext.waitForFinished(30000));
     const QString strPdf = QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
     // The hole's label is text the painter drew on the page, not pixels of a picture.
-    const QRegularExpression hole(QString::fromUtf8("\\([-\u2212]1, \u22122\\)"));
+    const QRegularExpression hole(QString::fromUtf8("\\(-1, -2\\)"));
     EXPECT_TRUE(strPdf.contains(hole)) << strPdf.toStdString();
 }
 } // namespace
