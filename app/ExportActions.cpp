@@ -106,8 +106,9 @@ std::optional<CWorkedSolution> CExportActions::CurrentSolution() const
 {
     if (m_strProblem.empty())
         return std::nullopt;
-    return MakeWorkedSolution(m_strProblem, m_strProblem,
-                              RunSimplifyAndSolve(m_strProblem, m_cSolveLetter));
+    return MakeWorkedSolution(
+        m_strProblem, m_strProblem,
+        RunSimplifyAndSolve(m_strProblem, m_cSolveLetter, ENarrativeForm::WithFormulas));
 }
 
 bool CExportActions::SaveTo(const QString& strPath) const

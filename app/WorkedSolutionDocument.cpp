@@ -68,11 +68,22 @@ QString RichMath(const std::string& strEquationText)
            RichNodes(ParseMathText(strEquationText)) + "</span>";
 }
 
+// A step's line: its words as text, each formula in it typeset.
+QString RichStepLine(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return Escaped(step.m_strText);
+    QString strLine;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strLine += piece.m_bFormula ? RichMath(piece.m_strFormula) : Escaped(piece.m_strText);
+    return strLine;
+}
+
 QString RichSteps(const std::vector<CStep>& steps)
 {
     QString strItems;
     for (const CStep& step : steps)
-        strItems += "<li>" + Escaped(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
+        strItems += "<li>" + RichStepLine(step) + RichSteps(step.m_Steps) + "</li>";
     return steps.empty() ? QString() : "<ul style=\"list-style-type: none;\">" + strItems + "</ul>";
 }
 

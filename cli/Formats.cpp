@@ -19,6 +19,13 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
     return found->second;
 }
 
+ENarrativeForm NarrativeFormFor(EOutputFormat eFormat)
+{
+    const bool bDocument = eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex ||
+                           eFormat == EOutputFormat::MathML;
+    return bDocument ? ENarrativeForm::WithFormulas : ENarrativeForm::Plain;
+}
+
 std::string FormatReport(const CTextReport& report, EOutputFormat eFormat)
 {
     switch (eFormat)
@@ -81,7 +88,8 @@ std::string FormatSheet(std::istream& lines, int nRepeat, int* pStatus)
         }
         else
         {
-            const CTextReport report = ReportText(std::move(strLine), nRepeat);
+            const CTextReport report =
+                ReportText(std::move(strLine), nRepeat, 0, ENarrativeForm::WithFormulas);
             if (pStatus)
                 *pStatus = std::max(*pStatus, ExitStatus(report));
             item.m_Solution = ToWorkedSolution(report);

@@ -47,15 +47,26 @@ std::string Page(const std::string& strTitle, const std::string& strBody)
            "\n</head>\n<body>\n" + strBody + "</body>\n</html>\n";
 }
 
+// A step's line: its words as text, each formula in it typeset.
+std::string StepLine(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return XmlEscape(step.m_strText);
+    std::string strLine;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strLine += piece.m_bFormula ? ToMathML(piece.m_strFormula) : XmlEscape(piece.m_strText);
+    return strLine;
+}
+
 std::string StepList(const std::vector<CStep>& steps, const std::string& strAttr = "")
 {
     std::string strItems;
     for (const CStep& step : steps)
     {
         const std::string strChildren = step.m_Steps.empty() ? "" : StepList(step.m_Steps);
-        strItems += Tag("li", XmlEscape(step.m_strText) + strChildren,
-                        step.m_bGapAfter ? " class=\"gap\"" : "") +
-                    "\n";
+        strItems +=
+            Tag("li", StepLine(step) + strChildren, step.m_bGapAfter ? " class=\"gap\"" : "") +
+            "\n";
     }
     return "<ul" + strAttr + ">\n" + strItems + "</ul>";
 }

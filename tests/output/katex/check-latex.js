@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads a LaTeX document on standard input and parses every \[ ... \] display with KaTeX in
-// strict mode; prints each failure and exits 1 when there was one, 0 when all parsed.
+// Reads a LaTeX document on standard input and parses every \[ ... \] display and every
+// \( ... \) formula inside a line with KaTeX in strict mode; prints each failure and exits 1
+// when there was one, 0 when all parsed.
 const katex = require("katex");
 
 let input = "";
 process.stdin.on("data", (chunk) => (input += chunk));
 process.stdin.on("end", () => {
-  const pieces = [...input.matchAll(/\\\[(.*?)\\\]/gs)].map((m) => m[1]);
+  const pieces = [...input.matchAll(/\\\[(.*?)\\\]|\\\((.*?)\\\)/gs)].map((m) => m[1] ?? m[2]);
+  const inLines = [...input.matchAll(/\\\((.*?)\\\)/gs)].length;
   let failures = 0;
   for (const piece of pieces) {
     try {
@@ -16,6 +18,6 @@ process.stdin.on("end", () => {
       console.log(`${piece.trim()}: ${error.message}`);
     }
   }
-  console.log(`${pieces.length} parsed, ${failures} failed`);
+  console.log(`${pieces.length} parsed (${inLines} inside lines), ${failures} failed`);
   process.exit(failures === 0 && pieces.length > 0 ? 0 : 1);
 });
