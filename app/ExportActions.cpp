@@ -109,7 +109,8 @@ std::optional<CWorkedSolution> CExportActions::CurrentSolution() const
     if (m_strProblem.empty())
         return std::nullopt;
     CWorkedSolution solution = MakeWorkedSolution(
-        m_strProblem, m_strProblem, RunSimplifyAndSolve(m_strProblem, m_cSolveLetter));
+        m_strProblem, m_strProblem,
+        RunSimplifyAndSolve(m_strProblem, m_cSolveLetter, ENarrativeForm::WithFormulas));
     AddGraph(solution);
     return solution;
 }

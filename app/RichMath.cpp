@@ -168,3 +168,8 @@ CRichMath RichMath(const std::string& strEquationText)
     }
     return {strLines + RowTable(line), true};
 }
+
+QString RichMathInLine(const std::string& strEquationText)
+{
+    return Span(RichNodes(ParseMathText(strEquationText), false));
+}

@@ -17,3 +17,7 @@ struct CRichMath
 // small table of its top over a rule over its bottom, and a long one is cut into such rows
 // before a + or minus.
 CRichMath RichMath(const std::string& strEquationText);
+
+// A formula inside a line of words (a step of the narrative): powers raised and typed fractions
+// small, as one run of text, since a table would end the line.
+QString RichMathInLine(const std::string& strEquationText);

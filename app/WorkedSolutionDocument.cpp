@@ -27,11 +27,23 @@ QString BreakableText(const std::string& strText)
     return strOut;
 }
 
+// A step's line: its words as text, each formula in it typeset.
+QString RichStepLine(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return BreakableText(step.m_strText);
+    QString strLine;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strLine +=
+            piece.m_bFormula ? RichMathInLine(piece.m_strFormula) : BreakableText(piece.m_strText);
+    return strLine;
+}
+
 QString RichSteps(const std::vector<CStep>& steps)
 {
     QString strItems;
     for (const CStep& step : steps)
-        strItems += "<li>" + BreakableText(step.m_strText) + RichSteps(step.m_Steps) + "</li>";
+        strItems += "<li>" + RichStepLine(step) + RichSteps(step.m_Steps) + "</li>";
     return steps.empty() ? QString() : "<ul style=\"list-style-type: none;\">" + strItems + "</ul>";
 }
 

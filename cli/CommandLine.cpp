@@ -212,7 +212,8 @@ bool WriteGraph(const COptions& options, const CTextReport& report, std::ostream
 
 int ReportOne(const COptions& options, std::ostream& out, std::ostream& err)
 {
-    const CTextReport report = ReportText(options.m_strText, options.m_nRepeat, options.SolveFor());
+    const CTextReport report = ReportText(options.m_strText, options.m_nRepeat, options.SolveFor(),
+                                          NarrativeFormFor(FormatOf(options)));
     if (report.m_bSimplified && options.SolveFor() != 0)
     {
         const std::vector<char> letters = LettersOfText(report.m_Validation.m_strText);

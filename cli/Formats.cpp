@@ -20,6 +20,13 @@ std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName)
     return found->second;
 }
 
+ENarrativeForm NarrativeFormFor(EOutputFormat eFormat)
+{
+    const bool bDocument = eFormat == EOutputFormat::Html || eFormat == EOutputFormat::Latex ||
+                           eFormat == EOutputFormat::MathML;
+    return bDocument ? ENarrativeForm::WithFormulas : ENarrativeForm::Plain;
+}
+
 std::string FormatReport(const CTextReport& report, EOutputFormat eFormat, bool bGraph)
 {
     if (eFormat == EOutputFormat::Html && bGraph)
@@ -88,7 +95,8 @@ CWorkedSheet ReadSheet(std::istream& lines, int nRepeat, int* pStatus, bool bGra
             item.m_strHeading = Trimmed(strLine.substr(2));
         else if (eLine == EBatchLine::Problem)
         {
-            const CTextReport report = ReportText(std::move(strLine), nRepeat);
+            const CTextReport report =
+                ReportText(std::move(strLine), nRepeat, 0, ENarrativeForm::WithFormulas);
             if (pStatus)
                 *pStatus = std::max(*pStatus, ExitStatus(report));
             item.m_Solution = ToWorkedSolution(report);

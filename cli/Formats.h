@@ -20,6 +20,9 @@ enum class EOutputFormat
 // "text", "json", "html", "latex" or "mathml"; nothing for any other name.
 std::optional<EOutputFormat> ParseOutputFormat(const std::string& strName);
 
+// The documents typeset the formulas of the narrative; text and JSON show it plain.
+ENarrativeForm NarrativeFormFor(EOutputFormat eFormat);
+
 // One report in the format; a refused text gives no plain text (its messages go to standard
 // error) but a document that says why in the others.
 // bGraph puts the problem's graph into an HTML page.

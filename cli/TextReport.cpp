@@ -27,14 +27,14 @@ double MedianMicros(std::vector<double> samples)
 
 // Runs the request nRepeat times; the outcome is the same each time, so the last is kept.
 CSimplifyOutcome TimedSimplify(const std::string& strText, int nRepeat, char cSolveFor,
-                               double& dMicros)
+                               ENarrativeForm eForm, double& dMicros)
 {
     std::vector<double> samples;
     CSimplifyOutcome outcome;
     for (int i = 0; i < nRepeat; ++i)
     {
         const auto start = std::chrono::steady_clock::now();
-        outcome = RunSimplifyAndSolve(strText, cSolveFor);
+        outcome = RunSimplifyAndSolve(strText, cSolveFor, eForm);
         const auto stop = std::chrono::steady_clock::now();
         samples.push_back(std::chrono::duration<double, std::micro>(stop - start).count());
     }
@@ -173,7 +173,7 @@ void AddSolution(const CSimplifyOutcome& outcome, json& object)
 }
 } // namespace
 
-CTextReport ReportText(std::string strInput, int nRepeat, char cSolveFor)
+CTextReport ReportText(std::string strInput, int nRepeat, char cSolveFor, ENarrativeForm eForm)
 {
     CTextReport report;
     report.m_strInput = std::move(strInput);
@@ -202,11 +202,11 @@ CTextReport ReportText(std::string strInput, int nRepeat, char cSolveFor)
     if (nRepeat > 0)
     {
         double dMicros = 0;
-        report.m_Outcome = TimedSimplify(strText, nRepeat, cSolveFor, dMicros);
+        report.m_Outcome = TimedSimplify(strText, nRepeat, cSolveFor, eForm, dMicros);
         report.m_dMicros = dMicros;
     }
     else
-        report.m_Outcome = RunSimplifyAndSolve(strText, cSolveFor);
+        report.m_Outcome = RunSimplifyAndSolve(strText, cSolveFor, eForm);
     return report;
 }
 

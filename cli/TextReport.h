@@ -26,7 +26,9 @@ inline constexpr const char* kNothingToSimplify = "Nothing to simplify: the text
 // unreadable character or an empty text is refused like a validation error. With nRepeat > 0
 // the request runs that many times and is timed.
 // The equation is solved for cSolveFor (0: the default letter), an expression factored.
-CTextReport ReportText(std::string strInput, int nRepeat = 0, char cSolveFor = 0);
+// eForm asks for the narrative's formulas marked as well, for the formats that typeset them.
+CTextReport ReportText(std::string strInput, int nRepeat = 0, char cSolveFor = 0,
+                       ENarrativeForm eForm = ENarrativeForm::Plain);
 
 // 0 simplified (or nothing to simplify), 1 refused by validation, 2 the engine raised an error.
 int ExitStatus(const CTextReport& report);

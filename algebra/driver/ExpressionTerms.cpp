@@ -100,10 +100,17 @@ bool CExpression::CombineLikeTerms(TermList& terms, std::vector<std::string>& te
             continue;
         }
         CEqElm& last = *terms[nKept - 1];
+        // A term as a formula of the line, from its kept texts where they are written.
+        const auto termFormula = [&](std::size_t i)
+        {
+            const CEqElm& term = *terms[i];
+            return FormulaOf(
+                bTextsKept ? displays[i] : term.GetDisplayText(false),
+                [&] { return bTextsKept && !texts[i].empty() ? texts[i] : term.GetText(false); });
+        };
         if (bNarrating)
-            AppendEntry(m_strExplanation, "Combine ",
-                        bTextsKept ? displays[nKept - 1] : last.GetDisplayText(false), " with ",
-                        bTextsKept ? displays[r] : terms[r]->GetDisplayText(false));
+            AppendEntry(m_strExplanation, "Combine ", termFormula(nKept - 1), " with ",
+                        termFormula(r));
         const bool bZero = last.CombineLike(*terms[r]);
         bCombined = true;
         if (bZero)
@@ -124,7 +131,7 @@ bool CExpression::CombineLikeTerms(TermList& terms, std::vector<std::string>& te
         if (bNarrating)
         {
             m_strExplanation += " Giving ";
-            m_strExplanation += bTextsKept ? displays[nKept - 1] : last.GetDisplayText(false);
+            AppendFormula(m_strExplanation, termFormula(nKept - 1));
             m_strExplanation += "\r\n";
         }
     }

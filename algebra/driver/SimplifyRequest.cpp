@@ -49,6 +49,18 @@ void SimplifyInto(const std::string& strText, CSimplifyOutcome& outcome,
         followUp(strText, *pResult, pFurther.get(), outcome);
 }
 
+// Marks only while asked for: writing each formula's equation text as well costs time.
+void SimplifyWithFormulas(const std::string& strText, CSimplifyOutcome& outcome,
+                          const SimplifyFollowUp& followUp)
+{
+    {
+        CFormulaMarks marks;
+        SimplifyInto(strText, outcome, followUp);
+    }
+    outcome.m_strMarkedExplanation = std::move(outcome.m_strExplanation);
+    outcome.m_strExplanation = WithoutFormulaMarks(*outcome.m_strMarkedExplanation);
+}
+
 // An engine error leaves nothing half-written, and the indentation of any level the error
 // left is dropped so that the next request starts at the margin.
 CSimplifyOutcome Failed(const std::string& strMessage)
@@ -80,12 +92,13 @@ void KeepMemoryBetweenRequests()
 #endif
 }
 
-CSimplifyOutcome RunSimplify(const std::string& strText)
+CSimplifyOutcome RunSimplify(const std::string& strText, ENarrativeForm eForm)
 {
-    return RunSimplify(strText, {});
+    return RunSimplify(strText, SimplifyFollowUp(), eForm);
 }
 
-CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp)
+CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp,
+                             ENarrativeForm eForm)
 {
     CSimplifyOutcome outcome;
     if (strText.empty())
@@ -94,7 +107,10 @@ CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp&
         return Failed(kExpressionTooLarge);
     try
     {
-        SimplifyInto(strText, outcome, followUp);
+        if (eForm == ENarrativeForm::WithFormulas)
+            SimplifyWithFormulas(strText, outcome, followUp);
+        else
+            SimplifyInto(strText, outcome, followUp);
     }
     catch (const CAlgebraError& error)
     {

@@ -33,6 +33,8 @@ struct CSimplifyOutcome
     std::optional<std::string> m_strFurther; // only when the result still had divisions
     std::optional<std::string> m_strFurtherDisplay;
     std::string m_strExplanation;
+    // The same narrative with its formulas marked (see CFormula); only when asked for.
+    std::optional<std::string> m_strMarkedExplanation;
     std::optional<std::string> m_strError; // the message of an error the engine raised
 
     // What carrying the result on gave (solving an equation, factoring an expression), after
@@ -51,15 +53,26 @@ struct CSimplifyOutcome
 using SimplifyFollowUp = std::function<void(const std::string& strText, const CExpression& result,
                                             const CExpression* pFurther, CSimplifyOutcome&)>;
 
+// Whether a request also keeps its narrative with the formulas marked, for the outputs that
+// typeset them; the plain narrative is the same either way.
+enum class ENarrativeForm
+{
+    Plain,
+    WithFormulas
+};
+
 // Simplifies one text (assumed to have passed validation) from construction to the further
 // result. Never throws: an engine error is caught, the objects built so far are freed, the
 // narrative indentation is reset, and the outcome carries the message and no result. The
 // message is the algebra's own ("Divide by zero", ...), "Not enough memory", or, for any
 // other failure, "Internal error: " and what it said. A text past kLongestSimplifyText is
 // refused with "Expression too large" at once.
-CSimplifyOutcome RunSimplify(const std::string& strText);
-// The same, then the follow-up (when there is one) inside the same error handling.
-CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp);
+CSimplifyOutcome RunSimplify(const std::string& strText,
+                             ENarrativeForm eForm = ENarrativeForm::Plain);
+// The same, then the follow-up (when there is one) inside the same error handling; with
+// formulas marked, the follow-up's narrative is marked too.
+CSimplifyOutcome RunSimplify(const std::string& strText, const SimplifyFollowUp& followUp,
+                             ENarrativeForm eForm = ENarrativeForm::Plain);
 
 // Has the C library keep the memory a request frees for the next request instead of handing
 // it back to the system after each one. A long narrative takes a few hundred kilobytes in

@@ -51,6 +51,8 @@ public:
                              LetterOf(lower) + std::to_string(lower.m_nHighestPower);
         if (strKey.find('.') != std::string::npos)
             strKey.clear();
+        else if (MarkingFormulas()) // a log with its formulas marked is not a plain one
+            strKey += "|marked";
         return strKey;
     }
 
@@ -110,9 +112,10 @@ struct CCancelling
 };
 
 // An entry stands beside other factors here, so it always shows its brackets.
-std::string EntryText(const CSubExpression& entry)
+CFormula EntryText(const CSubExpression& entry)
 {
-    return entry.GetBracketedDisplayText(true);
+    return FormulaOf(entry.GetBracketedDisplayText(true),
+                     [&] { return entry.GetBracketedText(true); });
 }
 
 std::string PairKey(const CSubExpression& first, const CSubExpression& second)
@@ -161,11 +164,26 @@ void ReplaceByQuotient(CCancelling& work, std::size_t nIndex,
 void WriteSummary(CCancelling& work)
 {
     std::string strEntries;
+    std::string strEntryTexts;
     for (const auto& pEntry : work.m_List)
-        strEntries += EntryText(*pEntry);
+    {
+        strEntries += pEntry->GetBracketedDisplayText(true);
+        if (MarkingFormulas())
+            strEntryTexts += pEntry->GetBracketedText(true);
+    }
+    const CEqElm& multiplierPart = work.m_MultiplierPart;
+    const CEqElm& divisorPart = work.m_DivisorPart;
     work.m_strExplanation += kLineEnd;
-    work.Line("The subexpression has now become: ", work.m_MultiplierPart.GetDisplayText(false),
-              strEntries, DivisorPartDisplay(work.m_DivisorPart), "\r\n\r\n");
+    work.Line("The subexpression has now become: ",
+              FormulaOf(multiplierPart.GetDisplayText(false) + strEntries +
+                            DivisorPartDisplay(divisorPart),
+                        [&]
+                        {
+                            return ProductText(
+                                ProductText(multiplierPart.GetText(false), strEntryTexts),
+                                DivisorPartText(divisorPart));
+                        }),
+              "\r\n\r\n");
 }
 
 // k(p)/(p) -> the number k in the multiplier part; false when the two are not proportional.
@@ -184,7 +202,8 @@ bool CancelProportional(CCancelling& work, std::size_t i, std::size_t j)
                   "both as a multipler and a divisor subexpression).\r\n");
     else
         work.Line("The subexpression ", EntryText(multiplier), " can be divided by ",
-                  EntryText(divisor), " to give the scalar (number) ", ratio.ToDisplayText(true),
+                  EntryText(divisor), " to give the scalar (number) ",
+                  FormulaOf(ratio.ToDisplayText(true), [&] { return ratio.ToText(true); }),
                   " These two subexpressions can thus be canceled out and replaced with the "
                   "scalar (number).\r\n");
     work.m_MultiplierPart.AddElement(CEqElmNumber(ratio.ToText(true)));
@@ -240,7 +259,7 @@ bool CancelByDivision(CCancelling& work, std::size_t nHigher, std::size_t nLower
         return false;
     }
     work.Line("The subexpression ", EntryText(higher), " can be divided by ", EntryText(lower),
-              " to give the Subexpression ", pQuotient->GetDisplayText(true),
+              " to give the Subexpression ", Formula(*pQuotient, true),
               " The lower ranking subexpression can thus be canceled out and the higher ranking "
               "subexpression is replaced by the result.\r\n");
     work.m_strExplanation += higher.m_strExplanation;
@@ -373,35 +392,45 @@ std::unique_ptr<CSubExpression> DivideExactly(CSubExpression& entry, const CExpr
 
 // (g p)/(g q) -> (p)/(q): both entries divided by their common expression g. Only exact
 // divisions are carried out, so the value never changes.
-bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
+bool DivideOutPair(CCancelling& work, std::size_t i, std::size_t j)
 {
     CSubExpression& first = *work.m_List[i];
     CSubExpression& second = *work.m_List[j];
-    const std::string strPair = PairKey(first, second);
-    if (!work.m_Failed.insert(strPair).second)
-        return false;
     const int nRank = first.CompareLeadingPower(second);
     if (nRank == 2 || nRank == -2)
         return false;
     std::unique_ptr<CExpression> pCommon = FindCommonExpression(work, first, second, nRank);
     if (!pCommon)
         return false;
-    const std::string strFirstText = EntryText(first);
-    const std::string strSecondText = EntryText(second);
+    const CFormula firstText = EntryText(first);
+    const CFormula secondText = EntryText(second);
     std::unique_ptr<CSubExpression> pFirstQuotient = DivideExactly(first, *pCommon);
     std::string strFirstLog = first.m_strExplanation;
     std::unique_ptr<CSubExpression> pSecondQuotient =
         pFirstQuotient ? DivideExactly(second, *pCommon) : nullptr;
     if (!pSecondQuotient)
         return false;
-    work.Line("Brimlet has found the common expression ", pCommon->GetDisplayText(true),
-              "Between the subexpressions ", strFirstText, " and ", strSecondText, kLineEnd);
+    work.Line("Brimlet has found the common expression ", Formula(*pCommon, true),
+              "Between the subexpressions ", firstText, " and ", secondText, kLineEnd);
     work.Line("We will divide out the common expression from these two subexpressions\r\n");
     work.m_strExplanation += strFirstLog;
     ReplaceByQuotient(work, i, std::move(pFirstQuotient));
     work.m_strExplanation += second.m_strExplanation;
     ReplaceByQuotient(work, j, std::move(pSecondQuotient));
     return true;
+}
+
+// Every pair is tried in its turn; only one that failed is not tried again, so a second pair
+// with the same texts as one divided out ((x^2+x)(x^2+x)/(x^2+2x)/(x^2+2x)) is divided too.
+bool DivideOutCommonExpression(CCancelling& work, std::size_t i, std::size_t j)
+{
+    const std::string strPair = PairKey(*work.m_List[i], *work.m_List[j]);
+    if (work.m_Failed.count(strPair) != 0)
+        return false;
+    if (DivideOutPair(work, i, j))
+        return true;
+    work.m_Failed.insert(strPair);
+    return false;
 }
 
 // Texts of the entries in order, to notice a walk that only comes back to an earlier list.

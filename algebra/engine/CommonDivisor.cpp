@@ -41,8 +41,7 @@ void GatherDivisors(CSubExpression& bracket, CEqElm& common, CEqElm& multiplier)
             seenInTerm.push_back(pDivisor->Clone());
             if (CountLike(common.m_Elements, *pDivisor) > nSeen)
             {
-                AppendEntry(bracket.m_strExplanation, "The division ",
-                            pDivisor->GetDisplayText(true),
+                AppendEntry(bracket.m_strExplanation, "The division ", Formula(*pDivisor, true),
                             " is used in more than one division and so is not included in the "
                             "common divisor again\r\n");
                 continue;
@@ -85,38 +84,41 @@ void AppendCoefficient(FactorOut& out, const CEqElm& term, const CScalar& power,
 }
 
 // "Brimlet has converted: B0 into (N)/C" (or "(C)/N" for a divisor bracket).
-std::string ConvertedText(const FactorOut& out, bool bDivisor)
+std::string ConvertedText(const FactorOut& out, bool bDivisor, bool bDisplay)
 {
+    const auto textOf = [bDisplay](const CEqElmAtom& factor)
+    { return bDisplay ? factor.GetDisplayText(true) : factor.GetText(true); };
     std::string strText = "(";
     if (!bDivisor)
-        strText += out[0]->GetDisplayText(true) + ")";
+        strText += textOf(*out[0]) + ")";
     for (std::size_t i = 1; i < out.size(); ++i)
-        strText += out[i]->GetDisplayText(true);
+        strText += textOf(*out[i]);
     if (bDivisor)
-        strText += ")" + out[0]->GetDisplayText(true);
+        strText += ")" + textOf(*out[0]);
     return strText;
 }
 
 // (a/x + b/y)^p -> ((ay + bx))^p / x^p / y^p: the bracket times xy over xy.
-void BuildFromSeveralTerms(CSubExpression& bracket, FactorOut& out, const std::string& strBefore)
+void BuildFromSeveralTerms(CSubExpression& bracket, FactorOut& out, const CFormula& before)
 {
     CEqElm common;
     CEqElm multiplier;
     GatherDivisors(bracket, common, multiplier);
     std::string& strLog = bracket.m_strExplanation;
-    AppendEntry(strLog, "The common divisor is: ", common.GetDisplayText(false), kLineEnd);
+    AppendEntry(strLog, "The common divisor is: ", Formula(common, false), kLineEnd);
     std::unique_ptr<CSubExpression> pWidened = bracket.Clone();
     for (auto& pTerm : pWidened->m_Terms)
         pTerm->MultiplyBy(multiplier);
-    AppendEntry(strLog,
-                "Brimlet now multiplies this subexpression by: ", multiplier.GetDisplayText(false),
-                common.GetDisplayText(true), kLineEnd);
+    AppendEntry(strLog, "Brimlet now multiplies this subexpression by: ",
+                FormulaOf(multiplier.GetDisplayText(false) + common.GetDisplayText(true), [&]
+                          { return ProductText(multiplier.GetText(false), common.GetText(true)); }),
+                kLineEnd);
     AppendEntry(strLog, "In affect we are multiplying by 1.\r\n");
     AppendEntry(strLog,
                 "Leave the divisor part outside the subexpression and Multipy each part of the "
                 "subexpression by the multiplier subexpression, i.e. by ",
-                multiplier.GetDisplayText(false), kLineEnd);
-    AppendEntry(strLog, "The subexpression becomes:", pWidened->GetDisplayText(false), kLineEnd);
+                Formula(multiplier, false), kLineEnd);
+    AppendEntry(strLog, "The subexpression becomes:", Formula(*pWidened, false), kLineEnd);
     std::unique_ptr<CSubExpression> pSimplified = pWidened->SimplifyParts("Subexpression");
     strLog += pWidened->m_strExplanation;
     pSimplified->m_Power = bracket.m_Power;
@@ -129,8 +131,10 @@ void BuildFromSeveralTerms(CSubExpression& bracket, FactorOut& out, const std::s
     if (bDivisor)
         AppendEntry(strLog, "Note because the original subexpression was a division the divisor "
                             "part calculated above infact becomes a multiplier.\r\n");
-    AppendEntry(strLog, "Brimlet has converted: ", strBefore, " into ",
-                ConvertedText(out, bDivisor), "\r\n\r\n");
+    AppendEntry(strLog, "Brimlet has converted: ", before, " into ",
+                FormulaOf(ConvertedText(out, bDivisor, true),
+                          [&] { return ConvertedText(out, bDivisor, false); }),
+                "\r\n\r\n");
 }
 
 // (k f g)^p -> k^p f^p g^p, each turned over when the bracket is a divisor.
@@ -149,7 +153,7 @@ void BuildFromOneTerm(CSubExpression& bracket, FactorOut& out)
 // (a/x + b/y) -> (ay + bx) /x /y: the divisions inside cleared by a common divisor
 void CSubExpression::BuildCommonDivisor(std::vector<std::unique_ptr<CEqElmAtom>>& out)
 {
-    const std::string strBefore = GetDisplayText(true);
+    const CFormula before = Formula(*this, true);
     m_strExplanation.clear();
     AppendEntry(m_strExplanation, "Find all the divisions and build a common divisor\r\n");
     if (m_Terms.empty() || m_Power.IsZero())
@@ -158,7 +162,7 @@ void CSubExpression::BuildCommonDivisor(std::vector<std::unique_ptr<CEqElmAtom>>
         return;
     }
     if (m_Terms.size() > 1)
-        BuildFromSeveralTerms(*this, out, strBefore);
+        BuildFromSeveralTerms(*this, out, before);
     else
         BuildFromOneTerm(*this, out);
 }

@@ -96,8 +96,8 @@ void CExpression::MultiplyByNumber(const CScalar& n)
 {
     m_strExplanation.clear();
     AppendEntry(m_strExplanation, "Multiply each element of subexpression by the number ",
-                n.ToDisplayText(true), kLineEnd);
+                FormulaOf(n.ToDisplayText(true), [&] { return n.ToText(true); }), kLineEnd);
     for (auto& pTerm : m_Terms)
         pTerm->MultiplyCoefficient(n);
-    AppendEntry(m_strExplanation, "The subexpression has become ", GetDisplayText(true), kLineEnd);
+    AppendEntry(m_strExplanation, "The subexpression has become ", Formula(*this, true), kLineEnd);
 }

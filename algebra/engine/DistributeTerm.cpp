@@ -22,20 +22,35 @@ void SimplifyEachTermAgain(CExpression& body)
     body.m_Terms = std::move(simplified);
 }
 
+// A bracket shown on its own, after "Becomes " or as what it has been simplified to, starts
+// with its bracket: no term starts with a "*".
+std::string WithoutLeadingStar(std::string strText)
+{
+    if (!strText.empty() && strText[0] == '*')
+        strText.erase(0, 1);
+    return strText;
+}
+
+CFormula OwnFormula(const CExpression& body)
+{
+    return FormulaOf(WithoutLeadingStar(body.GetDisplayText(true)),
+                     [&] { return WithoutLeadingStar(body.GetText(true)); });
+}
+
 // The shared steps: every term t replaced by combine(t), shown, then simplified again.
 template <typename Combine> void RewriteEachTerm(CExpression& body, Combine combine)
 {
     for (auto& pTerm : body.m_Terms)
         pTerm = combine(*pTerm);
-    const std::string strDisplay = body.GetDisplayText(true);
+    const CFormula shown = OwnFormula(body);
     const std::string strText = body.GetText(true);
-    AppendEntry(body.m_strExplanation, "Becomes ", strDisplay, "\r\n");
+    AppendEntry(body.m_strExplanation, "Becomes ", shown, "\r\n");
     AppendEntry(body.m_strExplanation, "Make sure each term of this subexpression is simplified",
                 "\r\n");
     SimplifyEachTermAgain(body);
     if (body.GetText(true) != strText)
-        AppendEntry(body.m_strExplanation, "Thus ", strDisplay, " has been simplified to ",
-                    body.GetDisplayText(true), "\r\n");
+        AppendEntry(body.m_strExplanation, "Thus ", shown, " has been simplified to ",
+                    OwnFormula(body), "\r\n");
     body.m_strExplanation += "\r\n";
 }
 } // namespace
@@ -48,7 +63,9 @@ void CExpression::MultiplyEachTerm(const CEqElm& outside)
         return;
     AppendEntry(m_strExplanation,
                 "Multiply each element of subexpression by the terms outside the brackets.\r\n");
-    AppendEntry(m_strExplanation, "Thus ", outside.GetDisplayText(false), GetDisplayText(true),
+    AppendEntry(m_strExplanation, "Thus ",
+                FormulaOf(outside.GetDisplayText(false) + GetDisplayText(true),
+                          [&] { return ProductText(outside.GetText(false), GetText(true)); }),
                 "\r\n");
     RewriteEachTerm(*this, [&outside](const CEqElm& term) { return term.MultiplyTerms(outside); });
 }
@@ -60,7 +77,9 @@ void CExpression::DivideEachTerm(const CEqElm& divisor)
     if (divisor.IsOne())
         return;
     AppendEntry(m_strExplanation, "Divide each element of subexpression by the divisor term.\r\n");
-    AppendEntry(m_strExplanation, "That is ", GetDisplayText(true), "/",
-                divisor.GetDisplayText(true), "\r\n");
+    AppendEntry(m_strExplanation, "That is ",
+                FormulaOf(GetDisplayText(true) + "/" + divisor.GetDisplayText(true),
+                          [&] { return GetText(true) + "/" + divisor.GetText(true); }),
+                "\r\n");
     RewriteEachTerm(*this, [&divisor](const CEqElm& term) { return term.DivideTerms(divisor); });
 }

@@ -12,7 +12,7 @@ void MoveRightSideOver(CEquation& equation)
 {
     if (!equation.m_pRightSide || equation.m_pRightSide->IsZero())
     {
-        AppendEntry(equation.m_strExplanation, "The Equation is: ", equation.GetDisplayText(false),
+        AppendEntry(equation.m_strExplanation, "The Equation is: ", Formula(equation, false),
                     "\r\n\r\n");
         return;
     }
@@ -23,7 +23,7 @@ void MoveRightSideOver(CEquation& equation)
     equation.AppendNegatedTerms(*equation.m_pRightSide);
     equation.m_pRightSide = std::make_unique<CExpression>("0");
     AppendEntry(equation.m_strExplanation,
-                "The Equation has now become: ", equation.GetDisplayText(false), "\r\n\r\n");
+                "The Equation has now become: ", Formula(equation, false), "\r\n\r\n");
 }
 
 // The numerator of the single left term -> the new left side. A lone bracket gives its terms,
@@ -56,8 +56,7 @@ std::unique_ptr<CExpression> CEquation::Simplify()
     std::unique_ptr<CExpression> pSimplified = pLeft->Simplify();
     m_strExplanation += pLeft->m_strExplanation;
     auto pResult = std::make_unique<CEquation>(pSimplified->GetText(false) + "=0");
-    AppendEntry(m_strExplanation, "Making the Equation: ", pResult->GetDisplayText(false),
-                "\r\n\r\n");
+    AppendEntry(m_strExplanation, "Making the Equation: ", Formula(*pResult, false), "\r\n\r\n");
     return pResult;
 }
 
@@ -92,10 +91,10 @@ std::unique_ptr<CExpression> CEquation::RemoveDivisions()
                 "of equation by the divisors. Multipling zero by anything (other than infinity) "
                 "leaves zero, so the right side of equation remains zero. Multipling the left "
                 "side of equation by the divisors ",
-                divisors.GetDisplayText(false),
+                Formula(divisors, false),
                 " means we cancel out the divisors (with this multiplier) i.e. the divisors are "
                 "removed.\r\n\r\n");
-    AppendEntry(m_strExplanation, "The Equation finally becomes: ", pResult->GetDisplayText(false),
+    AppendEntry(m_strExplanation, "The Equation finally becomes: ", Formula(*pResult, false),
                 "\r\n");
     return pResult;
 }

@@ -116,7 +116,6 @@ std::unique_ptr<CExpression> CExpression::RemoveDivisions()
     AppendEntry(m_strExplanation,
                 "The Result of the division plus the remainder divided by the divisor expression "
                 "gives\r\n");
-    AppendEntry(m_strExplanation, "The final Expression: ", pResult->GetDisplayText(true),
-                kLineEnd);
+    AppendEntry(m_strExplanation, "The final Expression: ", Formula(*pResult, true), kLineEnd);
     return pResult;
 }

@@ -166,16 +166,20 @@ void MultiplyBrackets(CExpression& receiver, const CExpression& other, SWrittenT
     strLog.clear();
     if (bNarrating)
         AppendEntry(strLog, "We multiply ",
-                    written.m_strDisplay.empty() ? receiver.GetDisplayText(true)
-                                                 : written.m_strDisplay,
-                    " By ", other.GetDisplayText(true), kLineEnd);
+                    FormulaOf(written.m_strDisplay.empty() ? receiver.GetDisplayText(true)
+                                                           : written.m_strDisplay,
+                              [&] { return receiver.GetText(true); }),
+                    " By ", Formula(other, true), kLineEnd);
     written.ForgetTermTexts();
     written.m_strDisplay.clear();
     CExplanationLevel level;
     AppendEntry(strLog, kMultiplyMethod);
     receiver.m_Terms = MultiplyAllTerms(receiver.m_Terms, other.m_Terms);
     if (bNarrating)
-        AppendEntry(strLog, "This gives: ", WriteProductTexts(receiver, written), kLineEnd);
+        AppendEntry(
+            strLog, "This gives: ",
+            FormulaOf(WriteProductTexts(receiver, written), [&] { return receiver.GetText(true); }),
+            kLineEnd);
     if (!receiver.m_Terms.empty() && ResimplifyProducts(receiver, written) && bNarrating)
-        AppendEntry(strLog, "This now gives: ", receiver.GetDisplayText(true), kLineEnd);
+        AppendEntry(strLog, "This now gives: ", Formula(receiver, true), kLineEnd);
 }

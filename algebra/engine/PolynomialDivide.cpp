@@ -84,15 +84,25 @@ bool FindLeadingTerm(CDivision& division)
     return division.m_pLeading != nullptr;
 }
 
+// A letter's power netted over the term and the leading term, and how the term wrote the
+// letter when it multiplies (a "*" stays: 2*y^2 over y is 2*y).
+struct SNetPower
+{
+    CScalar m_Power;
+    int m_nOperation = CEqElmAtom::kJuxtaposed;
+};
+
 // Adds a variable's signed power (negative for a divisor) into the net powers by letter.
-void AccumulatePower(std::map<char, CScalar>& net, const CEqElmAtom& factor, bool bNegate)
+void AccumulatePower(std::map<char, SNetPower>& net, const CEqElmAtom& factor, bool bNegate)
 {
     CScalar power = factor.m_Power;
     if (factor.IsDivisor() != bNegate)
         power.Negate();
-    auto [it, bNew] = net.try_emplace(factor.GetLetter(), power);
+    const int nOperation =
+        bNegate || factor.IsDivisor() ? CEqElmAtom::kJuxtaposed : factor.m_nOperation;
+    auto [it, bNew] = net.try_emplace(factor.GetLetter(), SNetPower{power, nOperation});
     if (!bNew)
-        it->second.Add(power);
+        it->second.m_Power.Add(power);
 }
 
 // t / L -> one term with each variable's powers netted, so x^2/(xy) is x/y and the degree in
@@ -102,7 +112,7 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
     auto pQuotient = std::make_unique<CEqElm>();
     pQuotient->m_Coefficient = term.m_Coefficient;
     pQuotient->m_Coefficient.Divide(leading.m_Coefficient);
-    std::map<char, CScalar> net;
+    std::map<char, SNetPower> net;
     for (const auto& pFactor : term.m_Elements)
         if (pFactor->IsVariable())
             AccumulatePower(net, *pFactor, false);
@@ -120,8 +130,9 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
             pFactor->IsDivisor() ? CEqElmAtom::kJuxtaposed : CEqElmAtom::kDivisor;
         pQuotient->AddElement(*pFlipped);
     }
-    for (auto& [cLetter, power] : net)
+    for (auto& [cLetter, netPower] : net)
     {
+        CScalar& power = netPower.m_Power;
         if (power.IsZero())
             continue;
         CEqElmVariable variable(cLetter);
@@ -130,6 +141,8 @@ std::unique_ptr<CEqElm> DivideByLeadingTerm(const CEqElm& term, const CEqElm& le
             power.Negate();
             variable.SetDivisor();
         }
+        else
+            variable.m_nOperation = netPower.m_nOperation;
         variable.m_Power = power;
         pQuotient->AddElement(variable);
     }
@@ -162,13 +175,13 @@ void DivideOnce(CDivision& division)
         division.Line("Find all the terms in the remainder for the highest power of common "
                       "variable and divide them by the divisor term we found above add the result "
                       "together, this gives: ",
-                      pPartial->GetDisplayText(true), kLineEnd);
+                      Formula(*pPartial, true), kLineEnd);
     division.m_pQuotient->AppendTerms(*pPartial);
     if (division.m_pQuotient->m_Terms.size() > static_cast<std::size_t>(kMaxTermsInOneProduct))
         throw CAlgebraError(kExpressionTooLarge);
     if (bNarrating)
         division.Line("This is added to the results expression, making the results expression: ",
-                      division.m_pQuotient->GetDisplayText(true), kLineEnd);
+                      Formula(*division.m_pQuotient, true), kLineEnd);
     division.Line("It is also multiplied by the divisor expression, i.e.\r\n");
     pPartial->Multiply(division.m_Divisor);
     division.m_Dividend.m_strExplanation += pPartial->m_strExplanation;
@@ -176,7 +189,7 @@ void DivideOnce(CDivision& division)
     if (bNarrating)
         division.Line("Now subtract the result of this multiplication from the remainder which "
                       "gives of a remainder of: ",
-                      division.m_pRemainder->GetDisplayText(true), kLineEnd);
+                      Formula(*division.m_pRemainder, true), kLineEnd);
     std::unique_ptr<CSubExpression> pSimplified;
     {
         CExplanationLevel level;
@@ -184,8 +197,7 @@ void DivideOnce(CDivision& division)
     }
     division.m_Dividend.m_strExplanation += division.m_pRemainder->m_strExplanation;
     if (bNarrating)
-        division.Line("Which means the remainder is now: ", pSimplified->GetDisplayText(true),
-                      kLineEnd);
+        division.Line("Which means the remainder is now: ", Formula(*pSimplified, true), kLineEnd);
     pSimplified->FindMainVariable(division.m_cVariable);
     division.m_pRemainder = std::move(pSimplified);
 }
@@ -222,7 +234,7 @@ void ReportResult(CDivision& division)
             "There are no longer terms in the remainder with the common variable to a power "
             "equal or higher than the divisor term so the division is complete and the "
             "result of division is: ",
-            division.m_pQuotient->GetDisplayText(true), kLineEnd);
+            Formula(*division.m_pQuotient, true), kLineEnd);
     if (division.m_pRemainder->IsZero())
     {
         division.Line("The remainder is empty so the division worked, i.e. the divisor expression "
@@ -231,8 +243,7 @@ void ReportResult(CDivision& division)
         return;
     }
     if (Narrating())
-        division.Line("With a remainder of: ", division.m_pRemainder->GetDisplayText(true),
-                      kLineEnd);
+        division.Line("With a remainder of: ", Formula(*division.m_pRemainder, true), kLineEnd);
 }
 
 } // namespace
@@ -248,8 +259,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     CDivision division{*this,   divisor, divisor.m_cMainVariable, divisor.m_nHighestPower, nullptr,
                        nullptr, nullptr};
     if (Narrating())
-        division.Line("Dividing ", GetDisplayText(true), " by ", divisor.GetDisplayText(true),
-                      kLineEnd);
+        division.Line("Dividing ", Formula(*this, true), " by ", Formula(divisor, true), kLineEnd);
     CExplanationLevel level;
     division.m_pQuotient = std::make_unique<CSubExpression>();
     division.m_pRemainder = CopyOfDividend(*this);
@@ -267,7 +277,7 @@ void CExpression::PolynomialDivide(const CExpression& divisor,
     if (Narrating())
         division.Line("We will use the the term with highest power of the common variable from "
                       "the divisor and repeatedly divide the remainder by it, this term is: ",
-                      division.m_pLeading->GetDisplayText(false), kLineEnd);
+                      Formula(*division.m_pLeading, false), kLineEnd);
     if (!DivideWhileDegreeFalls(division))
     {
         pRemainder = CopyOfDividend(*this);

@@ -23,6 +23,15 @@ std::string SumText(const CExpression::TermList& terms)
     return strText;
 }
 
+// The terms' internal texts joined as they are, each with its sign.
+std::string SignedSumText(const CExpression::TermList& terms)
+{
+    std::string strText;
+    for (const auto& pTerm : terms)
+        strText += pTerm->GetText(false);
+    return strText;
+}
+
 std::string SumDisplayText(const CExpression::TermList& terms)
 {
     std::string strText;
@@ -149,9 +158,14 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     // GetText(true), from the sum just written rather than writing every term again.
     const std::string strBeforeText =
         bNarrating ? TextAround(SumOfTexts(before.m_Texts), true, false, false) : std::string();
+    // GetText(false), for the formula that strBefore shows.
+    const std::string strBeforeEquation =
+        bNarrating && MarkingFormulas()
+            ? TextAround(SumOfTexts(before.m_Texts), false, false, false)
+            : std::string();
     if (!m_Terms.empty() && bNarrating)
-        AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel, strBefore,
-                    "\r\n\r\n");
+        AppendEntry(m_strExplanation, "Attempting to simplify the ", strLabel,
+                    CFormulaView{strBefore, strBeforeEquation}, "\r\n\r\n");
     TermList results;
     SResultTexts kept;
     kept.m_bKept = bNarrating;
@@ -189,8 +203,9 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     std::erase(m_Terms, nullptr);
     // Kept texts are the texts before, so the sum has not changed.
     if (bNarrating && !kept.m_bKept && SumText(results) != strBeforeSum)
-        AppendEntry(m_strExplanation, "The parts making up the ", strLabel,
-                    " have now been simplified to:", SumDisplayText(results), "\r\n\r\n");
+        AppendEntry(
+            m_strExplanation, "The parts making up the ", strLabel, " have now been simplified to:",
+            FormulaOf(SumDisplayText(results), [&] { return SignedSumText(results); }), "\r\n\r\n");
     if (SortTerms(results, kept.m_Texts, kept.m_Displays) && bNarrating)
     {
         AppendEntry(m_strExplanation,
@@ -198,9 +213,12 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
                     "solution of the equation easier, it is not essential to reorder\r\n");
         AppendEntry(m_strExplanation, "The order is in alphabetic order of the variables and when "
                                       "powers are involved in decreasing sequence of power\r\n");
-        AppendEntry(m_strExplanation, "The reordered ", strLabel,
-                    "is:", kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
-                    "\r\n");
+        AppendEntry(
+            m_strExplanation, "The reordered ", strLabel, "is:",
+            FormulaOf(
+                kept.m_bKept ? JoinedPieces(kept.m_Displays) : SumDisplayText(results),
+                [&] { return kept.m_bKept ? JoinedPieces(kept.m_Texts) : SignedSumText(results); }),
+            "\r\n");
     }
     CombineLikeTerms(results, kept.m_Texts, kept.m_Displays);
     DropZeroTerms(results, kept);
@@ -228,7 +246,8 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
     pResult->m_bNoBrackets = m_bNoBrackets;
     if (!bNarrating)
         return pResult;
-    AppendEntry(m_strExplanation, "The original ", strLabel, " ", strBefore, "\r\n");
+    AppendEntry(m_strExplanation, "The original ", strLabel, " ",
+                CFormulaView{strBefore, strBeforeEquation}, "\r\n");
     // GetText(true) and GetDisplayText(true), from the kept texts of the very terms it holds
     // where it can: they are all written while narrating.
     const std::string strResultText =
@@ -241,7 +260,9 @@ std::unique_ptr<CSubExpression> CSubExpression::SimplifyParts(const std::string&
         written.m_strDisplay =
             bTakenAsTheyAre ? pResult->TextAround(SumOfDisplays(kept.m_Displays), true, true, false)
                             : pResult->GetDisplayText(true);
-        AppendEntry(m_strExplanation, "Has been simplified to: ", written.m_strDisplay, "\r\n\r\n");
+        AppendEntry(m_strExplanation,
+                    "Has been simplified to: ", CFormulaView{written.m_strDisplay, strResultText},
+                    "\r\n\r\n");
     }
     return pResult;
 }

@@ -84,7 +84,7 @@ void SimplifyTermWork(CTermWork& work)
     work.m_Term.m_strExplanation.clear();
     if (!work.m_Term.m_bQuiet)
     {
-        work.Line("Simplifying ", work.m_strDisplay, "\r\n\r\n");
+        work.Line("Simplifying ", CFormulaView{work.m_strDisplay, work.m_strText}, "\r\n\r\n");
         level.emplace();
     }
     if (!work.m_Term.HasFactors() || work.m_Term.m_Coefficient.IsZero())

@@ -9,11 +9,10 @@
 
 namespace
 {
-// A new bracket joins the list; a "*" before it only separated what was written.
+// A new bracket joins the list as it was written, a "*" before it included: the lines that
+// name it show it so (the term it ends up in drops the "*" again).
 void AddEntry(CTermWork& work, std::unique_ptr<CSubExpression> pEntry)
 {
-    if (!pEntry->IsDivisor())
-        pEntry->SetExplicitMultiply(false);
     work.m_List.push_back(std::move(pEntry));
 }
 
@@ -82,7 +81,7 @@ bool ApplyBracketPower(CTermWork& work, std::unique_ptr<CSubExpression>& pBracke
 void ClearDivisions(CTermWork& work, std::unique_ptr<CSubExpression> pBracket)
 {
     std::string strHeading;
-    AppendEntry(strHeading, "The Subexpression: ", pBracket->GetDisplayText(false),
+    AppendEntry(strHeading, "The Subexpression: ", Formula(*pBracket, false),
                 " Involves division, we simplify this as follows:\r\n");
     std::vector<std::unique_ptr<CEqElmAtom>> factors;
     {
@@ -122,8 +121,7 @@ void WriteAbsorbedLine(CTermWork& work, const CEqElm& single)
         work.Line("The subexpression can thus be absorbed into the other elements outside of "
                   "the subexpression\r\n");
         work.Line("Which means the term outside the brackets becomes:",
-                  work.m_pMultiplier->GetDisplayText(true), DivisorPartDisplay(*work.m_pDivisor),
-                  "\r\n");
+                  OutsideFormula(*work.m_pMultiplier, true, *work.m_pDivisor), "\r\n");
         work.m_bNothingOutside = false;
     }
 }
@@ -168,8 +166,7 @@ void SimplifyOneBracket(CTermWork& work, CSubExpression& bracket)
     if (pSimplified->CompareBase(bracket) != 0)
     {
         if (!bAlone)
-            work.Line("The subexpression ", bracket.GetDisplayText(true),
-                      " will be simplifyed.\r\n");
+            work.Line("The subexpression ", Formula(bracket, true), " will be simplifyed.\r\n");
         work.Explanation() += bracket.m_strExplanation;
         bChanged = true;
     }

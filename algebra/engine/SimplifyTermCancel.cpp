@@ -15,6 +15,5 @@ void CancelOutsideFactors(CTermWork& work)
         return;
     work.Line(work.HasBracketsLeft() ? "Which means the term outside the brackets becomes:\r\n"
                                      : "Which means the term becomes:\r\n");
-    work.Line(multiplierPart.GetDisplayText(!multiplierPart.IsOne()),
-              DivisorPartDisplay(divisorPart), "\r\n");
+    work.Line(OutsideFormula(multiplierPart, !multiplierPart.IsOne(), divisorPart), "\r\n");
 }

@@ -23,6 +23,16 @@ std::string CoefficientOpening(const CScalar& coefficient)
     return coefficient.ToDisplayText(true);
 }
 
+// The same in equation text, for the formula the outside texts show.
+std::string CoefficientOpeningText(const CScalar& coefficient)
+{
+    if (coefficient.IsOne(true))
+        return "";
+    if (coefficient.IsOne(false))
+        return "-";
+    return coefficient.ToText(true);
+}
+
 // Only CEqElmNumber says it is a number, so a static cast does; this runs for every factor of
 // every term product.
 const CEqElmNumber* AsSimpleNumber(const CEqElmAtom& factor)
@@ -80,26 +90,24 @@ bool FactorsReordered(const CEqElm& term, const CEqElm& multiplierPart, const CE
 }
 
 // A.7: the header lines that name the outside factors and what they simplify to.
-void WriteOutsideHeader(CTermWork& work, const std::string& strOutsideDisplay)
+void WriteOutsideHeader(CTermWork& work, const CFormulaView& outside)
 {
     bool bChanged = true;
     if (work.m_nPending == 1)
         work.Line("This part contains a subexpression (a bracketed expression), the elements "
                   "outside of the subexpression are:",
-                  strOutsideDisplay, "\r\n");
+                  outside, "\r\n");
     else if (work.m_nPending > 1)
         work.Line("This part contains a  number of subexpressions (bracketed expressions), the "
                   "elements outside of the subexpressions are:",
-                  strOutsideDisplay, "\r\n");
+                  outside, "\r\n");
     else
         bChanged = false;
     if (NumbersFolded(work.m_Term) ||
         FactorsReordered(work.m_Term, *work.m_pMultiplier, *work.m_pDivisor))
     {
-        // The divisor part as it stands: a folded divisor number shows as its fraction (1/4).
-        const CEqElm& divisorPart = *work.m_pDivisor;
-        work.Line("Which simplifies to:", work.m_pMultiplier->GetDisplayText(true),
-                  divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true), "\r\n");
+        work.Line("Which simplifies to:",
+                  OutsideFormula(*work.m_pMultiplier, true, *work.m_pDivisor), "\r\n");
     }
     if (bChanged)
         work.Explanation() += "\r\n";
@@ -113,6 +121,9 @@ void GatherOutsideFactors(CTermWork& work)
     const std::string strOpening = CoefficientOpening(work.m_Term.m_Coefficient);
     std::string strMultiplierText = strOpening;
     std::string strOutsideDisplay = strOpening;
+    const bool bMarking = bNarrating && MarkingFormulas();
+    std::string strOutsideText =
+        bMarking ? CoefficientOpeningText(work.m_Term.m_Coefficient) : std::string();
     std::string strDivisorText;
     for (const auto& pFactor : work.m_Term.m_Elements)
     {
@@ -139,8 +150,10 @@ void GatherOutsideFactors(CTermWork& work)
             strMultiplierText += strText;
         }
         strOutsideDisplay += strDisplay;
+        if (bMarking)
+            strOutsideText += strText;
     }
     work.m_bNothingOutside = strMultiplierText.empty() && strDivisorText.empty();
     if (!work.m_bNothingOutside && bNarrating)
-        WriteOutsideHeader(work, strOutsideDisplay);
+        WriteOutsideHeader(work, CFormulaView{strOutsideDisplay, strOutsideText});
 }

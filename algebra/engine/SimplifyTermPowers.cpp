@@ -32,12 +32,12 @@ void WriteOutPowers(CTermWork& work, std::size_t nFirstNew)
             continue;
         }
         CheckWriteOutSize(work, entry);
-        work.Line("The subexpression ", entry.GetDisplayText(true),
+        work.Line("The subexpression ", Formula(entry, true),
                   " is raised to a power, rewrite this as:");
         SubExpressionList copies;
         while (auto pCopy = entry.TakeOneRepeat())
         {
-            work.Explanation() += pCopy->GetDisplayText(true);
+            AppendFormula(work.Explanation(), Formula(*pCopy, true));
             copies.push_back(std::move(pCopy));
         }
         work.Explanation() += "\r\n";

@@ -85,9 +85,8 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
     if (!pCommon->HasFactors())
         return false;
     work.Line("Brimlet has noticed that all the terms of the subexpression ",
-              bracket.GetDisplayText(true), " and the divisor outside of expression ",
-              divisorPart.GetDisplayText(false),
-              " have the common factor of: ", pCommon->GetDisplayText(false),
+              Formula(bracket, true), " and the divisor outside of expression ",
+              Formula(divisorPart, false), " have the common factor of: ", Formula(*pCommon, false),
               " Brimlet now cancels the common factor out of the subexpression and divisor.\r\n");
     {
         CExplanationLevel level;
@@ -95,8 +94,8 @@ bool DivideOutCommonFactor(CTermWork& work, CSubExpression& bracket)
         work.Explanation() += bracket.m_strExplanation;
     }
     TakeCommonFactorFromDivisors(divisorPart, *pCommon);
-    work.Line("The subexpression after the division is now: ", bracket.GetDisplayText(true),
-              " and the divisor has become: ", divisorPart.GetDisplayText(false), "\r\n");
+    work.Line("The subexpression after the division is now: ", Formula(bracket, true),
+              " and the divisor has become: ", Formula(divisorPart, false), "\r\n");
     return true;
 }
 
@@ -149,7 +148,7 @@ void MergeIntoExpression(CTermWork& work, CSubExpression& bracket)
     bracket.MultiplyEachTerm(*work.m_pDivisor);
     work.Explanation() += bracket.m_strExplanation;
     bracket.AppendTermClones(work.m_Output);
-    work.Line("Merge the subexpression ", bracket.GetDisplayText(true),
+    work.Line("Merge the subexpression ", Formula(bracket, true),
               " into the main expression, i.e. remove brackets.\r\n");
 }
 

@@ -15,6 +15,6 @@ void WriteSummary(CTermWork& work)
         work.Explanation().clear();
         return;
     }
-    work.Line("The original subexpression ", work.m_strDisplay,
-              " has been simplified to: ", result.GetDisplayText(false), "\r\n\r\n");
+    work.Line("The original subexpression ", CFormulaView{work.m_strDisplay, work.m_strText},
+              " has been simplified to: ", Formula(result, false), "\r\n\r\n");
 }

@@ -45,7 +45,7 @@ void CEqElm::CancelCommonFactors(CEqElm& divisorPart)
             {
                 if (Narrating())
                     AppendEntry(
-                        m_strExplanation, "Have found ", f.GetDisplayText(true),
+                        m_strExplanation, "Have found ", Formula(f, true),
                         " is common to both multipliers and divisors and so may be cancelled "
                         "out.\r\n");
                 Erase(m_Elements, j);
@@ -55,23 +55,29 @@ void CEqElm::CancelCommonFactors(CEqElm& divisorPart)
             else if (nCompare < 0)
             {
                 if (Narrating())
-                    AppendEntry(m_strExplanation, "Have found the multiplier ",
-                                f.GetDisplayText(true), " and the divisor ", d.GetDisplayText(true),
+                    AppendEntry(m_strExplanation, "Have found the multiplier ", Formula(f, true),
+                                " and the divisor ", Formula(d, true),
                                 " These may be combined to leave the divisor ");
                 d.SubtractPower(f);
                 Erase(m_Elements, j);
                 if (Narrating())
-                    m_strExplanation += d.GetDisplayText(true) + ".\r\n";
+                {
+                    AppendFormula(m_strExplanation, Formula(d, true));
+                    m_strExplanation += ".\r\n";
+                }
             }
             else
             {
                 if (Narrating())
-                    AppendEntry(m_strExplanation, "Have found the multiplier ",
-                                f.GetDisplayText(true), " and the divisor ", d.GetDisplayText(true),
+                    AppendEntry(m_strExplanation, "Have found the multiplier ", Formula(f, true),
+                                " and the divisor ", Formula(d, true),
                                 " These may be combined to leave the multiplier ");
                 f.SubtractPower(d);
                 if (Narrating())
-                    m_strExplanation += f.GetDisplayText(true) + ".\r\n";
+                {
+                    AppendFormula(m_strExplanation, Formula(f, true));
+                    m_strExplanation += ".\r\n";
+                }
                 Erase(divisors, i);
                 bAdvance = false;
             }

@@ -38,20 +38,17 @@ int CTermWork::CountDivisorEntries() const
 
 std::string DivisorPartDisplay(const CEqElm& divisorPart)
 {
-    if (divisorPart.IsOne())
-        return "";
-    std::string strText;
-    if (!divisorPart.m_Coefficient.IsOne(true))
-    {
-        // A folded divisor number reads as what it divides by: coefficient 1/2 -> "/2".
-        std::string strNumber = divisorPart.m_Coefficient.Reciprocal().ToDisplayText(true);
-        if (!strNumber.empty() && strNumber[0] == '+')
-            strNumber.erase(0, 1);
-        if (!strNumber.empty() && strNumber[0] == '-')
-            strNumber = "(" + strNumber + ")";
-        strText = "/" + strNumber;
-    }
-    for (const auto& pFactor : divisorPart.m_Elements)
-        strText += pFactor->GetDisplayText(true);
-    return strText;
+    return divisorPart.IsOne() ? std::string() : divisorPart.GetDisplayText(true);
+}
+
+std::string DivisorPartText(const CEqElm& divisorPart)
+{
+    return divisorPart.IsOne() ? std::string() : divisorPart.GetText(true);
+}
+
+CFormula OutsideFormula(const CEqElm& multiplierPart, bool bSign, const CEqElm& divisorPart)
+{
+    return FormulaOf(
+        multiplierPart.GetDisplayText(bSign) + DivisorPartDisplay(divisorPart),
+        [&] { return ProductText(multiplierPart.GetText(bSign), DivisorPartText(divisorPart)); });
 }

@@ -89,6 +89,10 @@ void CancelOutsideFactors(CTermWork& work);                  // F
 void Recombine(CTermWork& work);                             // G
 void WriteSummary(CTermWork& work);                          // H
 
-// The divisor part as it reads after the multiplier part: nothing for a unit part, and a
-// single "/" before each divisor.
+// The divisor part as it reads after the multiplier part: nothing for a unit part, else its
+// own text, a folded divisor number showing as the fraction it multiplies by: (1/3)/y.
 std::string DivisorPartDisplay(const CEqElm& divisorPart);
+// The divisor part's equation text as DivisorPartDisplay shows it.
+std::string DivisorPartText(const CEqElm& divisorPart);
+// The multiplier part (its text forms with bSign) and then the divisor part, as one formula.
+CFormula OutsideFormula(const CEqElm& multiplierPart, bool bSign, const CEqElm& divisorPart);

@@ -63,15 +63,27 @@ std::string BreakableText(const std::string& strText)
     return strOut;
 }
 
+// A step's line: its words as text, each formula in it typeset, broken at its + and minus.
+std::string StepLine(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return BreakableText(step.m_strText);
+    std::string strLine;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strLine += piece.m_bFormula ? ToWrappingMathML(piece.m_strFormula)
+                                    : BreakableText(piece.m_strText);
+    return strLine;
+}
+
 std::string StepList(const std::vector<CStep>& steps, const std::string& strAttr = "")
 {
     std::string strItems;
     for (const CStep& step : steps)
     {
         const std::string strChildren = step.m_Steps.empty() ? "" : StepList(step.m_Steps);
-        strItems += Tag("li", BreakableText(step.m_strText) + strChildren,
-                        step.m_bGapAfter ? " class=\"gap\"" : "") +
-                    "\n";
+        strItems +=
+            Tag("li", StepLine(step) + strChildren, step.m_bGapAfter ? " class=\"gap\"" : "") +
+            "\n";
     }
     return "<ul" + strAttr + ">\n" + strItems + "</ul>";
 }

@@ -75,13 +75,25 @@ std::string LatexProse(const std::string& strValid)
     return strOut;
 }
 
+// A step's line: its words as prose, each formula in it as inline math.
+std::string StepLine(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return LatexProse(step.m_strText);
+    std::string strLine;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strLine += piece.m_bFormula ? "\\(" + ToLatexMath(piece.m_strFormula) + "\\)"
+                                    : LatexProse(piece.m_strText);
+    return strLine;
+}
+
 // Each step is a paragraph set in by its level; lists would stop at LaTeX's fourth level.
 void AppendSteps(const std::vector<CStep>& steps, int nLevel, std::string& strOut)
 {
     for (const CStep& step : steps)
     {
         strOut += "\\par\\noindent\\hangindent=" + std::to_string(2 * nLevel + 2) + "em\\hspace*{" +
-                  std::to_string(2 * nLevel) + "em}" + LatexProse(step.m_strText) + "\n";
+                  std::to_string(2 * nLevel) + "em}" + StepLine(step) + "\n";
         if (step.m_bGapAfter)
             strOut += "\\par\\medskip\n";
         AppendSteps(step.m_Steps, nLevel + 1, strOut);

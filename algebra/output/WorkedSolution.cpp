@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/WorkedSolution.h"
 
+#include "driver/Explanation.h"
+
+#include <string_view>
 #include <utility>
 
 namespace
@@ -21,6 +24,40 @@ std::vector<std::string> SplitLines(const std::string& strText)
         nStart = nEnd + 1;
     }
     return lines;
+}
+
+// A line with its formulas marked -> its words and formulas; none when it holds no formula.
+std::vector<CStepPiece> PiecesOf(std::string_view strLine)
+{
+    std::vector<CStepPiece> pieces;
+    if (strLine.find(kFormulaStart) == std::string_view::npos)
+        return pieces;
+    size_t nPos = 0;
+    while (nPos < strLine.size())
+    {
+        const size_t nStart = strLine.find(kFormulaStart, nPos);
+        if (nStart != nPos)
+        {
+            const size_t nEnd = nStart == std::string_view::npos ? strLine.size() : nStart;
+            pieces.push_back({std::string(strLine.substr(nPos, nEnd - nPos)), "", false});
+            nPos = nEnd;
+            continue;
+        }
+        const size_t nSplit = strLine.find(kFormulaSplit, nStart);
+        const size_t nEnd = nSplit == std::string_view::npos ? std::string_view::npos
+                                                             : strLine.find(kFormulaEnd, nSplit);
+        if (nEnd == std::string_view::npos) // not written by a log: read as words
+        {
+            pieces.push_back({WithoutFormulaMarks(strLine.substr(nPos)), "", false});
+            break;
+        }
+        CStepPiece formula{std::string(strLine.substr(nSplit + 1, nEnd - nSplit - 1)),
+                           std::string(strLine.substr(nStart + 1, nSplit - nStart - 1)), true};
+        if (!formula.m_strText.empty())
+            pieces.push_back(std::move(formula));
+        nPos = nEnd + 1;
+    }
+    return pieces;
 }
 
 void AppendNarrative(const std::vector<CStep>& steps, const std::string& strLineEnd,
@@ -52,7 +89,12 @@ std::vector<CStep> ParseNarrative(const std::string& strExplanation)
                 open.back()->m_bGapAfter = true;
             continue;
         }
-        CStep step{strLine.substr(nText), static_cast<int>(nText), false, {}};
+        const std::string_view strMarked = std::string_view(strLine).substr(nText);
+        CStep step{WithoutFormulaMarks(strMarked),
+                   static_cast<int>(nText),
+                   false,
+                   {},
+                   PiecesOf(strMarked)};
         while (!open.empty() && open.back()->m_nIndent >= step.m_nIndent)
             open.pop_back();
         std::vector<CStep>& siblings = open.empty() ? roots : open.back()->m_Steps;
@@ -93,7 +135,8 @@ CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::strin
         solution.m_strSolutionLatex = outcome.m_strSolutionLatex;
         solution.m_strSolutionText = outcome.m_strSolutionText;
     }
-    solution.m_Narrative = ParseNarrative(outcome.m_strExplanation);
+    solution.m_Narrative =
+        ParseNarrative(outcome.m_strMarkedExplanation.value_or(outcome.m_strExplanation));
     return solution;
 }
 

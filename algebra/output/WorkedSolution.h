@@ -7,6 +7,16 @@
 #include <string>
 #include <vector>
 
+// A run of a narrative line: words, or a formula the engine wrote into it.
+struct CStepPiece
+{
+    std::string m_strText;    // the words, or the formula's display text, as the line shows them
+    std::string m_strFormula; // the formula's equation text, for typesetting; "" for words
+    bool m_bFormula = false;
+
+    bool operator==(const CStepPiece&) const = default;
+};
+
 // One line of the narrative and the lines indented under it.
 struct CStep
 {
@@ -14,6 +24,9 @@ struct CStep
     int m_nIndent = 0;        // its leading spaces (eight a level)
     bool m_bGapAfter = false; // an empty line followed this very line (before any step under it)
     std::vector<CStep> m_Steps;
+    // The line as words and formulas, m_strText piece by piece; empty when the narrative came
+    // without its formulas marked, or the line holds none.
+    std::vector<CStepPiece> m_Pieces;
 
     bool operator==(const CStep&) const = default;
 };
@@ -56,7 +69,9 @@ struct CWorkedSheet
 };
 
 // Turns the narrative's indentation into a tree: a line is a step of the nearest line
-// above it that is indented less. Empty lines close blocks and make no step.
+// above it that is indented less. Empty lines close blocks and make no step. A narrative
+// with its formulas marked (CSimplifyOutcome::m_strMarkedExplanation) gives the same steps,
+// each also cut into its pieces.
 std::vector<CStep> ParseNarrative(const std::string& strExplanation);
 
 // The narrative again, line by line with its indentation and its empty lines, each line

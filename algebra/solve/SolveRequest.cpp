@@ -34,7 +34,7 @@ SimplifyFollowUp SolveFollowUp(char cLetter)
     };
 }
 
-CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter)
+CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter, ENarrativeForm eForm)
 {
-    return RunSimplify(strText, SolveFollowUp(cLetter));
+    return RunSimplify(strText, SolveFollowUp(cLetter), eForm);
 }

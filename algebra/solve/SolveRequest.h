@@ -9,7 +9,8 @@
 // default letter), an expression given its factored form. The outcome's solution fields are
 // set and the solving narrative follows the Parts' narrative in its explanation.
 SimplifyFollowUp SolveFollowUp(char cLetter);
-CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter);
+CSimplifyOutcome RunSimplifyAndSolve(const std::string& strText, char cLetter,
+                                     ENarrativeForm eForm = ENarrativeForm::Plain);
 
 // The line's labels.
 inline constexpr const char* kSolutionLabel = "Solution";

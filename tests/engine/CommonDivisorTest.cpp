@@ -55,7 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
                       // one term keeps the bracket's power and divisor mark
                       CDivisorRow{"2x/y", false, "2", "[2^2!][x^2!][/y^2!]"},
                       CDivisorRow{"x/y", true, "1", "[/x][y]"},
-                      CDivisorRow{"2x/y", true, "2", "[/2^2!][/x^2!][y^2!]"}));
+                      CDivisorRow{"2x/y", true, "2", "[/2^2!][/x^2!][y^2!]"},
+                      // a number divisor, as a body parsed from text holds it, folds into the
+                      // common divisor's coefficient and is handed out as a factor of its own
+                      CDivisorRow{"1/x+1/2/y", false, "1", "[(x+2y)][/x][/y][%1,2$]"},
+                      CDivisorRow{"1/x+1/2/y", true, "2", "[/(x+2y)^2!][x^2!][y^2!][/%1,2$^2!]"}));
 
 TEST(CommonDivisor, NarratesTheCommonDivisor)
 {

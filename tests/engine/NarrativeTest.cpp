@@ -408,6 +408,197 @@ Has been simplified to: x+2x^(1/2)+1
 Merge the subexpression x+2x^(1/2)+1 into the main expression, i.e. remove brackets.
 
 )txt"},
+    // Each pair is tried in its turn: the second pair of the same texts is divided out too.
+    {"(x^2!+x)^2!/(x^2!+2x)^2!", "(x^2!+2x+1)/(x+2)/(x+2)", "",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x^2+x)^2/(x^2+2x)^2
+
+Simplifying +(x^2+x)^2/(x^2+2x)^2
+
+        The subexpression (x^2+x)^2 is raised to a power, rewrite this as:(x^2+x)(x^2+x)
+        The subexpression /(x^2+2x)^2 is raised to a power, rewrite this as:/(x^2+2x)/(x^2+2x)
+        Brimlet has found the common expression (x)Between the subexpressions (x^2+x) and /(x^2+2x)
+        We will divide out the common expression from these two subexpressions
+        Dividing (x^2+x) by (x)
+                The Common variable between the two expressions is x and its highest power in the divisor is 1
+                Before we do any divisions the the expression we are dividing into is moved to the remainder expression
+                We will use the the term with highest power of the common variable from the divisor and repeatedly divide the remainder by it, this term is: +x
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (x)
+                This is added to the results expression, making the results expression: (x)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (x) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x^2)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x^2+x-x^2)
+                        Attempting to simplify the Subexpression(x^2+x-x^2)
+
+                        Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                        The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                        The reordered Subexpressionis:+x^2-x^2+x
+                        Combine +x^2 with -x^2 Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x^2+x-x^2)
+                        Has been simplified to: (x)
+
+                Which means the remainder is now: (x)
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (1)
+                This is added to the results expression, making the results expression: (x+1)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (1) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x-x)
+                        Attempting to simplify the Subexpression(x-x)
+
+                        Combine +x with -x Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x-x)
+                        Has been simplified to: (0)
+
+                Which means the remainder is now: (0)
+                There are no longer terms in the remainder with the common variable to a power equal or higher than the divisor term so the division is complete and the result of division is: (x+1)
+                The remainder is empty so the division worked, i.e. the divisor expression divided into the numerator expression exactly.
+        Dividing /(x^2+2x) by (x)
+                The Common variable between the two expressions is x and its highest power in the divisor is 1
+                Before we do any divisions the the expression we are dividing into is moved to the remainder expression
+                We will use the the term with highest power of the common variable from the divisor and repeatedly divide the remainder by it, this term is: +x
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (x)
+                This is added to the results expression, making the results expression: (x)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (x) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x^2)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x^2+2x-x^2)
+                        Attempting to simplify the Subexpression(x^2+2x-x^2)
+
+                        Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                        The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                        The reordered Subexpressionis:+x^2-x^2+2x
+                        Combine +x^2 with -x^2 Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x^2+2x-x^2)
+                        Has been simplified to: (2x)
+
+                Which means the remainder is now: (2x)
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (2)
+                This is added to the results expression, making the results expression: (x+2)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (2) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (2x)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (2x-2x)
+                        Attempting to simplify the Subexpression(2x-2x)
+
+                        Combine +2x with -2x Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (2x-2x)
+                        Has been simplified to: (0)
+
+                Which means the remainder is now: (0)
+                There are no longer terms in the remainder with the common variable to a power equal or higher than the divisor term so the division is complete and the result of division is: (x+2)
+                The remainder is empty so the division worked, i.e. the divisor expression divided into the numerator expression exactly.
+        Brimlet has found the common expression (x)Between the subexpressions (x^2+x) and /(x^2+2x)
+        We will divide out the common expression from these two subexpressions
+        Dividing (x^2+x) by (x)
+                The Common variable between the two expressions is x and its highest power in the divisor is 1
+                Before we do any divisions the the expression we are dividing into is moved to the remainder expression
+                We will use the the term with highest power of the common variable from the divisor and repeatedly divide the remainder by it, this term is: +x
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (x)
+                This is added to the results expression, making the results expression: (x)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (x) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x^2)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x^2+x-x^2)
+                        Attempting to simplify the Subexpression(x^2+x-x^2)
+
+                        Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                        The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                        The reordered Subexpressionis:+x^2-x^2+x
+                        Combine +x^2 with -x^2 Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x^2+x-x^2)
+                        Has been simplified to: (x)
+
+                Which means the remainder is now: (x)
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (1)
+                This is added to the results expression, making the results expression: (x+1)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (1) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x-x)
+                        Attempting to simplify the Subexpression(x-x)
+
+                        Combine +x with -x Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x-x)
+                        Has been simplified to: (0)
+
+                Which means the remainder is now: (0)
+                There are no longer terms in the remainder with the common variable to a power equal or higher than the divisor term so the division is complete and the result of division is: (x+1)
+                The remainder is empty so the division worked, i.e. the divisor expression divided into the numerator expression exactly.
+        Dividing /(x^2+2x) by (x)
+                The Common variable between the two expressions is x and its highest power in the divisor is 1
+                Before we do any divisions the the expression we are dividing into is moved to the remainder expression
+                We will use the the term with highest power of the common variable from the divisor and repeatedly divide the remainder by it, this term is: +x
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (x)
+                This is added to the results expression, making the results expression: (x)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (x) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (x^2)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (x^2+2x-x^2)
+                        Attempting to simplify the Subexpression(x^2+2x-x^2)
+
+                        Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                        The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                        The reordered Subexpressionis:+x^2-x^2+2x
+                        Combine +x^2 with -x^2 Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (x^2+2x-x^2)
+                        Has been simplified to: (2x)
+
+                Which means the remainder is now: (2x)
+                Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (2)
+                This is added to the results expression, making the results expression: (x+2)
+                It is also multiplied by the divisor expression, i.e.
+                We multiply (2) By (x)
+                        When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                        This gives: (2x)
+                Now subtract the result of this multiplication from the remainder which gives of a remainder of: (2x-2x)
+                        Attempting to simplify the Subexpression(2x-2x)
+
+                        Combine +2x with -2x Giving Nothing (they cancel each other out)
+
+                        The original Subexpression (2x-2x)
+                        Has been simplified to: (0)
+
+                Which means the remainder is now: (0)
+                There are no longer terms in the remainder with the common variable to a power equal or higher than the divisor term so the division is complete and the result of division is: (x+2)
+                The remainder is empty so the division worked, i.e. the divisor expression divided into the numerator expression exactly.
+
+        The subexpression has now become: +1(x+1)(x+1)/(x+2)/(x+2)
+
+        We multiply (x+1) By (x+1)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (x^2+x+x+1)
+        Attempting to simplify the Subexpression(x^2+x+x+1)
+
+        Combine +x with +x Giving +2x
+
+        The original Subexpression (x^2+x+x+1)
+        Has been simplified to: (x^2+2x+1)
+
+        The original subexpression +(x^2+x)^2/(x^2+2x)^2 has been simplified to: +(x^2+2x+1)/(x+2)/(x+2)
+
+The parts making up the Expression  have now been simplified to:+(x^2+2x+1)/(x+2)/(x+2)
+
+The original Expression  (x^2+x)^2/(x^2+2x)^2
+Has been simplified to: (x^2+2x+1)/(x+2)/(x+2)
+
+)txt"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Requests, NarrativeTest, testing::ValuesIn(kNarratives));

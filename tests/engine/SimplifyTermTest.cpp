@@ -85,7 +85,17 @@ const CTermCase kTerms[] = {
     // A common factor of the bracket and the outside divisor keeps the bracket's coefficients.
     {"+(2x+4xy)/x", "+4y+2",
      "        The subexpression after the division is now: (4y+2) and the divisor has become: +1"},
-    {"+2*(x+1)/x", "+(2x+2)/x", "        Thus +2(x+1)"},
+    // A "*" before a bracket is shown wherever the bracket is named, except after "Becomes "
+    // and as what the bracket has been simplified to.
+    {"+2*(x+1)/x", "+(2x+2)/x", "        Thus +2*(x+1)"},
+    {"+x*(x+1)", "+x^2!+x", "        Thus (xx+x) has been simplified to (x^2+x)"},
+    {"+2*(x+1)(x+2)", "+2x^2!+6x+4", "        We multiply *(x+1) By (x+2)"},
+    {"+x*(x+1)^2!", "+x^3!+2x^2!+x",
+     "        The subexpression *(x+1)^2 is raised to a power, rewrite this as:(x+1)(x+1)"},
+    {"+2*(2x+4xy)/x", "+8y+4",
+     "        Brimlet has noticed that all the terms of the subexpression *(8xy+4x) and the "
+     "divisor outside of expression +1/x have the common factor of: +x Brimlet now cancels the "
+     "common factor out of the subexpression and divisor."},
     // Zero: a zero coefficient, or a bracket whose terms all cancel.
     {"+0x", "+0", ""},
     {"+(x-x)y", "+0", "        Which means the term outside the brackets becomes:0y"},

@@ -282,6 +282,144 @@ The parts making up the Expression  have now been simplified to:+x/y^2
 The original Expression  (x^2+x)/(xy+y)/y
 Has been simplified to: x/y^2
 
+)txt"},    // A "*" before a bracket stays where the bracket is named, but not after "Becomes ".
+    {"2*(x+1)", "2x+2", nullptr,
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression 2*(x+1)
+
+Simplifying +2*(x+1)
+
+        This part contains a subexpression (a bracketed expression), the elements outside of the subexpression are:+2
+
+        Multiply each element of subexpression by the terms outside the brackets.
+        Thus +2*(x+1)
+        Becomes (2x+2)
+        Make sure each term of this subexpression is simplified
+
+        Merge the subexpression *(2x+2) into the main expression, i.e. remove brackets.
+
+The parts making up the Expression  have now been simplified to:+2x+2
+
+The original Expression  2*(x+1)
+Has been simplified to: 2x+2
+
+Merge the subexpression 2x+2 into the main expression, i.e. remove brackets.
+
+)txt"},
+    // Long division keeps the "*" of the factors it divides: the quotient is (2*y).
+    {"2*y+1/y", "(2*y^2!+1)/y", "2*y+1/y",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+The Subexpression: 2*y+1/y Involves division, we simplify this as follows:
+        Find all the divisions and build a common divisor
+        The common divisor is: +1/y
+        Brimlet now multiplies this subexpression by: +y/y
+        In affect we are multiplying by 1.
+        Leave the divisor part outside the subexpression and Multipy each part of the subexpression by the multiplier subexpression, i.e. by +y
+        The subexpression becomes:2*y^2+1y/y
+        Attempting to simplify the Expression 2*y^2+1y/y
+
+        Simplifying +1y/y
+
+                Have found y is common to both multipliers and divisors and so may be cancelled out.
+                Which means the term becomes:
+                +1
+                The original subexpression +1y/y has been simplified to: +1
+
+        The parts making up the Expression  have now been simplified to:+2*y^2+1
+
+        The original Expression  2*y^2+1y/y
+        Has been simplified to: 2*y^2+1
+
+        Brimlet has converted: 2*y+1/y into (2*y^2+1)/y
+
+
+The Expression still has divisions, Brimlet has been unable to remove the divisions. The Expression could be left as it is or alternatively the division performed. Brimlet now does the division.
+Dividing (2*y^2+1) by (y)
+        The Common variable between the two expressions is y and its highest power in the divisor is 1
+        Before we do any divisions the the expression we are dividing into is moved to the remainder expression
+        We will use the the term with highest power of the common variable from the divisor and repeatedly divide the remainder by it, this term is: +y
+        Find all the terms in the remainder for the highest power of common variable and divide them by the divisor term we found above add the result together, this gives: (2*y)
+        This is added to the results expression, making the results expression: (2*y)
+        It is also multiplied by the divisor expression, i.e.
+        We multiply (2*y) By (y)
+                When Multiplying subexpressions (bracketed expressions) Take the first term of first subexpression and multiply it with each term in the second subexpression, adding the result of each multiplication together. Then take the next term in first subexpression and multiply by all the terms in the second subexpression, adding these results to the results already accumulated from the first terms multiplication and so on with each term in the first subexpression.
+                This gives: (2*y^2)
+        Now subtract the result of this multiplication from the remainder which gives of a remainder of: (2*y^2+1-2*y^2)
+                Attempting to simplify the Subexpression(2*y^2+1-2*y^2)
+
+                Brimlet now reorders this expression, this makes the following stage and solution of the equation easier, it is not essential to reorder
+                The order is in alphabetic order of the variables and when powers are involved in decreasing sequence of power
+                The reordered Subexpressionis:+2*y^2-2*y^2+1
+                Combine +2*y^2 with -2*y^2 Giving Nothing (they cancel each other out)
+
+                The original Subexpression (2*y^2+1-2*y^2)
+                Has been simplified to: (1)
+
+        Which means the remainder is now: (1)
+        There are no longer terms in the remainder with the common variable to a power equal or higher than the divisor term so the division is complete and the result of division is: (2*y)
+        With a remainder of: (1)
+The Result of the division plus the remainder divided by the divisor expression gives
+The final Expression: 2*y+1/y
+)txt"},
+    // The divisor part that takes in a bracket shows its folded number as the fraction.
+    {"x/(2y+y)", "%1,3$x/y", "%1,3$x/y",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression x/(2y+y)
+
+Simplifying +x/(2y+y)
+
+        This part contains a subexpression (a bracketed expression), the elements outside of the subexpression are:x
+
+        The subexpression /(2y+y) will be simplifyed.
+                Attempting to simplify the Subexpression(2y+y)
+
+                Combine +2y with +y Giving +3y
+
+                The original Subexpression (2y+y)
+                Has been simplified to: /(3y)
+
+        The simplified subexpression is no longer a subexpression so the brackets can be removed
+        The subexpression can thus be absorbed into the other elements outside of the subexpression
+        Which means the term outside the brackets becomes:x(1/3)/y
+        The original subexpression +x/(2y+y) has been simplified to: +(1/3)x/y
+
+The parts making up the Expression  have now been simplified to:+(1/3)x/y
+
+The original Expression  x/(2y+y)
+Has been simplified to: (1/3)x/y
+
+)txt"},
+    {"(x+1)/(2y+y)/(x+1)", "%1,3$/y", "%1,3$/y",
+     R"txt(Brimlet Works from left to right simplifying each part of Expression in turn as it finds it.
+
+Attempting to simplify the Expression (x+1)/(2y+y)/(x+1)
+
+Simplifying +(x+1)/(2y+y)/(x+1)
+
+        The subexpression /(2y+y) will be simplifyed.
+                Attempting to simplify the Subexpression(2y+y)
+
+                Combine +2y with +y Giving +3y
+
+                The original Subexpression (2y+y)
+                Has been simplified to: /(3y)
+
+        The simplified subexpression is no longer a subexpression so the brackets can be removed
+        Ther subexpression can now be treated as an element outside of the other subexpressions.
+        The subexpression (x+1) occurs both as a multipler and a divisior and so may be cancelled (removed both as a multipler and a divisor subexpression).
+
+        The subexpression has now become: +1(1/3)/y
+
+        The original subexpression +(x+1)/(2y+y)/(x+1) has been simplified to: +(1/3)/y
+
+The parts making up the Expression  have now been simplified to:+(1/3)/y
+
+The original Expression  (x+1)/(2y+y)/(x+1)
+Has been simplified to: (1/3)/y
+
 )txt"},
 };
 

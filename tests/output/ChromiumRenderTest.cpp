@@ -63,6 +63,28 @@ protected:
 
 // --- the printed sheet ---
 
+// What a step prints as: its words, and each formula in it as typeset.
+std::string PrintedStep(const CStep& step)
+{
+    if (step.m_Pieces.empty())
+        return Comparable(step.m_strText);
+    std::string strStep;
+    for (const CStepPiece& piece : step.m_Pieces)
+        strStep += piece.m_bFormula ? Typeset(piece.m_strFormula) : piece.m_strText;
+    return Comparable(strStep);
+}
+
+void ExpectStepsPrinted(const std::vector<CStep>& steps, const std::string& strPrinted,
+                        const std::string& strInput)
+{
+    for (const CStep& step : steps)
+    {
+        EXPECT_NE(strPrinted.find(PrintedStep(step)), std::string::npos)
+            << strInput << " narrative line: " << step.m_strText;
+        ExpectStepsPrinted(step.m_Steps, strPrinted, strInput);
+    }
+}
+
 TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
 {
     if (FindProgram("pdftotext").empty())
@@ -77,7 +99,7 @@ TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
         if (strLine.empty() || strLine.front() == '#')
             continue;
         ++nProblems;
-        const CTextReport report = ReportText(strLine);
+        const CTextReport report = ReportText(strLine, 0, 0, ENarrativeForm::WithFormulas);
         const CWorkedSolution solution = ToWorkedSolution(report);
         EXPECT_NE(strPrinted.find(Typeset(solution.m_strProblem)), std::string::npos) << strLine;
         EXPECT_NE(strPrinted.find(Typeset(solution.m_strResult.value_or(""))), std::string::npos)
@@ -87,10 +109,7 @@ TEST_F(ChromiumRender, PrintedSheetHoldsEveryProblemResultAndNarrativeLine)
             EXPECT_NE(strPrinted.find(Typeset(*solution.m_strFurther)), std::string::npos)
                 << strLine << " further " << *solution.m_strFurther;
         }
-        std::istringstream narrative(NarrativeText(solution.m_Narrative, "\n"));
-        for (std::string strStep; std::getline(narrative, strStep);)
-            EXPECT_NE(strPrinted.find(Comparable(strStep)), std::string::npos)
-                << strLine << " narrative line: " << strStep;
+        ExpectStepsPrinted(solution.m_Narrative, strPrinted, strLine);
     }
     EXPECT_GT(nProblems, 50);
 }
@@ -133,8 +152,10 @@ window.addEventListener("load", () => {
     const base = box(p.children[0]), exponent = box(p.children[1]);
     if (exponent.height > 0 && exponent.bottom < base.bottom - 2 && exponent.top < base.top) raised++;
   }
+  const inSteps = (tag) => document.querySelectorAll("ul.steps " + tag).length;
   document.body.setAttribute("data-measured",
-    `fractions=${fractions} stacked=${stacked} powers=${powers} raised=${raised}`);
+    `fractions=${fractions} stacked=${stacked} powers=${powers} raised=${raised} ` +
+    `steps: formulas=${inSteps("math")} fractions=${inSteps("mfrac")} powers=${inSteps("msup")}`);
 });
 </script>)";
 
@@ -153,14 +174,21 @@ TEST_F(ChromiumRender, EveryFractionOfTheExamplesIsStackedAndEveryPowerRaised)
     std::string strSheet = ExamplesSheet();
     strSheet.insert(strSheet.find("</head>"), kMeasureScript);
     const std::filesystem::path page = m_Dir.Write("measured.html", strSheet);
-    std::string strDom;
-    const std::smatch match = Measured(Chromium("--dump-dom " + Url(page)).m_strOutput, strDom);
-    ASSERT_FALSE(match.empty()) << strDom.substr(0, 2000);
+    const CToolRun run = Chromium("--dump-dom " + Url(page));
+    std::smatch match;
+    const std::regex measured("fractions=(\\d+) stacked=(\\d+) powers=(\\d+) raised=(\\d+) "
+                              "steps: formulas=(\\d+) fractions=(\\d+) powers=(\\d+)");
+    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, measured))
+        << run.m_strOutput.substr(0, 2000);
     // Typed fractions and, three times as many, the divisions of problems and results.
     EXPECT_GT(std::stoi(match[1]), 150);
     EXPECT_EQ(match[2], match[1]) << match[0];
     EXPECT_GT(std::stoi(match[3]), 10);
     EXPECT_EQ(match[4], match[3]) << match[0];
+    // The formulas inside the steps are typeset too, and counted among those above.
+    EXPECT_GT(std::stoi(match[5]), 500) << match[0];
+    EXPECT_GT(std::stoi(match[6]), 10) << match[0];
+    EXPECT_GT(std::stoi(match[7]), 100) << match[0];
 }
 
 // Each division of these is one stacked fraction (two for 1/x+1/y), its power raised.

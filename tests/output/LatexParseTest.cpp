@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace
 {
 std::string KatexFolder()
@@ -37,8 +39,10 @@ TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
     std::string strLine;
     while (std::getline(examples, strLine))
         if (!strLine.empty() && strLine.front() != '#')
-            strDocuments += WriteLatex(ToWorkedSolution(ReportText(strLine)));
-    strDocuments += WriteLatex(ToWorkedSolution(ReportText("(x+1)^12!-1/(x+1)"))); // long top
+            strDocuments += WriteLatex(
+                ToWorkedSolution(ReportText(strLine, 0, 0, ENarrativeForm::WithFormulas)));
+    strDocuments += WriteLatex(ToWorkedSolution(
+        ReportText("(x+1)^12!-1/(x+1)", 0, 0, ENarrativeForm::WithFormulas))); // long top
     std::ifstream sheet(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
     strDocuments += FormatSheet(sheet, 0, EOutputFormat::Latex); // its contents list too
     for (const char* szOdd : {"x^2!^3!", "(x+1", "x)", "^2!", "%1,2"})
@@ -48,5 +52,10 @@ TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
     const CToolRun run = RunTool("node " + Quoted(KatexFolder() + "/check-latex.js") + " < " +
                                  Quoted(documents.string()));
     EXPECT_EQ(run.m_nStatus, 0) << run.m_strOutput;
+    // The formulas inside the steps are among them.
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(run.m_strOutput, match, std::regex("\\((\\d+) inside lines\\)")))
+        << run.m_strOutput;
+    EXPECT_GT(std::stoi(match[1]), 500) << run.m_strOutput;
 }
 } // namespace

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/WorkedSolution.h"
+#include "output/MathWriters.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
 
 namespace
 {
@@ -77,3 +81,58 @@ TEST(WorkedSolution, SimplifiedProblemCarriesResultsAndSteps)
     EXPECT_FALSE(solution.m_Narrative.empty());
 }
 } // namespace
+
+// The narrative with its formulas marked: the plain narrative unchanged, every line cut into
+// words and formulas that make up the line, and each formula's equation text reading as its
+// display text, over the examples and the steps they take.
+std::string WithoutStars(std::string strText)
+{
+    std::erase(strText, '*');
+    return strText;
+}
+
+void ExpectFormulasMarked(const std::vector<CStep>& marked, const std::vector<CStep>& plain,
+                          int& nFormulas, const std::string& strInput)
+{
+    ASSERT_EQ(marked.size(), plain.size()) << strInput;
+    for (size_t i = 0; i < marked.size(); ++i)
+    {
+        const CStep& step = marked[i];
+        EXPECT_EQ(step.m_strText, plain[i].m_strText) << strInput;
+        std::string strJoined;
+        for (const CStepPiece& piece : step.m_Pieces)
+        {
+            strJoined += piece.m_strText;
+            if (!piece.m_bFormula)
+                continue;
+            ++nFormulas;
+            // A "*" may join two numbers the line shows side by side: 2(1/4) is 2*%1,4$.
+            EXPECT_EQ(WithoutStars(ToDisplayMath(piece.m_strFormula)),
+                      WithoutStars(piece.m_strText))
+                << strInput << ": " << piece.m_strFormula << " in " << step.m_strText;
+        }
+        if (!step.m_Pieces.empty())
+            EXPECT_EQ(strJoined, step.m_strText) << strInput;
+        ExpectFormulasMarked(step.m_Steps, plain[i].m_Steps, nFormulas, strInput);
+    }
+}
+
+TEST(WorkedSolution, FormulasOfTheStepsAreMarkedWhereTheyAreWritten)
+{
+    std::ifstream examples(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
+    int nFormulas = 0;
+    for (std::string strLine; std::getline(examples, strLine);)
+    {
+        if (strLine.empty() || strLine.front() == '#')
+            continue;
+        const CSimplifyOutcome plain = RunSimplify(strLine);
+        const CSimplifyOutcome marked = RunSimplify(strLine, ENarrativeForm::WithFormulas);
+        EXPECT_EQ(marked.m_strExplanation, plain.m_strExplanation) << strLine;
+        EXPECT_EQ(marked.m_strResult, plain.m_strResult) << strLine;
+        EXPECT_FALSE(plain.m_strMarkedExplanation) << strLine;
+        ASSERT_TRUE(marked.m_strMarkedExplanation) << strLine;
+        ExpectFormulasMarked(ParseNarrative(*marked.m_strMarkedExplanation),
+                             ParseNarrative(plain.m_strExplanation), nFormulas, strLine);
+    }
+    EXPECT_GT(nFormulas, 1000);
+}
