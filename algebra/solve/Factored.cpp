@@ -186,8 +186,9 @@ void FactorExpression(const CExpression& result, CSolution& solution)
                                                       "}{" + ProductText(bottom, EForm::Latex) + "}"
                                                 : ProductText(top, EForm::Latex);
         CSolveNarrative narrative(solution.m_strNarrative);
-        narrative.OpeningExpression(result.GetDisplayText(false));
-        narrative.FactoredForm(solution.m_strFactoredDisplay);
+        narrative.OpeningExpression(Formula(result, false));
+        narrative.FactoredForm(FormulaOf(solution.m_strFactoredDisplay,
+                                         [&solution] { return solution.m_strFactored; }));
     }
     catch (const std::exception&)
     {

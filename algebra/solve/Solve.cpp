@@ -93,7 +93,7 @@ public:
     void Solve(const CExpression& result)
     {
         const char cLetter = m_Solution.m_cLetter;
-        m_Narrative.Opening(result.GetDisplayText(false), cLetter);
+        m_Narrative.Opening(Formula(result, false), cLetter);
         ReadTyped();
         FindExcluded();
         CTermReader reader;

@@ -10,6 +10,14 @@ std::string Letter(char cLetter)
     return std::string(1, cLetter);
 }
 
+// The formula as the log writes it: marked while formula marks are on, else its display text.
+std::string Written(const CFormula& formula)
+{
+    std::string strText;
+    AppendFormula(strText, formula);
+    return strText;
+}
+
 std::string Joined(const std::vector<std::string>& texts, char cLetter, const char* pRelation)
 {
     std::string strText;
@@ -24,15 +32,15 @@ void CSolveNarrative::Line(const std::string& strText)
     AppendEntry(m_strLog, strText, kLineEnd);
 }
 
-void CSolveNarrative::Opening(const std::string& strEquation, char cLetter)
+void CSolveNarrative::Opening(const CFormula& equation, char cLetter)
 {
-    Line("Brimlet now solves the Equation " + strEquation + " for " + Letter(cLetter) +
+    Line("Brimlet now solves the Equation " + Written(equation) + " for " + Letter(cLetter) +
          ", to find the values of " + Letter(cLetter) + " that make it true.");
 }
 
-void CSolveNarrative::OpeningExpression(const std::string& strExpression)
+void CSolveNarrative::OpeningExpression(const CFormula& expression)
 {
-    Line("Brimlet now looks for factors of the Expression " + strExpression +
+    Line("Brimlet now looks for factors of the Expression " + Written(expression) +
          " over the whole numbers, taking out what every term has in common and then each "
          "factor that divides it exactly.");
 }
@@ -313,9 +321,9 @@ void CSolveNarrative::Cannot(char cLetter, const std::string& strReason)
     Line(CannotLine(cLetter) + ": " + strReason + ".");
 }
 
-void CSolveNarrative::FactoredForm(const std::string& strFactored)
+void CSolveNarrative::FactoredForm(const CFormula& factored)
 {
-    Line("Factored form: " + strFactored);
+    Line("Factored form: " + Written(factored));
 }
 
 std::string CSolveNarrative::EveryLine(char cLetter, const std::string& strExcept)

@@ -1,19 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "driver/Explanation.h"
+
 #include <string>
 #include <vector>
 
 // The sentences of the solving part of "How it was done", all in one place and in Brimlet's
 // voice. Each writes whole lines at the engine's current indentation into the log it holds;
-// the texts handed in are display texts.
+// the texts handed in are display texts. The equation being solved or factored, and its
+// factored form, come as formulas, so that the documents can typeset them.
 class CSolveNarrative
 {
 public:
     explicit CSolveNarrative(std::string& strLog) : m_strLog(strLog) {}
 
-    void Opening(const std::string& strEquation, char cLetter);
-    void OpeningExpression(const std::string& strExpression);
+    void Opening(const CFormula& equation, char cLetter);
+    void OpeningExpression(const CFormula& expression);
     void ExcludedValue(const std::string& strDivisor, char cLetter, const std::string& strValue);
     void DivisorWithParameters(const std::string& strDivisor, char cLetter);
     void DivisorNeverZero(const std::string& strDivisor);
@@ -68,7 +71,7 @@ public:
 
     void Answer(const std::string& strLine);
     void Cannot(char cLetter, const std::string& strReason);
-    void FactoredForm(const std::string& strFactored);
+    void FactoredForm(const CFormula& factored);
 
     // Texts the solution line and the answer share.
     static std::string EveryLine(char cLetter, const std::string& strExcept);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "output/WorkedSolution.h"
 #include "output/MathWriters.h"
+#include "solve/SolveRequest.h"
 
 #include <gtest/gtest.h>
 
@@ -125,14 +126,22 @@ TEST(WorkedSolution, FormulasOfTheStepsAreMarkedWhereTheyAreWritten)
     {
         if (strLine.empty() || strLine.front() == '#')
             continue;
-        const CSimplifyOutcome plain = RunSimplify(strLine);
-        const CSimplifyOutcome marked = RunSimplify(strLine, ENarrativeForm::WithFormulas);
-        EXPECT_EQ(marked.m_strExplanation, plain.m_strExplanation) << strLine;
-        EXPECT_EQ(marked.m_strResult, plain.m_strResult) << strLine;
-        EXPECT_FALSE(plain.m_strMarkedExplanation) << strLine;
-        ASSERT_TRUE(marked.m_strMarkedExplanation) << strLine;
-        ExpectFormulasMarked(ParseNarrative(*marked.m_strMarkedExplanation),
-                             ParseNarrative(plain.m_strExplanation), nFormulas, strLine);
+        // Simplified alone, and carried on by the solver, whose narrative follows.
+        for (const bool bSolve : {false, true})
+        {
+            const auto run = [&](ENarrativeForm eForm) {
+                return bSolve ? RunSimplifyAndSolve(strLine, 0, eForm)
+                              : RunSimplify(strLine, eForm);
+            };
+            const CSimplifyOutcome plain = run(ENarrativeForm::Plain);
+            const CSimplifyOutcome marked = run(ENarrativeForm::WithFormulas);
+            EXPECT_EQ(marked.m_strExplanation, plain.m_strExplanation) << strLine;
+            EXPECT_EQ(marked.m_strResult, plain.m_strResult) << strLine;
+            EXPECT_FALSE(plain.m_strMarkedExplanation) << strLine;
+            ASSERT_TRUE(marked.m_strMarkedExplanation) << strLine;
+            ExpectFormulasMarked(ParseNarrative(*marked.m_strMarkedExplanation),
+                                 ParseNarrative(plain.m_strExplanation), nFormulas, strLine);
+        }
     }
     EXPECT_GT(nFormulas, 1000);
 }
