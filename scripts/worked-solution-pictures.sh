@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Saves docs/fennory-outline.png (the window with the steps as an outline, under a virtual
 # display) and docs/worked-solutions-sheet.png (the sheet of tests/data/examples.txt as
-# headless Chromium renders it). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).
+# headless Chromium renders it), and docs/worked-solution-steps.png (one worked solution, its
+# steps typeset). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -27,3 +28,11 @@ chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --user-data-dir="$scratch/profile" --window-size=900,1500 \
   --screenshot="$PWD/docs/worked-solutions-sheet.png" "file://$scratch/sheet.html" 2>/dev/null
 echo "saved docs/worked-solutions-sheet.png"
+
+# One worked solution further down a page: its steps, with their formulas typeset.
+"$build/bin/fennory-cli" --format html --output "$scratch/steps.html" '(x^2!-1)/(x^2!+2x+1)'
+chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+  --user-data-dir="$scratch/profile" --window-size=900,1300 \
+  --screenshot="$PWD/docs/worked-solution-steps.png" "file://$scratch/steps.html" 2>/dev/null
+echo "saved docs/worked-solution-steps.png"
