@@ -3,6 +3,7 @@
 
 #include "GraphModule.h"
 #include "output/WorkedSolution.h"
+#include "output/XmlText.h"
 #include "plot/Plot.h"
 
 #include <dlfcn.h>
@@ -67,20 +68,13 @@ const CGraphModule& Module()
     return module;
 }
 
-std::string HtmlEscaped(const std::string& strText)
-{
-    std::string strOut;
-    for (const char c : strText)
-        strOut += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
-    return strOut;
-}
 } // namespace
 
 std::string ProblemGraphSvg(const std::string& strProblem)
 {
     const CGraphModule& module = Module();
     if (!module.m_pSvgElement)
-        return "<p>" + HtmlEscaped(module.m_strError) + "</p>";
+        return "<p>" + XmlEscape(module.m_strError) + "</p>";
     const CPlotGeometry geometry = CPlotProblem(strProblem).Sample();
     std::string strSvg;
     module.m_pSvgElement(&geometry, kGraphWidth, kGraphHeight, &strSvg);
