@@ -50,6 +50,9 @@ QString RichBase(const CMathNode& node, bool bFixed)
         if (!node.m_bBracketed)
             return RichNodes(node.m_Children, bFixed);
         return "(" + RichNodes(node.m_Children, bFixed) + (node.m_bClosed ? ")" : "");
+    case EMathKind::Root:
+        return QChar(0x221A) + QStringLiteral("<span style=\"text-decoration: overline;\">") +
+               RichNodes(node.m_Children, bFixed) + "</span>";
     case EMathKind::Stacked: // only inside a power, where a table cannot go
         return "(" + RichNodes(node.m_Children, bFixed) + ")/(" + RichNodes(node.m_Below, bFixed) +
                ")";

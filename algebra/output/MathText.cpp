@@ -2,10 +2,27 @@
 #include "output/MathText.h"
 
 #include <cctype>
+#include <string_view>
 #include <utility>
 
 namespace
 {
+constexpr std::string_view kRootSign = "\xE2\x88\x9A"; // √
+constexpr std::string_view kPlusMinus = "\xC2\xB1";    // ±
+constexpr std::string_view kApprox = "\xE2\x89\x88";   // ≈
+constexpr std::string_view kMiddleDot = "\xC2\xB7";    // ·
+
+// What an open level of the text is: a bracket, or one of the solver's braces (a group of its
+// own, a root, or the bottom of a division whose top is the brace group before it).
+enum class EOpen
+{
+    Top,
+    Bracket,
+    Brace,
+    Root,
+    Bottom
+};
+
 class CMathReader
 {
 public:
@@ -13,42 +30,110 @@ public:
 
     std::vector<CMathNode> Read()
     {
-        std::vector<std::vector<CMathNode>> open(1);
         while (m_nPos < m_strText.size())
-            ReadOne(open);
-        while (open.size() > 1)
-            CloseGroup(open, false);
-        return std::move(open.front());
+            ReadOne();
+        while (m_Open.size() > 1)
+            Close(false);
+        return std::move(m_Open.front().m_Nodes);
     }
 
 private:
-    void ReadOne(std::vector<std::vector<CMathNode>>& open)
+    struct COpen
+    {
+        EOpen m_eKind = EOpen::Top;
+        std::vector<CMathNode> m_Nodes;
+    };
+
+    std::vector<CMathNode>& Nodes() { return m_Open.back().m_Nodes; }
+
+    bool At(std::string_view strSign) const
+    {
+        return m_strText.compare(m_nPos, strSign.size(), strSign) == 0;
+    }
+
+    void ReadOne()
     {
         const char c = m_strText[m_nPos];
         const bool bAfterNumber = m_bAfterNumber;
+        const bool bAfterBrace = m_bAfterBrace;
         m_bAfterNumber = false;
+        m_bAfterBrace = false;
+        const bool bRoomToOpen = m_Open.size() <= kMaxGroupDepth;
         if (IsNumberChar(c))
-            ReadNumber(open.back());
+            ReadNumber(Nodes());
         else if (c == '%')
-            ReadFraction(open.back(), bAfterNumber);
+            ReadFraction(Nodes(), bAfterNumber);
         else if (c == '^')
-            ReadPower(open.back());
-        else if (c == '(' && open.size() > kMaxGroupDepth)
-            ReadFlatBracket(open.back(), c, +1);
+            ReadPower(Nodes());
+        else if (c == '(' && !bRoomToOpen)
+            ReadFlatBracket(Nodes(), c, +1);
         else if (c == '(')
+            Open(EOpen::Bracket, 1);
+        else if (c == ')' && m_nFlatDepth > 0)
+            ReadFlatBracket(Nodes(), c, -1);
+        else if (c == ')' && m_Open.back().m_eKind == EOpen::Bracket)
         {
-            open.emplace_back();
+            Close(true);
             ++m_nPos;
         }
-        else if (c == ')' && m_nFlatDepth > 0)
-            ReadFlatBracket(open.back(), c, -1);
-        else if (c == ')' && open.size() > 1)
+        else if (c == '{' && bRoomToOpen)
+            Open(EOpen::Brace, 1);
+        else if (At(kRootSign) && m_strText.compare(m_nPos + kRootSign.size(), 1, "{") == 0 &&
+                 bRoomToOpen)
+            Open(EOpen::Root, kRootSign.size() + 1);
+        else if (c == '/' && bAfterBrace && m_strText.compare(m_nPos + 1, 1, "{") == 0 &&
+                 bRoomToOpen)
+            Open(EOpen::Bottom, 2);
+        else if (c == '}' && m_Open.size() > 1 && m_Open.back().m_eKind != EOpen::Bracket)
         {
-            CloseGroup(open, true);
+            m_bAfterBrace = m_Open.back().m_eKind == EOpen::Brace;
+            Close(true);
             ++m_nPos;
         }
         else
-            ReadSingle(open.back(), c);
+            ReadSingle(Nodes());
+    }
+
+    void Open(EOpen eKind, size_t nLength)
+    {
+        m_Open.push_back(COpen{eKind, {}});
+        m_nPos += nLength;
+    }
+
+    void Close(bool bClosed)
+    {
+        COpen level = std::move(m_Open.back());
+        m_Open.pop_back();
+        std::vector<CMathNode>& nodes = Nodes();
+        switch (level.m_eKind)
+        {
+        case EOpen::Bracket:
+            nodes.push_back(Group(std::move(level.m_Nodes), true, bClosed));
+            break;
+        case EOpen::Brace:
+            nodes.push_back(Group(std::move(level.m_Nodes), false, true));
+            break;
+        case EOpen::Root:
+        {
+            CMathNode root{
+                EMathKind::Root, {}, {}, {}, std::move(level.m_Nodes), true, true, {}, {}};
+            nodes.push_back(std::move(root));
+            break;
+        }
+        default: // the bottom: the brace group before it is the top
+        {
+            CMathNode division{EMathKind::Stacked, {}, {}, {}, {}, true, true, {}, {}};
+            division.m_Children = std::move(nodes.back().m_Children);
+            division.m_Below = std::move(level.m_Nodes);
+            nodes.back() = std::move(division);
+        }
+        }
+    }
+
+    static CMathNode Group(std::vector<CMathNode> children, bool bBracketed, bool bClosed)
+    {
+        return CMathNode{EMathKind::Group, {},      {}, {}, std::move(children),
+                         bBracketed,       bClosed, {}, {}};
     }
 
     static bool IsNumberChar(char c)
@@ -112,8 +197,15 @@ private:
             CMathNode{EMathKind::Bracket, std::string(1, c), {}, {}, {}, true, true, {}, {}});
     }
 
-    void ReadSingle(std::vector<CMathNode>& nodes, char c)
+    // One character; one not in ASCII is read whole, so that no node holds part of it.
+    void ReadSingle(std::vector<CMathNode>& nodes)
     {
+        const char c = m_strText[m_nPos];
+        if (static_cast<unsigned char>(c) >= 0x80)
+        {
+            ReadWide(nodes);
+            return;
+        }
         ++m_nPos;
         if (c == ' ')
             return;
@@ -122,6 +214,25 @@ private:
         const EMathKind eKind =
             bLetter ? EMathKind::Letter : (bOperator ? EMathKind::Operator : EMathKind::Other);
         nodes.push_back(CMathNode{eKind, std::string(1, c), {}, {}, {}, true, true, {}, {}});
+    }
+
+    void ReadWide(std::vector<CMathNode>& nodes)
+    {
+        size_t nLength = 1;
+        while (m_nPos + nLength < m_strText.size() &&
+               (static_cast<unsigned char>(m_strText[m_nPos + nLength]) & 0xC0) == 0x80)
+            ++nLength;
+        std::string strSign = m_strText.substr(m_nPos, nLength);
+        m_nPos += nLength;
+        EMathKind eKind = EMathKind::Other;
+        if (strSign == kMiddleDot)
+        {
+            strSign = "*";
+            eKind = EMathKind::Operator;
+        }
+        else if (strSign == kPlusMinus || strSign == kApprox)
+            eKind = EMathKind::Operator;
+        nodes.push_back(CMathNode{eKind, std::move(strSign), {}, {}, {}, true, true, {}, {}});
     }
 
     std::string ReadUntil(const char* szStops)
@@ -133,18 +244,12 @@ private:
         return strPart;
     }
 
-    static void CloseGroup(std::vector<std::vector<CMathNode>>& open, bool bClosed)
-    {
-        CMathNode group{EMathKind::Group, {}, {}, {}, std::move(open.back()), true,
-                        bClosed,          {}, {}};
-        open.pop_back();
-        open.back().push_back(std::move(group));
-    }
-
     const std::string& m_strText;
     size_t m_nPos = 0;
     bool m_bAfterNumber = false;
-    int m_nFlatDepth = 0; // brackets read as characters and not yet closed
+    bool m_bAfterBrace = false; // a brace group was just closed: "/{" after it stacks a division
+    int m_nFlatDepth = 0;       // brackets read as characters and not yet closed
+    std::vector<COpen> m_Open = std::vector<COpen>(1);
 };
 } // namespace
 

@@ -7,17 +7,20 @@
 
 // Equation text read into its structure, for the formats that typeset it: numbers, typed
 // fractions (with the whole part of a mixed number), letters, operators and brackets, each
-// perhaps raised to a power.
+// perhaps raised to a power. Formulas the solver writes into its narrative add signs that no
+// typed text holds: √{...} a square root, {top}/{bottom} a division as it is to be stacked,
+// and the operators ±, ≈ and · (read as *).
 enum class EMathKind
 {
     Number,   // m_strText: digits and the decimal point
     Fraction, // m_strText: the whole part ("" for none); numerator and denominator
     Letter,   // m_strText: one letter, or "" for a power with nothing before it
-    Operator, // m_strText: one of + - * / = or a stray ")"
+    Operator, // m_strText: one of + - * / = ± ≈ or a stray ")"
     Other,    // m_strText: a character the format has no meaning for
     Group,    // a bracket: m_Children inside; m_bClosed when its ")" is there
     Bracket,  // m_strText: "(" or ")" standing alone, for brackets nested past kMaxGroupDepth
-    Stacked   // a division: m_Children on top, m_Below below
+    Stacked,  // a division: m_Children on top, m_Below below
+    Root      // a square root of m_Children
 };
 
 struct CMathNode

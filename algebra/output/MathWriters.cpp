@@ -136,6 +136,8 @@ std::string MathMLBase(const CMathNode& node)
     }
     case EMathKind::Stacked:
         return Element("mfrac", MathMLPart(node.m_Children) + MathMLPart(node.m_Below));
+    case EMathKind::Root:
+        return Element("msqrt", MathMLNodes(node.m_Children));
     }
     return {};
 }
@@ -199,15 +201,26 @@ std::string LatexCharacter(char c)
     return "?"; // nothing else has a meaning in the text; it cannot break the math around it
 }
 
+// A character outside ASCII is one "?", however many bytes it takes.
 std::string LatexText(const std::string& strText)
 {
     std::string strOut;
     for (char c : strText)
-        strOut += LatexCharacter(c);
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)
+            strOut += LatexCharacter(c);
     return strOut;
 }
 
 std::string LatexNodes(const std::vector<CMathNode>& nodes);
+
+std::string LatexOperator(const std::string& strOperator)
+{
+    if (strOperator == "\xC2\xB1")
+        return "\\pm ";
+    if (strOperator == "\xE2\x89\x88")
+        return "\\approx ";
+    return LatexText(strOperator);
+}
 
 // A long product (x(x^12+13x^11+...), a factored form) has no sum of its own to break at: it
 // breaks inside its longest bracket, each line's bracket open or closed only where the
@@ -272,6 +285,10 @@ std::string LatexBase(const CMathNode& node)
         return node.m_strText.empty() ? "{}" : LatexText(node.m_strText);
     case EMathKind::Stacked:
         return "\\frac{" + LatexPart(node.m_Children) + "}{" + LatexPart(node.m_Below) + "}";
+    case EMathKind::Root:
+        return "\\sqrt{" + LatexNodes(node.m_Children) + "}";
+    case EMathKind::Operator:
+        return LatexOperator(node.m_strText);
     default:
         return LatexText(node.m_strText);
     }
@@ -306,6 +323,8 @@ std::string DisplayNodes(const std::vector<CMathNode>& nodes)
                  EMathKind::Stacked) // measured only; the display form reads the text
             strOut +=
                 "(" + DisplayNodes(node.m_Children) + ")/(" + DisplayNodes(node.m_Below) + ")";
+        else if (node.m_eKind == EMathKind::Root)
+            strOut += "\xE2\x88\x9A(" + DisplayNodes(node.m_Children) + ")";
         else
             strOut += node.m_strText;
         if (node.m_strExponent)

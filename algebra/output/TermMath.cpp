@@ -6,6 +6,7 @@
 #include "driver/Construction.h"
 #include "driver/Equation.h"
 
+#include <algorithm>
 #include <exception>
 #include <utility>
 
@@ -201,8 +202,19 @@ std::optional<std::vector<CMathNode>> TermMathNodes(const std::string& strText)
     }
 }
 
+// Braces and signs outside ASCII are the solver's (a root, a division it stacks itself): such
+// a formula is set as it was written, never read as terms.
+bool HoldsSolverSigns(const std::string& strText)
+{
+    return std::any_of(strText.begin(), strText.end(),
+                       [](char c)
+                       { return c == '{' || c == '}' || static_cast<unsigned char>(c) >= 0x80; });
+}
+
 std::vector<CMathNode> MathNodes(const std::string& strText)
 {
+    if (HoldsSolverSigns(strText))
+        return ParseMathText(strText);
     std::optional<std::vector<CMathNode>> nodes = TermMathNodes(strText);
     return nodes ? std::move(*nodes) : ParseMathText(strText);
 }

@@ -95,6 +95,34 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
 
+// The solver's own signs: a root, a division set stacked as it was written, ± and ≈; braces
+// left open or closed twice still give math that parses.
+INSTANTIATE_TEST_SUITE_P(
+    SolverSigns, MathFromEquationText,
+    testing::Values(
+        CMathCase{
+            "{1+\xE2\x88\x9A{3}}/{2}",
+            "<mfrac><mrow><mn>1</mn><mo>+</mo><msqrt><mn>3</mn></msqrt></mrow><mrow><mn>2</mn>"
+            "</mrow></mfrac>",
+            "\\frac{1+\\sqrt{3}}{2}"},
+        CMathCase{"x\xE2\x89\x88-0.5+1.2i",
+                  "<mi>x</mi><mo>\xE2\x89\x88</mo><mo>\xE2\x88\x92</mo><mn>0.5</mn><mo>+</mo>"
+                  "<mn>1.2</mn><mi>i</mi>",
+                  "x\\approx -0.5+1.2i"},
+        CMathCase{"\xC2\xB1{2\xE2\x88\x9A{6}}/{2}",
+                  "<mo>\xC2\xB1</mo><mfrac><mrow><mn>2</mn><msqrt><mn>6</mn></msqrt></mrow><mrow>"
+                  "<mn>2</mn></mrow></mfrac>",
+                  "\\pm \\frac{2\\sqrt{6}}{2}"},
+        CMathCase{"4\xC2\xB7"
+                  "a",
+                  "<mn>4</mn><mo>\xC2\xB7</mo><mi>a</mi>", "4\\cdot a"},
+        CMathCase{"{x}/{y", "<mfrac><mrow><mi>x</mi></mrow><mrow><mi>y</mi></mrow></mfrac>",
+                  "\\frac{x}{y}"},
+        CMathCase{"x}/y", "<mi>x</mi><mtext>}</mtext><mo>/</mo><mi>y</mi>", "x\\}/y"},
+        CMathCase{"\xE2\x88\x9A"
+                  "3",
+                  "<mtext>\xE2\x88\x9A</mtext><mn>3</mn>", "?3"}));
+
 // One rule stacks every division, read from the terms: sign in front, the coefficient's
 // numerator and the multipliers on top, its denominator and the divisors below; brackets that
 // only grouped a whole top or bottom go. A text the terms do not write back as it stands (an
