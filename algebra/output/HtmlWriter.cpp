@@ -63,16 +63,29 @@ std::string BreakableText(const std::string& strText)
     return strOut;
 }
 
-// A step's line: its words as text, each formula in it typeset, broken at its + and minus.
-std::string StepLine(const CStep& step)
+// A line of words and formulas: the words as text, each formula typeset, broken at its + and
+// minus.
+std::string PiecesLine(const std::vector<CStepPiece>& pieces)
 {
-    if (step.m_Pieces.empty())
-        return BreakableText(step.m_strText);
     std::string strLine;
-    for (const CStepPiece& piece : step.m_Pieces)
+    for (const CStepPiece& piece : pieces)
         strLine += piece.m_bFormula ? ToWrappingMathML(piece.m_strFormula)
                                     : BreakableText(piece.m_strText);
     return strLine;
+}
+
+std::string StepLine(const CStep& step)
+{
+    return step.m_Pieces.empty() ? BreakableText(step.m_strText) : PiecesLine(step.m_Pieces);
+}
+
+std::string SolutionLine(const CWorkedSolution& solution)
+{
+    if (solution.m_strSolutionText)
+        return ToWrappingMathML(*solution.m_strSolutionText);
+    if (!solution.m_SolutionPieces.empty())
+        return PiecesLine(solution.m_SolutionPieces);
+    return XmlEscape(*solution.m_strSolution);
 }
 
 std::string StepList(const std::vector<CStep>& steps, const std::string& strAttr = "")
@@ -124,10 +137,7 @@ std::string SolutionBody(const CWorkedSolution& solution)
     if (solution.m_strFurther)
         strRows += AnswerRow("Further result", ToWrappingMathML(*solution.m_strFurther));
     if (solution.m_strSolution)
-        strRows +=
-            AnswerRow(solution.m_strSolutionLabel->c_str(),
-                      solution.m_strSolutionText ? ToWrappingMathML(*solution.m_strSolutionText)
-                                                 : XmlEscape(*solution.m_strSolution));
+        strRows += AnswerRow(solution.m_strSolutionLabel->c_str(), SolutionLine(solution));
     // The graph, drawn by the caller, is an <svg> element of its own between answer and steps.
     const std::string strGraph =
         solution.m_strGraphSvg ? Tag("figure", *solution.m_strGraphSvg, " class=\"graph\"") + "\n"

@@ -134,6 +134,8 @@ CWorkedSolution MakeWorkedSolution(const std::string& strInput, const std::strin
         solution.m_strSolution = outcome.m_strSolution;
         solution.m_strSolutionLatex = outcome.m_strSolutionLatex;
         solution.m_strSolutionText = outcome.m_strSolutionText;
+        if (outcome.m_strMarkedSolution)
+            solution.m_SolutionPieces = PiecesOf(*outcome.m_strMarkedSolution);
     }
     solution.m_Narrative =
         ParseNarrative(outcome.m_strMarkedExplanation.value_or(outcome.m_strExplanation));

@@ -49,6 +49,8 @@ struct CWorkedSolution
     std::optional<std::string> m_strSolution;
     std::optional<std::string> m_strSolutionLatex;
     std::optional<std::string> m_strSolutionText;
+    // The solution line as words and formulas, when its formulas were marked.
+    std::vector<CStepPiece> m_SolutionPieces;
     // The problem's graph as an <svg> element, when the caller drew one (HTML shows it).
     std::optional<std::string> m_strGraphSvg;
 

@@ -6,6 +6,7 @@
 #include "core/SubExpression.h"
 #include "core/Term.h"
 #include "driver/Equation.h"
+#include "solve/SolveFormula.h"
 
 #include <algorithm>
 #include <cctype>
@@ -415,6 +416,31 @@ std::string CPolynomial::Written(EForm eForm, char cMain) const
     return strText.empty() ? "0" : strText;
 }
 
+CFormula CPolynomial::Formula(EForm eForm, char cMain) const
+{
+    return BothForms(
+        [&](bool bTypeset)
+        {
+            if (!bTypeset)
+                return Written(eForm, cMain);
+            if (eForm != EForm::Decimal)
+                return Written(EForm::Text, cMain);
+            const std::string strDecimal = Written(eForm, cMain);
+            std::string strText;
+            for (std::size_t i = 0; i < strDecimal.size();)
+            {
+                strText += strDecimal[i];
+                if (strDecimal[i++] != '^')
+                    continue;
+                while (i < strDecimal.size() &&
+                       std::isdigit(static_cast<unsigned char>(strDecimal[i])))
+                    strText += strDecimal[i++];
+                strText += '!';
+            }
+            return strText;
+        });
+}
+
 namespace
 {
 // A bound on the work while reading, above the solver's own limits, so that a power of a long
@@ -503,9 +529,14 @@ CRationalFunction CTermReader::ReadFactor(const CEqElmAtom& factor)
         if (!base.m_Top.IsConstant())
         {
             m_Divisors.push_back(base.m_Top);
-            m_DivisorDisplays.push_back(factor.IsSubExpression()
-                                            ? "(" + base.m_Top.ToDisplay() + ")"
-                                            : base.m_Top.ToDisplay());
+            const bool bBracket = factor.IsSubExpression();
+            m_DivisorForms.push_back(BothForms(
+                [&](bool bTypeset)
+                {
+                    const std::string strText =
+                        bTypeset ? base.m_Top.ToText() : base.m_Top.ToDisplay();
+                    return bBracket ? "(" + strText + ")" : strText;
+                }));
         }
         std::swap(base.m_Top, base.m_Bottom);
         Normalise(base);

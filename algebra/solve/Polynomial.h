@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "driver/Explanation.h"
+
 #include <gmpxx.h>
 
 #include <map>
@@ -66,6 +68,9 @@ public:
     std::string ToText() const { return Written(EForm::Text); }
     std::string ToDisplay() const { return Written(EForm::Display); }
     std::string ToLatex() const { return Written(EForm::Latex); }
+    // Written in the form for the narrative's plain line, and typeset from its equation text
+    // (the decimal form keeps its decimals, its powers closed as equation text closes them).
+    CFormula Formula(EForm eForm, char cMain = 0) const;
 
     // The largest number of decimal digits in any numerator or denominator.
     std::size_t LargestDigits() const;
@@ -100,8 +105,8 @@ public:
     CRationalFunction ReadEquation(const CExpression& root);
 
     std::vector<CPolynomial> m_Divisors;
-    std::vector<std::string> m_DivisorDisplays;
-    bool m_bDecimal = false; // a number was written as a decimal
+    std::vector<CFormula> m_DivisorForms; // as the narrative writes them
+    bool m_bDecimal = false;              // a number was written as a decimal
 
     // Past these the solver says it cannot solve rather than working on.
     static constexpr int kMaxDegree = 100;

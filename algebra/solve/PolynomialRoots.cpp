@@ -2,6 +2,7 @@
 #include "solve/PolynomialRoots.h"
 
 #include "solve/FlintAdapter.h"
+#include "solve/SolveFormula.h"
 #include "solve/SolveNarrative.h"
 
 #include <cmath>
@@ -47,8 +48,22 @@ mpq_class LinearRoot(const CIntegerFactor& factor)
     return root;
 }
 
+// "√3", typeset "√{3}".
+std::string RootOf(const std::string& strNumber, bool bTypeset)
+{
+    return bTypeset ? "√{" + strNumber + "}" : "√" + strNumber;
+}
+
+// A division top/bottom: the top bracketed when it is a sum; typeset, stacked.
+std::string Over(const std::string& strTop, bool bSum, const std::string& strBottom, bool bTypeset)
+{
+    if (bTypeset)
+        return "{" + strTop + "}/{" + strBottom + "}";
+    return bSum ? "(" + strTop + ")/" + strBottom : strTop + "/" + strBottom;
+}
+
 // "±√2", "(1 ± √3)/2", "±i": the two surds at once.
-std::string PlusMinusForm(const CSurd& surd)
+std::string PlusMinusForm(const CSurd& surd, bool bTypeset)
 {
     const mpz_class magnitude = abs(surd.m_D);
     const mpz_class coefficient = abs(surd.m_B);
@@ -56,21 +71,20 @@ std::string PlusMinusForm(const CSurd& surd)
     if (sgn(surd.m_D) < 0)
         strRoot += "i";
     if (magnitude != 1)
-        strRoot += "√" + magnitude.get_str();
-    const std::string strTop = surd.m_A == 0 ? "±" + strRoot : surd.m_A.get_str() + " ± " + strRoot;
-    if (surd.m_C == 1)
-        return strTop;
-    return surd.m_A == 0 ? strTop + "/" + surd.m_C.get_str()
-                         : "(" + strTop + ")/" + surd.m_C.get_str();
+        strRoot += RootOf(magnitude.get_str(), bTypeset);
+    if (surd.m_A == 0)
+        return "±" + (surd.m_C == 1 ? strRoot : Over(strRoot, false, surd.m_C.get_str(), bTypeset));
+    const std::string strTop = surd.m_A.get_str() + " ± " + strRoot;
+    return surd.m_C == 1 ? strTop : Over(strTop, true, surd.m_C.get_str(), bTypeset);
 }
 
-std::string SquareRootText(const mpz_class& square, const mpz_class& rest)
+std::string SquareRootText(const mpz_class& square, const mpz_class& rest, bool bTypeset)
 {
     std::string strText = square == 1 ? "" : square.get_str();
     if (sgn(rest) < 0)
         strText += "i";
     if (abs(rest) != 1)
-        strText += "√" + mpz_class(abs(rest)).get_str();
+        strText += RootOf(mpz_class(abs(rest)).get_str(), bTypeset);
     return strText.empty() ? "1" : strText;
 }
 } // namespace
@@ -89,7 +103,7 @@ CPolynomial PolynomialOf(const std::vector<mpz_class>& coefficients, char cLette
     return poly;
 }
 
-std::string CoefficientsDisplay(const std::vector<mpz_class>& poly, char cLetter)
+std::string CoefficientsDisplay(const std::vector<mpz_class>& poly, char cLetter, bool bTypeset)
 {
     std::string strText;
     for (std::size_t i = poly.size(); i-- > 0;)
@@ -107,21 +121,23 @@ std::string CoefficientsDisplay(const std::vector<mpz_class>& poly, char cLetter
         if (i > 0)
             strText += cLetter;
         if (i > 1)
-            strText += "^" + std::to_string(i);
+            strText += "^" + std::to_string(i) + (bTypeset ? "!" : "");
     }
     return strText.empty() ? "0" : strText;
 }
 
-std::string CPolynomialRoots::Display(const std::vector<mpz_class>& poly) const
+CFormula CPolynomialRoots::Display(const std::vector<mpz_class>& poly) const
 {
-    return CoefficientsDisplay(poly, m_cLetter);
+    return BothForms([&](bool bTypeset) { return CoefficientsDisplay(poly, m_cLetter, bTypeset); });
 }
 
-std::string CPolynomialRoots::FactorDisplay(const std::vector<mpz_class>& poly,
-                                            int nMultiplicity) const
+CFormula CPolynomialRoots::FactorDisplay(const std::vector<mpz_class>& poly,
+                                         int nMultiplicity) const
 {
-    return "(" + Display(poly) + ")" +
-           (nMultiplicity > 1 ? "^" + std::to_string(nMultiplicity) : "");
+    if (nMultiplicity == 1)
+        return Chained("(", Display(poly), ")");
+    return Chained("(", Display(poly), ")^", Same(std::to_string(nMultiplicity)),
+                   BothForms([](bool bTypeset) { return bTypeset ? "!" : ""; }));
 }
 
 bool CPolynomialRoots::PastDeadline()
@@ -138,7 +154,7 @@ std::vector<CFoundRoot> CPolynomialRoots::Solve(std::vector<mpz_class> poly)
     std::vector<CFoundRoot> roots;
     if (poly.size() < 2)
         return roots;
-    m_strFactored.clear();
+    m_Factored = {};
     m_nLetterPower = 0;
     // A quadratic whose discriminant is not a square has no rational root: the formula alone.
     const bool bSingleQuadratic = poly.size() == 3 && poly[0] != 0 && IsIrreducibleQuadratic(poly);
@@ -148,7 +164,7 @@ std::vector<CFoundRoot> CPolynomialRoots::Solve(std::vector<mpz_class> poly)
     if (poly.size() < 2)
     {
         if (m_pNarrative)
-            m_pNarrative->FactorRoot(m_strLetterPart, m_cLetter, "0", m_nLetterPower);
+            m_pNarrative->FactorRoot(m_LetterPart, LetterIs(m_cLetter, Same("0")), m_nLetterPower);
         return roots;
     }
     TakeOutNumber(poly);
@@ -161,16 +177,17 @@ std::vector<CFoundRoot> CPolynomialRoots::Solve(std::vector<mpz_class> poly)
         return {};
     RationalRoots(poly, factors);
     int nFactors = m_nLetterPower;
-    std::string strProduct;
+    CFormula product;
     for (const CIntegerFactor& factor : factors.m_Factors)
     {
         nFactors += factor.m_nMultiplicity;
-        strProduct += FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity);
+        if (m_pNarrative)
+            AddToFormula(product, FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity));
     }
     if (m_pNarrative && nFactors > 1)
-        m_pNarrative->Product(m_strFactored + strProduct + " = 0");
+        m_pNarrative->Product(Chained(m_Factored, product, " = 0"));
     if (m_pNarrative && m_nLetterPower > 0)
-        m_pNarrative->FactorRoot(m_strLetterPart, m_cLetter, "0", m_nLetterPower);
+        m_pNarrative->FactorRoot(m_LetterPart, LetterIs(m_cLetter, Same("0")), m_nLetterPower);
     for (const CIntegerFactor& factor : factors.m_Factors)
     {
         if (PastDeadline())
@@ -191,16 +208,16 @@ void CPolynomialRoots::TakeOutLetter(std::vector<mpz_class>& poly, std::vector<C
     const int nPower = static_cast<int>(nLowest);
     std::vector<mpz_class> monomial(nLowest + 1);
     monomial[nLowest] = 1;
-    m_strFactored = Display(monomial);
+    m_Factored = Display(monomial);
     if (m_pNarrative && poly.size() > 1)
-        m_pNarrative->CommonLetter(m_strFactored, m_strFactored + "(" + Display(poly) + ") = 0");
+        m_pNarrative->CommonLetter(m_Factored, Chained(m_Factored, "(", Display(poly), ") = 0"));
     CFoundRoot zero;
     zero.m_nKind = CFoundRoot::kRational;
     zero.m_Rational = 0;
     zero.m_Root = RationalRoot(0, m_bDecimal);
     zero.m_Root.m_nMultiplicity = nPower;
     m_nLetterPower = nPower;
-    m_strLetterPart = m_strFactored;
+    m_LetterPart = m_Factored;
     roots.push_back(zero);
 }
 
@@ -216,10 +233,10 @@ void CPolynomialRoots::TakeOutNumber(std::vector<mpz_class>& poly)
     for (mpz_class& c : poly)
         c /= content;
     const std::string strNumber = content == -1 ? "-" : content.get_str();
-    m_strFactored = strNumber + m_strFactored;
+    m_Factored = Chained(Same(strNumber), m_Factored);
     if (m_pNarrative)
-        m_pNarrative->CommonNumber(content.get_str(),
-                                   m_strFactored + "(" + Display(poly) + ") = 0");
+        m_pNarrative->CommonNumber(Same(content.get_str()),
+                                   Chained(m_Factored, "(", Display(poly), ") = 0"));
 }
 
 void CPolynomialRoots::RationalRoots(const std::vector<mpz_class>& poly,
@@ -236,8 +253,8 @@ void CPolynomialRoots::RationalRoots(const std::vector<mpz_class>& poly,
     }
     if (!m_pNarrative || poly.size() < 3 || (!bLinear && poly.size() == 3))
         return;
-    m_pNarrative->RationalRootTest(Display(poly), mpz_class(abs(poly.front())).get_str(),
-                                   mpz_class(abs(poly.back())).get_str());
+    m_pNarrative->RationalRootTest(Display(poly), Same(mpz_class(abs(poly.front())).get_str()),
+                                   Same(mpz_class(abs(poly.back())).get_str()));
     std::vector<mpz_class> current = poly;
     for (const CIntegerFactor& factor : factors.m_Factors)
     {
@@ -245,8 +262,9 @@ void CPolynomialRoots::RationalRoots(const std::vector<mpz_class>& poly,
             continue;
         for (int i = 0; i < factor.m_nMultiplicity && current.size() > 2; ++i)
         {
-            const std::string strFactor = FactorDisplay(factor.m_Coefficients, 1);
-            m_pNarrative->RootFound(m_cLetter, RationalDisplay(LinearRoot(factor)), strFactor);
+            const CFormula strFactor = FactorDisplay(factor.m_Coefficients, 1);
+            m_pNarrative->RootFound(LetterIs(m_cLetter, RationalFormula(LinearRoot(factor))),
+                                    strFactor);
             const std::vector<mpz_class> quotient = DivideByLinear(current, factor.m_Coefficients);
             m_pNarrative->Divided(Display(current), strFactor, Display(quotient));
             current = quotient;
@@ -256,11 +274,11 @@ void CPolynomialRoots::RationalRoots(const std::vector<mpz_class>& poly,
         m_pNarrative->NoRationalRoot(Display(current));
     if (nOthers > 1)
     {
-        std::string strProduct;
+        CFormula product;
         for (const CIntegerFactor& factor : factors.m_Factors)
             if (!IsLinear(factor))
-                strProduct += FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity);
-        m_pNarrative->FactorsAre(Display(current), strProduct);
+                AddToFormula(product, FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity));
+        m_pNarrative->FactorsAre(Display(current), product);
     }
 }
 
@@ -275,13 +293,61 @@ void CPolynomialRoots::FactorRoots(const CIntegerFactor& factor, std::vector<CFo
         found.m_Root.m_nMultiplicity = factor.m_nMultiplicity;
         if (m_pNarrative)
             m_pNarrative->FactorRoot(FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity),
-                                     m_cLetter, found.m_Root.m_strDisplay, factor.m_nMultiplicity);
+                                     LetterIs(m_cLetter, RootFormula(found.m_Root)),
+                                     factor.m_nMultiplicity);
         roots.push_back(found);
     }
     else if (factor.m_Coefficients.size() == 3)
         QuadraticRoots(factor, roots);
     else
         NumericRoots(factor, roots);
+}
+
+// The quadratic formula worked: the numbers put in, the discriminant, the root simplified.
+void CPolynomialRoots::NarrateFormula(const CIntegerFactor& factor, const mpz_class& disc,
+                                      const CSurd& plus, const mpz_class& square,
+                                      const mpz_class& rest)
+{
+    const mpz_class& c = factor.m_Coefficients[0];
+    const mpz_class& b = factor.m_Coefficients[1];
+    const mpz_class& a = factor.m_Coefficients[2];
+    const CFormula strFactor = FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity);
+    m_pNarrative->QuadraticFormula(strFactor, m_cLetter, Same(a.get_str()), Same(b.get_str()),
+                                   Same(c.get_str()));
+    const auto discriminant = [&](bool bTypeset) {
+        return Bracketed(b) + (bTypeset ? "^2!-4·" : "^2 - 4·") + Bracketed(a) + "·" + Bracketed(c);
+    };
+    const CFormula working = BothForms(
+        [&](bool bTypeset)
+        {
+            const std::string strRoot =
+                bTypeset ? "√{" + discriminant(true) + "}" : "√(" + discriminant(false) + ")";
+            const std::string strMinusB = b == 0 ? "" : "-" + Bracketed(b) + " ";
+            return std::string(1, m_cLetter) + " = " +
+                   Over(strMinusB + "± " + strRoot, true,
+                        bTypeset ? "2·" + Bracketed(a) : "(2·" + Bracketed(a) + ")", bTypeset);
+        });
+    m_pNarrative->FormulaPutIn(working);
+    m_pNarrative->Discriminant(Chained(BothForms(discriminant), " = ", Same(disc.get_str())));
+    if (sgn(disc) < 0)
+        m_pNarrative->NoRealSolution(strFactor);
+    const CFormula simplified =
+        BothForms([&](bool bTypeset) { return SquareRootText(square, rest, bTypeset); });
+    if (square != 1 || sgn(disc) < 0)
+        m_pNarrative->SurdSimplified(
+            Chained(BothForms([&](bool bTypeset) { return RootOf(disc.get_str(), bTypeset); }),
+                    " = ", simplified));
+    const auto raw = [&](bool bTypeset)
+    {
+        const std::string strSimplified = SquareRootText(square, rest, bTypeset);
+        const std::string strBottom = mpz_class(2 * a).get_str();
+        if (b == 0)
+            return "±" + Over(strSimplified, false, strBottom, bTypeset);
+        return Over(mpz_class(-b).get_str() + " ± " + strSimplified, true, strBottom, bTypeset);
+    };
+    const CFormula final = BothForms([&](bool bTypeset) { return PlusMinusForm(plus, bTypeset); });
+    if (raw(false) != final.m_strDisplay)
+        m_pNarrative->SurdSimplified(Chained(BothForms(raw), " = ", final));
 }
 
 void CPolynomialRoots::QuadraticRoots(const CIntegerFactor& factor, std::vector<CFoundRoot>& roots)
@@ -297,28 +363,7 @@ void CPolynomialRoots::QuadraticRoots(const CIntegerFactor& factor, std::vector<
     SimplifiedSurds(a, b, disc, plus, minus, square, rest);
     const int nMultiplicity = factor.m_nMultiplicity;
     if (m_pNarrative)
-    {
-        const std::string strFactor = FactorDisplay(factor.m_Coefficients, nMultiplicity);
-        m_pNarrative->QuadraticFormula(strFactor, m_cLetter, a.get_str(), b.get_str(), c.get_str());
-        const std::string strRoot =
-            "√(" + Bracketed(b) + "^2 - 4·" + Bracketed(a) + "·" + Bracketed(c) + ")";
-        const std::string strMinusB = b == 0 ? "" : "-" + Bracketed(b) + " ";
-        m_pNarrative->FormulaPutIn(m_cLetter,
-                                   "(" + strMinusB + "± " + strRoot + ")/(2·" + Bracketed(a) + ")");
-        m_pNarrative->Discriminant(Bracketed(b) + "^2 - 4·" + Bracketed(a) + "·" + Bracketed(c),
-                                   disc.get_str());
-        if (sgn(disc) < 0)
-            m_pNarrative->NoRealSolution(strFactor);
-        const std::string strSimplified = SquareRootText(square, rest);
-        if (square != 1 || sgn(disc) < 0)
-            m_pNarrative->SurdSimplified("√" + disc.get_str(), strSimplified);
-        const std::string strRaw = b == 0 ? "±" + strSimplified + "/" + mpz_class(2 * a).get_str()
-                                          : "(" + mpz_class(-b).get_str() + " ± " + strSimplified +
-                                                ")/" + mpz_class(2 * a).get_str();
-        const std::string strFinal = PlusMinusForm(plus);
-        if (strRaw != strFinal)
-            m_pNarrative->SurdSimplified(strRaw, strFinal);
-    }
+        NarrateFormula(factor, disc, plus, square, rest);
     CFoundRoot first;
     first.m_nKind = CFoundRoot::kSurd;
     first.m_Surd = plus;
@@ -329,8 +374,8 @@ void CPolynomialRoots::QuadraticRoots(const CIntegerFactor& factor, std::vector<
     second.m_Root = SurdRoot(minus);
     second.m_Root.m_nMultiplicity = nMultiplicity;
     if (m_pNarrative)
-        m_pNarrative->FormulaRoots(m_cLetter, first.m_Root.m_strDisplay, second.m_Root.m_strDisplay,
-                                   nMultiplicity);
+        m_pNarrative->FormulaRoots(LetterIs(m_cLetter, RootFormula(first.m_Root)),
+                                   LetterIs(m_cLetter, RootFormula(second.m_Root)), nMultiplicity);
     roots.push_back(first);
     roots.push_back(second);
 }
@@ -340,20 +385,21 @@ void CPolynomialRoots::NumericRoots(const CIntegerFactor& factor, std::vector<CF
     if (m_pNarrative)
         m_pNarrative->Numeric(FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity),
                               kDigits);
-    std::vector<std::string> real;
-    std::vector<std::string> complex;
+    std::vector<CFormula> real;
+    std::vector<CFormula> complex;
     for (const CCertifiedRoot& certified : CertifiedRoots(factor.m_Coefficients, kDigits))
     {
         CFoundRoot found;
         found.m_nKind = CFoundRoot::kNumeric;
         found.m_Root = NumericRoot(certified);
         found.m_Root.m_nMultiplicity = factor.m_nMultiplicity;
-        const std::string strValue = found.m_Root.m_strDisplay.substr(std::string("≈ ").size());
-        (certified.m_strIm.empty() ? real : complex).push_back(strValue);
+        if (m_pNarrative)
+            (certified.m_strIm.empty() ? real : complex)
+                .push_back(LetterIs(m_cLetter, RootFormula(found.m_Root), " "));
         roots.push_back(found);
     }
     if (m_pNarrative)
-        m_pNarrative->NumericRoots(m_cLetter, real, complex, factor.m_nMultiplicity);
+        m_pNarrative->NumericRoots(real, complex, factor.m_nMultiplicity);
 }
 
 namespace
@@ -362,9 +408,9 @@ constexpr auto kDisplay = CPolynomial::EForm::Display;
 constexpr auto kLine = CPolynomial::EForm::Line;
 
 // A polynomial in a quotient's place needs brackets when it has more than one term.
-std::string Grouped(const CPolynomial& poly)
+std::string Grouped(const CPolynomial& poly, bool bTypeset = false)
 {
-    const std::string strText = poly.Written(kLine);
+    const std::string strText = poly.Written(bTypeset ? CPolynomial::EForm::Text : kLine);
     return poly.m_Terms.size() > 1 ? "(" + strText + ")" : strText;
 }
 
@@ -375,11 +421,12 @@ bool LeadsNegative(const CPolynomial& poly)
     return !strText.empty() && strText[0] == '-';
 }
 
-CRoot ExpressionRoot(const std::string& strDisplay, const std::string& strLatex)
+CRoot ExpressionRoot(const CFormula& value, const std::string& strLatex)
 {
     CRoot root;
     root.m_bExact = true;
-    root.m_strDisplay = strDisplay;
+    root.m_strDisplay = value.m_strDisplay;
+    root.m_strMath = value.m_strText;
     root.m_strLatex = strLatex;
     root.m_dRe = std::numeric_limits<double>::quiet_NaN();
     root.m_dIm = 0;
@@ -389,37 +436,46 @@ CRoot ExpressionRoot(const std::string& strDisplay, const std::string& strLatex)
 
 std::vector<CRoot> CParametricRoots::Linear(const CPolynomial& poly)
 {
-    const std::string strLetter(1, m_cLetter);
     CPolynomial coefficient = poly.CoefficientOf(m_cLetter, 1);
     CPolynomial rest = poly.CoefficientOf(m_cLetter, 0);
-    m_Narrative.LinearWithParameters(poly.Written(kDisplay, m_cLetter) + " = 0", m_cLetter);
+    m_Narrative.LinearWithParameters(Chained(poly.Formula(kDisplay, m_cLetter), " = 0"), m_cLetter);
     const CPolynomial term = coefficient * CPolynomial::Letter(m_cLetter);
     CPolynomial other = rest.Negated();
     if (!rest.IsZero())
-        m_Narrative.MoveConstant(term.Written(kDisplay, m_cLetter) + " = " + other.ToDisplay());
+        m_Narrative.MoveConstant(
+            Chained(term.Formula(kDisplay, m_cLetter), " = ", other.Formula(kDisplay)));
     if (coefficient.IsConstant())
     {
         CPolynomial value = other;
         value *= 1 / coefficient.ConstantValue();
-        const std::string strValue = value.Written(kLine);
+        const CFormula valueFormula = value.Formula(kLine);
         if (coefficient.ConstantValue() != 1)
-            m_Narrative.DivideBoth(coefficient.ToDisplay(), strLetter + " = " + strValue);
+            m_Narrative.DivideBoth(coefficient.Formula(kDisplay),
+                                   LetterIs(m_cLetter, valueFormula));
         m_Narrative.ParametersNotChecked(m_cLetter);
-        return {ExpressionRoot(strValue, value.ToLatex())};
+        return {ExpressionRoot(valueFormula, value.ToLatex())};
     }
     if (LeadsNegative(coefficient))
     {
         coefficient = coefficient.Negated();
         other = other.Negated();
     }
-    const std::string strValue = Grouped(other) + "/" + Grouped(coefficient);
+    const CFormula value = BothForms(
+        [&](bool bTypeset)
+        {
+            if (bTypeset)
+                return "{" + other.ToText() + "}/{" + coefficient.ToText() + "}";
+            return Grouped(other) + "/" + Grouped(coefficient);
+        });
     const std::string strLatex = "\\frac{" + other.ToLatex() + "}{" + coefficient.ToLatex() + "}";
-    m_Narrative.DivideBothWhen(coefficient.ToDisplay(), strLetter + " = " + strValue);
-    m_Narrative.WhenZero(coefficient.ToDisplay(), rest.ToDisplay(), m_cLetter);
+    const CFormula by = coefficient.Formula(kDisplay);
+    m_Narrative.DivideBothWhen(by, LetterIs(m_cLetter, value));
+    m_Narrative.WhenZero(by, rest.Formula(kDisplay), m_cLetter);
     m_Narrative.ParametersNotChecked(m_cLetter);
     m_strCondition = coefficient.ToDisplay();
     m_strConditionLatex = coefficient.ToLatex();
-    return {ExpressionRoot(strValue, strLatex)};
+    m_ConditionForm = coefficient.Formula(kDisplay);
+    return {ExpressionRoot(value, strLatex)};
 }
 
 std::vector<CRoot> CParametricRoots::Quadratic(const CPolynomial& poly)
@@ -433,30 +489,46 @@ std::vector<CRoot> CParametricRoots::Quadratic(const CPolynomial& poly)
     disc -= fourAC;
     CPolynomial twoA = a;
     twoA *= 2;
-    m_Narrative.QuadraticFormula(poly.Written(kDisplay, m_cLetter), m_cLetter, a.ToDisplay(),
-                                 b.ToDisplay(), c.ToDisplay());
-    m_Narrative.Discriminant("(" + b.ToDisplay() + ")^2 - 4·" + Grouped(a) + "·" + Grouped(c),
-                             disc.ToDisplay());
+    m_Narrative.QuadraticFormula(poly.Formula(kDisplay, m_cLetter), m_cLetter, a.Formula(kDisplay),
+                                 b.Formula(kDisplay), c.Formula(kDisplay));
+    const CFormula working = BothForms(
+        [&](bool bTypeset)
+        {
+            return "(" + b.Written(bTypeset ? CPolynomial::EForm::Text : kDisplay) +
+                   (bTypeset ? ")^2!-4·" : ")^2 - 4·") + Grouped(a, bTypeset) + "·" +
+                   Grouped(c, bTypeset);
+        });
+    m_Narrative.Discriminant(Chained(working, " = ", disc.Formula(kDisplay)));
     const std::string strMinusB = b.IsZero() ? "" : b.Negated().Written(kLine);
     const std::string strRoot = "√(" + disc.Written(kLine) + ")";
     const std::string strLatexRoot = "\\sqrt{" + disc.ToLatex() + "}";
     auto make = [&](const char* pSign, const char* pLatexSign)
     {
-        const std::string strTop = strMinusB.empty()
-                                       ? (std::string(pSign) == " - " ? "-" : "") + strRoot
-                                       : strMinusB + pSign + strRoot;
-        const std::string strLatexTop =
-            strMinusB.empty() ? (std::string(pSign) == " - " ? "-" : "") + strLatexRoot
-                              : b.Negated().ToLatex() + pLatexSign + strLatexRoot;
-        return ExpressionRoot("(" + strTop + ")/" + Grouped(twoA),
-                              "\\frac{" + strLatexTop + "}{" + twoA.ToLatex() + "}");
+        const bool bMinus = std::string(pSign) == " - ";
+        const CFormula value = BothForms(
+            [&](bool bTypeset)
+            {
+                if (!bTypeset)
+                    return "(" + (strMinusB.empty() ? (bMinus ? "-" : "") : strMinusB + pSign) +
+                           strRoot + ")/" + Grouped(twoA);
+                const std::string strTop =
+                    (b.IsZero() ? (bMinus ? "-" : "") : b.Negated().ToText() + pSign) + "√{" +
+                    disc.ToText() + "}";
+                return "{" + strTop + "}/{" + twoA.ToText() + "}";
+            });
+        const std::string strLatexTop = strMinusB.empty()
+                                            ? (bMinus ? "-" : "") + strLatexRoot
+                                            : b.Negated().ToLatex() + pLatexSign + strLatexRoot;
+        return ExpressionRoot(value, "\\frac{" + strLatexTop + "}{" + twoA.ToLatex() + "}");
     };
     std::vector<CRoot> roots = {make(" + ", " + "), make(" - ", " - ")};
-    m_Narrative.FormulaRoots(m_cLetter, roots[0].m_strDisplay, roots[1].m_strDisplay, 1);
+    m_Narrative.FormulaRoots(LetterIs(m_cLetter, RootFormula(roots[0])),
+                             LetterIs(m_cLetter, RootFormula(roots[1])), 1);
     if (!a.IsConstant())
     {
         m_strCondition = a.ToDisplay();
         m_strConditionLatex = a.ToLatex();
+        m_ConditionForm = a.Formula(kDisplay);
     }
     return roots;
 }

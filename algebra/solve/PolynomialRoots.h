@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "driver/Explanation.h"
 #include "solve/Polynomial.h"
 #include "solve/RootForms.h"
 #include "solve/Solve.h"
@@ -51,17 +52,19 @@ private:
     void RationalRoots(const std::vector<mpz_class>& poly, const CIntegerFactorization& factors);
     void FactorRoots(const CIntegerFactor& factor, std::vector<CFoundRoot>& roots);
     void QuadraticRoots(const CIntegerFactor& factor, std::vector<CFoundRoot>& roots);
+    void NarrateFormula(const CIntegerFactor& factor, const mpz_class& disc, const CSurd& plus,
+                        const mpz_class& square, const mpz_class& rest);
     void NumericRoots(const CIntegerFactor& factor, std::vector<CFoundRoot>& roots);
     bool PastDeadline();
 
-    std::string Display(const std::vector<mpz_class>& poly) const;
-    std::string FactorDisplay(const std::vector<mpz_class>& poly, int nMultiplicity) const;
+    CFormula Display(const std::vector<mpz_class>& poly) const;
+    CFormula FactorDisplay(const std::vector<mpz_class>& poly, int nMultiplicity) const;
 
     char m_cLetter;
     bool m_bDecimal;
     CSolveNarrative* m_pNarrative;
-    std::string m_strFactored;   // the product written so far, for the narrative
-    std::string m_strLetterPart; // "x^2" when the letter was a common factor
+    CFormula m_Factored;   // the product written so far, for the narrative
+    CFormula m_LetterPart; // "x^2" when the letter was a common factor
     int m_nLetterPower = 0;
     std::chrono::steady_clock::time_point m_Deadline = std::chrono::steady_clock::time_point::max();
     bool m_bTimedOut = false;
@@ -82,16 +85,20 @@ public:
     // What must not be 0 for the answer to hold; "" when nothing.
     const std::string& Condition() const { return m_strCondition; }
     const std::string& ConditionLatex() const { return m_strConditionLatex; }
+    const CFormula& ConditionForm() const { return m_ConditionForm; }
 
 private:
     char m_cLetter;
     CSolveNarrative& m_Narrative;
     std::string m_strCondition;
     std::string m_strConditionLatex;
+    CFormula m_ConditionForm;
 };
 
 // A whole-number polynomial (lowest degree first) in a letter as a polynomial.
 CPolynomial PolynomialOf(const std::vector<mpz_class>& coefficients, char cLetter);
 // What PolynomialOf(coefficients, cLetter).ToDisplay() writes, without building the polynomial:
 // the narrative writes each factor several times.
-std::string CoefficientsDisplay(const std::vector<mpz_class>& coefficients, char cLetter);
+// Typeset, powers end in "!" as in equation text.
+std::string CoefficientsDisplay(const std::vector<mpz_class>& coefficients, char cLetter,
+                                bool bTypeset = false);

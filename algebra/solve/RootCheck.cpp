@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solve/RootCheck.h"
 
+#include "solve/SolveFormula.h"
 #include "solve/SolveNarrative.h"
 
 #include <cmath>
@@ -63,23 +64,33 @@ void Divide(const CQuadratic& x, const CQuadratic& y, const mpz_class& d, mpq_cl
     b.canonicalize();
 }
 
-std::string RootSymbol(const mpz_class& d)
+std::string RootSymbol(const mpz_class& d, bool bTypeset)
 {
     if (d == -1)
         return "i";
-    return sgn(d) < 0 ? "i√" + mpz_class(-d).get_str() : "√" + d.get_str();
+    const std::string strNumber = mpz_class(abs(d)).get_str();
+    const std::string strRoot = bTypeset ? "√{" + strNumber + "}" : "√" + strNumber;
+    return sgn(d) < 0 ? "i" + strRoot : strRoot;
 }
 
-std::string QuadraticDisplay(const mpq_class& a, const mpq_class& b, const mpz_class& d)
+// a + b√d, its rationals as the line writes them or, typeset, as equation text.
+std::string QuadraticText(const mpq_class& a, const mpq_class& b, const mpz_class& d, bool bTypeset)
 {
+    const auto rational = [bTypeset](const mpq_class& x)
+    { return bTypeset ? RationalText(x) : RationalDisplay(x); };
     if (b == 0)
-        return RationalDisplay(a);
-    const std::string strRoot = RootSymbol(d);
+        return rational(a);
+    const std::string strRoot = RootSymbol(d, bTypeset);
     const mpq_class magnitude = abs(b);
-    const std::string strPart = (magnitude == 1 ? "" : RationalDisplay(magnitude)) + strRoot;
+    const std::string strPart = (magnitude == 1 ? "" : rational(magnitude)) + strRoot;
     if (a == 0)
         return (sgn(b) < 0 ? "-" : "") + strPart;
-    return RationalDisplay(a) + (sgn(b) < 0 ? " - " : " + ") + strPart;
+    return rational(a) + (sgn(b) < 0 ? " - " : " + ") + strPart;
+}
+
+CFormula QuadraticFormula(const mpq_class& a, const mpq_class& b, const mpz_class& d)
+{
+    return BothForms([&](bool bTypeset) { return QuadraticText(a, b, d, bTypeset); });
 }
 
 using CComplex = std::complex<long double>;
@@ -130,6 +141,11 @@ bool HasOnlyLetter(const CPolynomial& poly, char cLetter)
 }
 } // namespace
 
+CFormula CRootCheck::Tried(const CFoundRoot& root, const char* szRelation) const
+{
+    return LetterIs(m_cLetter, RootFormula(root.m_Root), szRelation);
+}
+
 bool CRootCheck::Accepts(const CFoundRoot& root)
 {
     if (!HasOnlyLetter(m_Sides.m_Left.m_Top, m_cLetter) ||
@@ -154,7 +170,7 @@ bool CRootCheck::AcceptsRational(const CFoundRoot& root)
     for (std::size_t i = 0; i < m_Sides.m_Divisors.size(); ++i)
         if (m_Sides.m_Divisors[i].Substitute(m_cLetter, value).IsZero())
         {
-            m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay, m_Sides.m_DivisorDisplays[i]);
+            m_Narrative.Rejected(Tried(root, " = "), m_Sides.m_DivisorForms[i]);
             return false;
         }
     auto side = [&](const CRationalFunction& function)
@@ -165,9 +181,8 @@ bool CRootCheck::AcceptsRational(const CFoundRoot& root)
     const mpq_class left = side(m_Sides.m_Left);
     const mpq_class right = side(m_Sides.m_Right);
     auto display = [&](const mpq_class& x)
-    { return m_bDecimal ? DecimalDisplay(x.get_d()) : RationalDisplay(x); };
-    m_Narrative.CheckExact(m_cLetter, root.m_Root.m_strDisplay, display(left), display(right),
-                           left == right);
+    { return m_bDecimal ? Same(DecimalDisplay(x.get_d())) : RationalFormula(x); };
+    m_Narrative.CheckExact(Tried(root, " = "), display(left), display(right), left == right);
     return left == right;
 }
 
@@ -214,15 +229,15 @@ bool CRootCheck::AcceptsSurd(const CFoundRoot& root)
     const CSurdSides& sides = *m_LastSurd;
     if (sides.m_ZeroDivisor)
     {
-        m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay,
-                             m_Sides.m_DivisorDisplays[*sides.m_ZeroDivisor]);
+        m_Narrative.Rejected(Tried(root, " = "), m_Sides.m_DivisorForms[*sides.m_ZeroDivisor]);
         return false;
     }
     const bool bHolds = sides.m_LeftA == sides.m_RightA && sides.m_LeftB == sides.m_RightB;
     const mpz_class& d = surd.m_D;
-    m_Narrative.CheckSurd(m_cLetter, root.m_Root.m_strDisplay, RootSymbol(d),
-                          QuadraticDisplay(sides.m_LeftA, sides.m_LeftB, d),
-                          QuadraticDisplay(sides.m_RightA, sides.m_RightB, d), bHolds);
+    m_Narrative.CheckSurd(Tried(root, " = "),
+                          BothForms([&](bool bTypeset) { return RootSymbol(d, bTypeset); }),
+                          QuadraticFormula(sides.m_LeftA, sides.m_LeftB, d),
+                          QuadraticFormula(sides.m_RightA, sides.m_RightB, d), bHolds);
     return bHolds;
 }
 
@@ -238,7 +253,7 @@ bool CRootCheck::AcceptsNumeric(const CFoundRoot& root)
         if (std::abs(Evaluate(divisor, m_cLetter, point)) <=
             kTolerance * Scale(divisor, m_cLetter, point))
         {
-            m_Narrative.Rejected(m_cLetter, root.m_Root.m_strDisplay, m_Sides.m_DivisorDisplays[i]);
+            m_Narrative.Rejected(Tried(root, " = "), m_Sides.m_DivisorForms[i]);
             return false;
         }
     }
@@ -258,7 +273,7 @@ bool CRootCheck::AcceptsNumeric(const CFoundRoot& root)
     if (std::abs(right) <= dZero)
         right = 0;
     const bool bHolds = std::abs(left - right) <= dZero;
-    m_Narrative.CheckNumeric(m_cLetter, root.m_Root.m_strDisplay, NumericDisplay(left),
-                             NumericDisplay(bHolds ? left : right), bHolds);
+    m_Narrative.CheckNumeric(Tried(root, " "), Same(NumericDisplay(left)),
+                             Same(NumericDisplay(bHolds ? left : right)), bHolds);
     return true;
 }

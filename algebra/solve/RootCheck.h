@@ -16,7 +16,7 @@ struct CTypedSides
     CRationalFunction m_Left;
     CRationalFunction m_Right;
     std::vector<CPolynomial> m_Divisors;
-    std::vector<std::string> m_DivisorDisplays;
+    std::vector<CFormula> m_DivisorForms;
 };
 
 // Puts each root found into the equation as typed: exactly for a rational root, exactly in
@@ -33,6 +33,8 @@ public:
     bool Accepts(const CFoundRoot& root);
 
 private:
+    // letter = root (or, numeric, letter ≈ root) as the narrative writes it.
+    CFormula Tried(const CFoundRoot& root, const char* szRelation) const;
     bool AcceptsRational(const CFoundRoot& root);
     bool AcceptsSurd(const CFoundRoot& root);
     bool AcceptsNumeric(const CFoundRoot& root);

@@ -15,24 +15,38 @@ double SurdPart(const mpz_class& top, const mpz_class& bottom)
     return quotient.get_d();
 }
 
+// How a surd is written: for the line, for LaTeX, or typeset by the documents.
+enum class ESurdForm
+{
+    Line,
+    Latex,
+    Typeset
+};
+
 // "3√2", "√2", "i", "2i√3": the |B|√D part of a surd.
-std::string RootPart(const CSurd& surd, bool bLatex)
+std::string RootPart(const CSurd& surd, ESurdForm eForm)
 {
     const mpz_class magnitude = abs(surd.m_D);
     const mpz_class coefficient = abs(surd.m_B);
     const std::string strCoefficient = coefficient == 1 ? "" : coefficient.get_str();
     std::string strRoot;
     if (magnitude != 1)
-        strRoot = bLatex ? "\\sqrt{" + magnitude.get_str() + "}" : "√" + magnitude.get_str();
+    {
+        if (eForm == ESurdForm::Latex)
+            strRoot = "\\sqrt{" + magnitude.get_str() + "}";
+        else
+            strRoot = eForm == ESurdForm::Typeset ? "√{" + magnitude.get_str() + "}"
+                                                  : "√" + magnitude.get_str();
+    }
     if (sgn(surd.m_D) < 0)
         return strCoefficient + "i" + strRoot;
     return strCoefficient + strRoot;
 }
 
 // "(1 + √3)/2", "(1 - √3)/2", "-√2", "3√2/4", "-1 + 2i".
-std::string SurdForm(const CSurd& surd, bool bLatex)
+std::string SurdForm(const CSurd& surd, ESurdForm eForm)
 {
-    const std::string strRoot = RootPart(surd, bLatex);
+    const std::string strRoot = RootPart(surd, eForm);
     const bool bMinus = sgn(surd.m_B) < 0;
     std::string strTop;
     if (surd.m_A == 0)
@@ -41,8 +55,11 @@ std::string SurdForm(const CSurd& surd, bool bLatex)
         strTop = surd.m_A.get_str() + (bMinus ? " - " : " + ") + strRoot;
     if (surd.m_C == 1)
         return strTop;
-    if (bLatex)
+    if (eForm == ESurdForm::Latex)
         return "\\frac{" + strTop + "}{" + surd.m_C.get_str() + "}";
+    if (eForm == ESurdForm::Typeset) // a sign alone stays in front of the division
+        return surd.m_A == 0 && bMinus ? "-{" + strRoot + "}/{" + surd.m_C.get_str() + "}"
+                                       : "{" + strTop + "}/{" + surd.m_C.get_str() + "}";
     return surd.m_A == 0 ? strTop + "/" + surd.m_C.get_str()
                          : "(" + strTop + ")/" + surd.m_C.get_str();
 }
@@ -105,14 +122,32 @@ CRoot SurdRoot(const CSurd& surd)
         root.m_dIm = dScaled;
     else
         root.m_dRe += dScaled;
-    root.m_strDisplay = SurdForm(surd, false);
-    root.m_strLatex = SurdForm(surd, true);
+    root.m_strDisplay = SurdForm(surd, ESurdForm::Line);
+    root.m_strLatex = SurdForm(surd, ESurdForm::Latex);
+    if (MarkingFormulas())
+        root.m_strMath = SurdForm(surd, ESurdForm::Typeset);
     return root;
 }
 
 std::string SurdDisplay(const CSurd& surd)
 {
-    return SurdForm(surd, false);
+    return SurdForm(surd, ESurdForm::Line);
+}
+
+CFormula RationalFormula(const mpq_class& value)
+{
+    return FormulaOf(RationalDisplay(value), [&] { return RationalText(value); });
+}
+
+CFormula RootFormula(const CRoot& root)
+{
+    return FormulaOf(root.m_strDisplay,
+                     [&]
+                     {
+                         if (!root.m_strMath.empty())
+                             return root.m_strMath;
+                         return root.m_strText.empty() ? root.m_strDisplay : root.m_strText;
+                     });
 }
 
 CRoot NumericRoot(const CCertifiedRoot& certified)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "driver/Explanation.h"
 #include "solve/FlintAdapter.h"
 #include "solve/Solve.h"
 
@@ -31,3 +32,7 @@ bool SimplifiedSurds(const mpz_class& a, const mpz_class& b, const mpz_class& di
                      CSurd& minus, mpz_class& square, mpz_class& rest);
 
 std::string SurdDisplay(const CSurd& surd);
+
+// Values as the solver's narrative formulas hold them (see SolveFormula.h).
+CFormula RationalFormula(const mpq_class& value);
+CFormula RootFormula(const CRoot& root);

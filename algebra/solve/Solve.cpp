@@ -9,6 +9,7 @@
 #include "solve/Polynomial.h"
 #include "solve/PolynomialRoots.h"
 #include "solve/RootCheck.h"
+#include "solve/SolveFormula.h"
 #include "solve/SolveNarrative.h"
 
 #include <algorithm>
@@ -29,6 +30,20 @@ std::string JoinRoots(const std::vector<CRoot>& roots, char cLetter)
             strLine += " or ";
         strLine += std::string(1, cLetter) + (root.m_bExact ? " = " : " ") + root.m_strDisplay +
                    CSolveNarrative::MultiplicityWords(root.m_nMultiplicity);
+    }
+    return strLine;
+}
+
+// The answer as the narrative writes it: like JoinRoots, each "x = value" a formula.
+std::string JoinRootFormulas(const std::vector<CRoot>& roots, char cLetter)
+{
+    std::string strLine;
+    for (const CRoot& root : roots)
+    {
+        if (!strLine.empty())
+            strLine += " or ";
+        AppendFormula(strLine, LetterIs(cLetter, RootFormula(root), root.m_bExact ? " = " : " "));
+        strLine += CSolveNarrative::MultiplicityWords(root.m_nMultiplicity);
     }
     return strLine;
 }
@@ -100,7 +115,7 @@ public:
         const CRationalFunction function = reader.ReadEquation(result);
         m_bDecimal = m_bDecimal || reader.m_bDecimal;
         if (!function.m_Bottom.IsConstant())
-            m_Narrative.TopOnly(function.m_Top.ToDisplay());
+            m_Narrative.TopOnly(function.m_Top.Formula(CPolynomial::EForm::Display));
         const CPolynomial& poly = function.m_Top;
         if (!poly.HasLetter(cLetter))
             return NoLetter(poly);
@@ -135,7 +150,7 @@ private:
             if (bSeen)
                 continue;
             m_Sides.m_Divisors.push_back(reader.m_Divisors[i]);
-            m_Sides.m_DivisorDisplays.push_back(reader.m_DivisorDisplays[i]);
+            m_Sides.m_DivisorForms.push_back(reader.m_DivisorForms[i]);
         }
     }
 
@@ -145,13 +160,13 @@ private:
         for (std::size_t i = 0; i < m_Sides.m_Divisors.size(); ++i)
         {
             const CPolynomial& divisor = m_Sides.m_Divisors[i];
-            const std::string& strDivisor = m_Sides.m_DivisorDisplays[i];
+            const CFormula& divisorForm = m_Sides.m_DivisorForms[i];
             if (!divisor.HasLetter(cLetter))
                 continue;
             if (divisor.Letters().size() > 1 || divisor.Degree(cLetter) > CTermReader::kMaxDegree ||
                 divisor.LargestDigits() > CTermReader::kMaxDigits)
             {
-                m_Narrative.DivisorWithParameters(strDivisor, cLetter);
+                m_Narrative.DivisorWithParameters(divisorForm, cLetter);
                 continue;
             }
             mpz_class scale;
@@ -162,11 +177,12 @@ private:
                 if (!IsReal(found.m_Root))
                     continue;
                 bAny = true;
-                m_Narrative.ExcludedValue(strDivisor, cLetter, found.m_Root.m_strDisplay);
+                m_Narrative.ExcludedValue(divisorForm,
+                                          LetterIs(cLetter, RootFormula(found.m_Root)));
                 AddExcluded(found.m_Root);
             }
             if (!bAny)
-                m_Narrative.DivisorNeverZero(strDivisor);
+                m_Narrative.DivisorNeverZero(divisorForm);
         }
     }
 
@@ -192,13 +208,13 @@ private:
         }
         else if (poly.IsConstant())
         {
-            m_Narrative.NoValue(poly.ToDisplay(), cLetter);
+            m_Narrative.NoValue(poly.Formula(CPolynomial::EForm::Display), cLetter);
             m_Solution.m_eKind = ESolutionKind::None;
             m_Solution.m_strLine = CSolveNarrative::NoneLine();
         }
         else
         {
-            m_Narrative.NoLetterLeft(cLetter, poly.ToDisplay());
+            m_Narrative.NoLetterLeft(cLetter, poly.Formula(CPolynomial::EForm::Display));
             return Cannot(std::string(1, cLetter) + " is no longer in it once it is simplified");
         }
         m_Solution.m_strLatexLine = "\\text{" + m_Solution.m_strLine + "}";
@@ -229,8 +245,10 @@ private:
         else
         {
             if (scale != 1)
-                m_Narrative.ClearFractions(scale.get_str(),
-                                           FromWhole(whole, cLetter).ToDisplay() + " = 0");
+                m_Narrative.ClearFractions(
+                    Same(scale.get_str()),
+                    Chained(FromWhole(whole, cLetter).Formula(CPolynomial::EForm::Display),
+                            " = 0"));
             found = finder.Solve(whole);
         }
         if (finder.TimedOut())
@@ -258,20 +276,20 @@ private:
         const mpq_class a = poly.CoefficientOf(cLetter, 1).ConstantValue();
         const mpq_class b = poly.CoefficientOf(cLetter, 0).ConstantValue();
         const auto eForm = m_bDecimal ? CPolynomial::EForm::Decimal : CPolynomial::EForm::Display;
-        m_Narrative.Linear(poly.Written(eForm) + " = 0", cLetter);
+        m_Narrative.Linear(Chained(poly.Formula(eForm), " = 0"), cLetter);
         CPolynomial left = CPolynomial::Letter(cLetter);
         left *= a;
         if (b != 0)
-            m_Narrative.MoveConstant(left.Written(eForm) + " = " +
-                                     CPolynomial::Constant(-b).Written(eForm));
+            m_Narrative.MoveConstant(
+                Chained(left.Formula(eForm), " = ", CPolynomial::Constant(-b).Formula(eForm)));
         const mpq_class value = -b / a;
         CFoundRoot found;
         found.m_nKind = CFoundRoot::kRational;
         found.m_Rational = value;
         found.m_Root = RationalRoot(value, m_bDecimal);
         if (a != 1)
-            m_Narrative.DivideBoth(CPolynomial::Constant(a).Written(eForm),
-                                   strLetter + " = " + found.m_Root.m_strDisplay);
+            m_Narrative.DivideBoth(CPolynomial::Constant(a).Formula(eForm),
+                                   LetterIs(cLetter, RootFormula(found.m_Root)));
         return found;
     }
 
@@ -304,7 +322,13 @@ private:
                     "\\text{" + CSolveNarrative::NoRealWords() + ": } " + m_Solution.m_strLatexLine;
             }
         }
-        m_Narrative.Answer(m_Solution.m_strLine);
+        if (!MarkingFormulas() || m_Solution.m_Roots.empty())
+            return m_Narrative.Answer(m_Solution.m_strLine);
+        const bool bNoneReal =
+            std::none_of(m_Solution.m_Roots.begin(), m_Solution.m_Roots.end(), IsReal);
+        m_Solution.m_strMarkedLine = (bNoneReal ? CSolveNarrative::NoRealWords() + ": " : "") +
+                                     JoinRootFormulas(m_Solution.m_Roots, cLetter);
+        m_Narrative.Answer(m_Solution.m_strMarkedLine);
     }
 
     void SolveWithParameters(const CPolynomial& poly)
@@ -325,7 +349,17 @@ private:
             m_Solution.m_strLatexLine +=
                 "\\text{ when } " + parametric.ConditionLatex() + " \\neq 0";
         }
-        m_Narrative.Answer(m_Solution.m_strLine);
+        if (!MarkingFormulas())
+            return m_Narrative.Answer(m_Solution.m_strLine);
+        std::string& strMarked = m_Solution.m_strMarkedLine;
+        strMarked = JoinRootFormulas(m_Solution.m_Roots, cLetter);
+        if (!parametric.Condition().empty())
+        {
+            strMarked += " when ";
+            AppendFormula(strMarked, parametric.ConditionForm());
+            strMarked += " is not 0";
+        }
+        m_Narrative.Answer(strMarked);
     }
 
     const std::string& m_strTyped;

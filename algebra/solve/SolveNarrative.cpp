@@ -2,6 +2,7 @@
 #include "solve/SolveNarrative.h"
 
 #include "driver/Explanation.h"
+#include "solve/SolveFormula.h"
 
 namespace
 {
@@ -18,13 +19,25 @@ std::string Written(const CFormula& formula)
     return strText;
 }
 
-std::string Joined(const std::vector<std::string>& texts, char cLetter, const char* pRelation)
+// Values the line lists, each a formula of its own.
+std::string Listed(const std::vector<CFormula>& values)
 {
     std::string strText;
-    for (const std::string& strRoot : texts)
-        strText += (strText.empty() ? "" : " or ") + Letter(cLetter) + pRelation + strRoot;
+    for (const CFormula& value : values)
+        strText += (strText.empty() ? "" : " or ") + Written(value);
     return strText;
 }
+
+std::string Verdict(bool bHolds)
+{
+    return bHolds ? ", so it is a solution." : ", which differ, so it is not a solution.";
+}
+
+std::string PQ(bool bTypeset)
+{
+    return bTypeset ? "{p}/{q}" : "p/q";
+}
+
 } // namespace
 
 void CSolveNarrative::Line(const std::string& strText)
@@ -45,35 +58,36 @@ void CSolveNarrative::OpeningExpression(const CFormula& expression)
          "factor that divides it exactly.");
 }
 
-void CSolveNarrative::ExcludedValue(const std::string& strDivisor, char cLetter,
-                                    const std::string& strValue)
+void CSolveNarrative::ExcludedValue(const CFormula& divisor, const CFormula& excluded)
 {
-    Line("Before anything is cleared: the Equation as typed divides by " + strDivisor +
-         ", which is zero when " + Letter(cLetter) + " = " + strValue + ", so " + Letter(cLetter) +
-         " = " + strValue + " is an excluded value.");
+    Line("Before anything is cleared: the Equation as typed divides by " + Written(divisor) +
+         ", which is zero when " + Written(excluded) + ", so " + Written(excluded) +
+         " is an excluded value.");
 }
 
-void CSolveNarrative::DivisorWithParameters(const std::string& strDivisor, char cLetter)
+void CSolveNarrative::DivisorWithParameters(const CFormula& divisor, char cLetter)
 {
-    Line("Before anything is cleared: the Equation as typed divides by " + strDivisor + ", so " +
-         Letter(cLetter) + " may not take a value that makes " + strDivisor + " zero.");
+    Line("Before anything is cleared: the Equation as typed divides by " + Written(divisor) +
+         ", so " + Letter(cLetter) + " may not take a value that makes " + Written(divisor) +
+         " zero.");
 }
 
-void CSolveNarrative::DivisorNeverZero(const std::string& strDivisor)
+void CSolveNarrative::DivisorNeverZero(const CFormula& divisor)
 {
-    Line("The Equation as typed divides by " + strDivisor +
+    Line("The Equation as typed divides by " + Written(divisor) +
          ", which is not zero for any real value, so no value is excluded by it.");
 }
 
-void CSolveNarrative::TopOnly(const std::string& strTop)
+void CSolveNarrative::TopOnly(const CFormula& top)
 {
-    Line("A division is zero only where its top is zero, so Brimlet solves " + strTop + " = 0.");
+    Line("A division is zero only where its top is zero, so Brimlet solves " +
+         Written(Chained(top, " = 0")) + ".");
 }
 
-void CSolveNarrative::ClearFractions(const std::string& strFactor, const std::string& strEquation)
+void CSolveNarrative::ClearFractions(const CFormula& factor, const CFormula& equation)
 {
-    Line("Brimlet multiplies both sides by " + strFactor +
-         " so that every number is a whole number: " + strEquation);
+    Line("Brimlet multiplies both sides by " + Written(factor) +
+         " so that every number is a whole number: " + Written(equation));
 }
 
 void CSolveNarrative::EveryValue(char cLetter)
@@ -81,226 +95,223 @@ void CSolveNarrative::EveryValue(char cLetter)
     Line("Both sides are equal whatever value " + Letter(cLetter) + " takes.");
 }
 
-void CSolveNarrative::NoValue(const std::string& strConstant, char cLetter)
+void CSolveNarrative::NoValue(const CFormula& constant, char cLetter)
 {
-    Line("The Equation says " + strConstant + " = 0, which is not true for any value of " +
-         Letter(cLetter) + ".");
+    Line("The Equation says " + Written(Chained(constant, " = 0")) +
+         ", which is not true for any value of " + Letter(cLetter) + ".");
 }
 
-void CSolveNarrative::NoLetterLeft(char cLetter, const std::string& strCondition)
+void CSolveNarrative::NoLetterLeft(char cLetter, const CFormula& condition)
 {
     Line("Once simplified, the Equation no longer holds " + Letter(cLetter) + ": it is " +
-         strCondition + " = 0 whatever value " + Letter(cLetter) + " takes.");
+         Written(Chained(condition, " = 0")) + " whatever value " + Letter(cLetter) + " takes.");
 }
 
-void CSolveNarrative::Linear(const std::string& strEquation, char cLetter)
+void CSolveNarrative::Linear(const CFormula& equation, char cLetter)
 {
-    Line("The Equation " + strEquation + " is linear in " + Letter(cLetter) + ": " +
+    Line("The Equation " + Written(equation) + " is linear in " + Letter(cLetter) + ": " +
          Letter(cLetter) + " appears only to the power 1.");
 }
 
-void CSolveNarrative::LinearWithParameters(const std::string& strEquation, char cLetter)
+void CSolveNarrative::LinearWithParameters(const CFormula& equation, char cLetter)
 {
-    Line("The Equation " + strEquation + " is linear in " + Letter(cLetter) +
+    Line("The Equation " + Written(equation) + " is linear in " + Letter(cLetter) +
          "; Brimlet treats the other letters as numbers that are given.");
 }
 
-void CSolveNarrative::MoveConstant(const std::string& strEquation)
+void CSolveNarrative::MoveConstant(const CFormula& equation)
 {
     Line("Brimlet takes the terms without the letter to the other side, reversing their signs: " +
-         strEquation);
+         Written(equation));
 }
 
-void CSolveNarrative::DivideBoth(const std::string& strBy, const std::string& strEquation)
+void CSolveNarrative::DivideBoth(const CFormula& by, const CFormula& equation)
 {
-    Line("Brimlet divides both sides by " + strBy + ": " + strEquation);
+    Line("Brimlet divides both sides by " + Written(by) + ": " + Written(equation));
 }
 
-void CSolveNarrative::DivideBothWhen(const std::string& strBy, const std::string& strEquation)
+void CSolveNarrative::DivideBothWhen(const CFormula& by, const CFormula& equation)
 {
-    Line("Brimlet divides both sides by " + strBy + ", which can be done when " + strBy +
-         " is not 0: " + strEquation);
+    Line("Brimlet divides both sides by " + Written(by) + ", which can be done when " +
+         Written(by) + " is not 0: " + Written(equation));
 }
 
-void CSolveNarrative::WhenZero(const std::string& strCoefficient, const std::string& strRest,
-                               char cLetter)
+void CSolveNarrative::WhenZero(const CFormula& coefficient, const CFormula& rest, char cLetter)
 {
-    Line("When " + strCoefficient + " is 0 the term in " + Letter(cLetter) +
-         " is zero too, and the Equation becomes " + strRest + " = 0: then it is true for every " +
-         Letter(cLetter) + " if " + strRest + " is 0 as well, and for no " + Letter(cLetter) +
-         " otherwise.");
+    Line("When " + Written(coefficient) + " is 0 the term in " + Letter(cLetter) +
+         " is zero too, and the Equation becomes " + Written(Chained(rest, " = 0")) +
+         ": then it is true for every " + Letter(cLetter) + " if " + Written(rest) +
+         " is 0 as well, and for no " + Letter(cLetter) + " otherwise.");
 }
 
-void CSolveNarrative::Factoring(const std::string& strPoly)
+void CSolveNarrative::Factoring(const CFormula& poly)
 {
-    Line("Brimlet factors the left side, " + strPoly + ", over the rational numbers.");
+    Line("Brimlet factors the left side, " + Written(poly) + ", over the rational numbers.");
 }
 
-void CSolveNarrative::CommonLetter(const std::string& strFactor, const std::string& strEquation)
+void CSolveNarrative::CommonLetter(const CFormula& factor, const CFormula& equation)
 {
-    Line("Every term holds " + strFactor + ", so Brimlet takes out the common factor " + strFactor +
-         ": " + strEquation);
+    Line("Every term holds " + Written(factor) + ", so Brimlet takes out the common factor " +
+         Written(factor) + ": " + Written(equation));
 }
 
-void CSolveNarrative::CommonNumber(const std::string& strFactor, const std::string& strEquation)
+void CSolveNarrative::CommonNumber(const CFormula& factor, const CFormula& equation)
 {
-    Line("Brimlet takes out the common factor " + strFactor + " of the numbers: " + strEquation);
+    Line("Brimlet takes out the common factor " + Written(factor) +
+         " of the numbers: " + Written(equation));
 }
 
-void CSolveNarrative::Repeated(const std::string& strFactor, int nMultiplicity,
-                               const std::string& strEquation)
+void CSolveNarrative::Repeated(const CFormula& factor, int nMultiplicity, const CFormula& equation)
 {
-    Line("The factor " + strFactor + " is repeated " + std::to_string(nMultiplicity) +
-         " times: " + strEquation);
+    Line("The factor " + Written(factor) + " is repeated " + std::to_string(nMultiplicity) +
+         " times: " + Written(equation));
 }
 
-void CSolveNarrative::RationalRootTest(const std::string& strPoly, const std::string& strConstant,
-                                       const std::string& strLeading)
+void CSolveNarrative::RationalRootTest(const CFormula& poly, const CFormula& constant,
+                                       const CFormula& leading)
 {
-    Line("The rational root test: a root p/q of " + strPoly + " in lowest terms has p dividing " +
-         strConstant + " and q dividing " + strLeading + ", so Brimlet tries those values.");
+    Line("The rational root test: a root " + Written(BothForms(PQ)) + " of " + Written(poly) +
+         " in lowest terms has p dividing " + Written(constant) + " and q dividing " +
+         Written(leading) + ", so Brimlet tries those values.");
 }
 
-void CSolveNarrative::RootFound(char cLetter, const std::string& strRoot,
-                                const std::string& strFactor)
-{
-    CExplanationLevel level;
-    Line(Letter(cLetter) + " = " + strRoot + " makes it zero, so " + strFactor + " is a factor.");
-}
-
-void CSolveNarrative::Divided(const std::string& strPoly, const std::string& strFactor,
-                              const std::string& strQuotient)
+void CSolveNarrative::RootFound(const CFormula& root, const CFormula& factor)
 {
     CExplanationLevel level;
-    Line("Dividing " + strPoly + " by " + strFactor + " leaves " + strQuotient +
+    Line(Written(root) + " makes it zero, so " + Written(factor) + " is a factor.");
+}
+
+void CSolveNarrative::Divided(const CFormula& poly, const CFormula& factor,
+                              const CFormula& quotient)
+{
+    CExplanationLevel level;
+    Line("Dividing " + Written(poly) + " by " + Written(factor) + " leaves " + Written(quotient) +
          " with no remainder.");
 }
 
-void CSolveNarrative::NoRationalRoot(const std::string& strPoly)
+void CSolveNarrative::NoRationalRoot(const CFormula& poly)
 {
-    Line("None of the values the rational root test allows makes " + strPoly +
+    Line("None of the values the rational root test allows makes " + Written(poly) +
          " zero: it has no rational root.");
 }
 
-void CSolveNarrative::FactorsAre(const std::string& strPoly, const std::string& strProduct)
+void CSolveNarrative::FactorsAre(const CFormula& poly, const CFormula& product)
 {
-    Line("Over the rational numbers " + strPoly + " factors as " + strProduct + ".");
+    Line("Over the rational numbers " + Written(poly) + " factors as " + Written(product) + ".");
 }
 
-void CSolveNarrative::Product(const std::string& strEquation)
+void CSolveNarrative::Product(const CFormula& equation)
 {
-    Line("The Equation is now " + strEquation +
+    Line("The Equation is now " + Written(equation) +
          ". A product is zero when one of its factors is zero, so Brimlet takes each factor in "
          "turn.");
 }
 
-void CSolveNarrative::FactorRoot(const std::string& strFactor, char cLetter,
-                                 const std::string& strRoot, int nMultiplicity)
+void CSolveNarrative::FactorRoot(const CFormula& factor, const CFormula& root, int nMultiplicity)
 {
     CExplanationLevel level;
-    Line(strFactor + " = 0 gives " + Letter(cLetter) + " = " + strRoot +
+    Line(Written(Chained(factor, " = 0")) + " gives " + Written(root) +
          MultiplicityWords(nMultiplicity) + ".");
 }
 
-void CSolveNarrative::QuadraticFormula(const std::string& strFactor, char cLetter,
-                                       const std::string& strA, const std::string& strB,
-                                       const std::string& strC)
+void CSolveNarrative::QuadraticFormula(const CFormula& factor, char cLetter, const CFormula& a,
+                                       const CFormula& b, const CFormula& c)
 {
     CExplanationLevel level;
-    Line("For " + strFactor + " = 0 Brimlet uses the quadratic formula " + Letter(cLetter) +
-         " = (-b ± √(b^2 - 4ac))/(2a) with a = " + strA + ", b = " + strB + " and c = " + strC +
+    const CFormula formula = BothForms(
+        [cLetter](bool bTypeset)
+        {
+            return Letter(cLetter) +
+                   (bTypeset ? "={-b±√{b^2!-4ac}}/{2a}" : " = (-b ± √(b^2 - 4ac))/(2a)");
+        });
+    Line("For " + Written(Chained(factor, " = 0")) + " Brimlet uses the quadratic formula " +
+         Written(formula) + " with " + Written(Chained("a = ", a)) + ", " +
+         Written(Chained("b = ", b)) + " and " + Written(Chained("c = ", c)) + ".");
+}
+
+void CSolveNarrative::FormulaPutIn(const CFormula& working)
+{
+    CExplanationLevel level;
+    Line("Putting the numbers in: " + Written(working));
+}
+
+void CSolveNarrative::Discriminant(const CFormula& working)
+{
+    CExplanationLevel level;
+    const CFormula general =
+        BothForms([](bool bTypeset) { return bTypeset ? "b^2!-4ac" : "b^2 - 4ac"; });
+    Line("The discriminant " + Written(general) + " is " + Written(working) + ".");
+}
+
+void CSolveNarrative::SurdSimplified(const CFormula& simplified)
+{
+    CExplanationLevel level;
+    Line("Brimlet simplifies the root: " + Written(simplified) + ".");
+}
+
+void CSolveNarrative::FormulaRoots(const CFormula& plus, const CFormula& minus, int nMultiplicity)
+{
+    CExplanationLevel level;
+    Line("So " + Written(plus) + " or " + Written(minus) + MultiplicityWords(nMultiplicity) + ".");
+}
+
+void CSolveNarrative::NoRealSolution(const CFormula& factor)
+{
+    CExplanationLevel level;
+    const CFormula i = BothForms([](bool bTypeset) { return bTypeset ? "i=√{-1}" : "i = √-1"; });
+    Line("The discriminant is negative, so " + Written(Chained(factor, " = 0")) +
+         " has no real solution; its two roots are complex numbers, written with " + Written(i) +
          ".");
 }
 
-void CSolveNarrative::FormulaPutIn(char cLetter, const std::string& strWorking)
+void CSolveNarrative::Numeric(const CFormula& factor, int nDigits)
 {
     CExplanationLevel level;
-    Line("Putting the numbers in: " + Letter(cLetter) + " = " + strWorking);
-}
-
-void CSolveNarrative::Discriminant(const std::string& strWorking, const std::string& strValue)
-{
-    CExplanationLevel level;
-    Line("The discriminant b^2 - 4ac is " + strWorking + " = " + strValue + ".");
-}
-
-void CSolveNarrative::SurdSimplified(const std::string& strRoot, const std::string& strSimplified)
-{
-    CExplanationLevel level;
-    Line("Brimlet simplifies the root: " + strRoot + " = " + strSimplified + ".");
-}
-
-void CSolveNarrative::FormulaRoots(char cLetter, const std::string& strPlus,
-                                   const std::string& strMinus, int nMultiplicity)
-{
-    CExplanationLevel level;
-    Line("So " + Letter(cLetter) + " = " + strPlus + " or " + Letter(cLetter) + " = " + strMinus +
-         MultiplicityWords(nMultiplicity) + ".");
-}
-
-void CSolveNarrative::NoRealSolution(const std::string& strFactor)
-{
-    CExplanationLevel level;
-    Line("The discriminant is negative, so " + strFactor +
-         " = 0 has no real solution; its two roots are complex numbers, written with i = √-1.");
-}
-
-void CSolveNarrative::Numeric(const std::string& strFactor, int nDigits)
-{
-    CExplanationLevel level;
-    Line("The factor " + strFactor +
+    Line("The factor " + Written(factor) +
          " does not factor further over the rational numbers, and no formula is used for it: "
          "Brimlet finds its roots numerically to " +
          std::to_string(nDigits) +
          " significant digits, with interval arithmetic that guarantees every digit shown.");
 }
 
-void CSolveNarrative::NumericRoots(char cLetter, const std::vector<std::string>& real,
-                                   const std::vector<std::string>& complex, int nMultiplicity)
+void CSolveNarrative::NumericRoots(const std::vector<CFormula>& real,
+                                   const std::vector<CFormula>& complex, int nMultiplicity)
 {
     CExplanationLevel level;
     if (real.empty())
         Line("It has no real root.");
     else
-        Line("Its real roots: " + Joined(real, cLetter, " ≈ ") + MultiplicityWords(nMultiplicity) +
-             ".");
+        Line("Its real roots: " + Listed(real) + MultiplicityWords(nMultiplicity) + ".");
     if (!complex.empty())
-        Line("Its complex roots: " + Joined(complex, cLetter, " ≈ ") + ".");
+        Line("Its complex roots: " + Listed(complex) + ".");
 }
 
-void CSolveNarrative::CheckExact(char cLetter, const std::string& strRoot,
-                                 const std::string& strLeft, const std::string& strRight,
+void CSolveNarrative::CheckExact(const CFormula& root, const CFormula& left, const CFormula& right,
                                  bool bHolds)
 {
-    Line("Check " + Letter(cLetter) + " = " + strRoot +
-         " in the Equation as typed: the left side is " + strLeft + " and the right side is " +
-         strRight +
-         (bHolds ? ", so it is a solution." : ", which differ, so it is not a solution."));
+    Line("Check " + Written(root) + " in the Equation as typed: the left side is " + Written(left) +
+         " and the right side is " + Written(right) + Verdict(bHolds));
 }
 
-void CSolveNarrative::CheckSurd(char cLetter, const std::string& strRoot,
-                                const std::string& strSurd, const std::string& strLeft,
-                                const std::string& strRight, bool bHolds)
+void CSolveNarrative::CheckSurd(const CFormula& root, const CFormula& surd, const CFormula& left,
+                                const CFormula& right, bool bHolds)
 {
-    Line("Check " + Letter(cLetter) + " = " + strRoot + " in the Equation as typed, exactly in " +
-         strSurd + ": the left side is " + strLeft + " and the right side is " + strRight +
-         (bHolds ? ", so it is a solution." : ", which differ, so it is not a solution."));
+    Line("Check " + Written(root) + " in the Equation as typed, exactly in " + Written(surd) +
+         ": the left side is " + Written(left) + " and the right side is " + Written(right) +
+         Verdict(bHolds));
 }
 
-void CSolveNarrative::CheckNumeric(char cLetter, const std::string& strRoot,
-                                   const std::string& strLeft, const std::string& strRight,
-                                   bool bHolds)
+void CSolveNarrative::CheckNumeric(const CFormula& root, const CFormula& left,
+                                   const CFormula& right, bool bHolds)
 {
-    Line("Check " + Letter(cLetter) + " " + strRoot +
-         " in the Equation as typed, numerically to the digits shown: the left side is " + strLeft +
-         " and the right side is " + strRight +
-         (bHolds ? ", so it is a solution." : ", which differ, so it is not a solution."));
+    Line("Check " + Written(root) +
+         " in the Equation as typed, numerically to the digits shown: the left side is " +
+         Written(left) + " and the right side is " + Written(right) + Verdict(bHolds));
 }
 
-void CSolveNarrative::Rejected(char cLetter, const std::string& strRoot,
-                               const std::string& strDivisor)
+void CSolveNarrative::Rejected(const CFormula& root, const CFormula& divisor)
 {
-    Line(Letter(cLetter) + " = " + strRoot + " would make the divisor " + strDivisor +
+    Line(Written(root) + " would make the divisor " + Written(divisor) +
          " of the Equation as typed zero, so it is rejected.");
 }
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 // The sentences of the solving part of "How it was done", all in one place and in Brimlet's
-// voice. Each writes whole lines at the engine's current indentation into the log it holds;
-// the texts handed in are display texts. The equation being solved or factored, and its
-// factored form, come as formulas, so that the documents can typeset them.
+// voice. Each writes whole lines at the engine's current indentation into the log it holds.
+// Every formula in a line comes as one (see SolveFormula.h), so that the documents can
+// typeset it; a formula of the form "x = 2" is whole, relation and all.
 class CSolveNarrative
 {
 public:
@@ -17,56 +17,51 @@ public:
 
     void Opening(const CFormula& equation, char cLetter);
     void OpeningExpression(const CFormula& expression);
-    void ExcludedValue(const std::string& strDivisor, char cLetter, const std::string& strValue);
-    void DivisorWithParameters(const std::string& strDivisor, char cLetter);
-    void DivisorNeverZero(const std::string& strDivisor);
-    void TopOnly(const std::string& strTop);
-    void ClearFractions(const std::string& strFactor, const std::string& strEquation);
+    void ExcludedValue(const CFormula& divisor, const CFormula& excluded);
+    void DivisorWithParameters(const CFormula& divisor, char cLetter);
+    void DivisorNeverZero(const CFormula& divisor);
+    void TopOnly(const CFormula& top);
+    void ClearFractions(const CFormula& factor, const CFormula& equation);
     void EveryValue(char cLetter);
-    void NoValue(const std::string& strConstant, char cLetter);
-    void NoLetterLeft(char cLetter, const std::string& strCondition);
+    void NoValue(const CFormula& constant, char cLetter);
+    void NoLetterLeft(char cLetter, const CFormula& condition);
 
-    void Linear(const std::string& strEquation, char cLetter);
-    void LinearWithParameters(const std::string& strEquation, char cLetter);
-    void MoveConstant(const std::string& strEquation);
-    void DivideBoth(const std::string& strBy, const std::string& strEquation);
-    void DivideBothWhen(const std::string& strBy, const std::string& strEquation);
-    void WhenZero(const std::string& strCoefficient, const std::string& strRest, char cLetter);
+    void Linear(const CFormula& equation, char cLetter);
+    void LinearWithParameters(const CFormula& equation, char cLetter);
+    void MoveConstant(const CFormula& equation);
+    void DivideBoth(const CFormula& by, const CFormula& equation);
+    void DivideBothWhen(const CFormula& by, const CFormula& equation);
+    void WhenZero(const CFormula& coefficient, const CFormula& rest, char cLetter);
 
-    void Factoring(const std::string& strPoly);
-    void CommonLetter(const std::string& strFactor, const std::string& strEquation);
-    void CommonNumber(const std::string& strFactor, const std::string& strEquation);
-    void Repeated(const std::string& strFactor, int nMultiplicity, const std::string& strEquation);
-    void RationalRootTest(const std::string& strPoly, const std::string& strConstant,
-                          const std::string& strLeading);
-    void RootFound(char cLetter, const std::string& strRoot, const std::string& strFactor);
-    void Divided(const std::string& strPoly, const std::string& strFactor,
-                 const std::string& strQuotient);
-    void NoRationalRoot(const std::string& strPoly);
-    void FactorsAre(const std::string& strPoly, const std::string& strProduct);
-    void Product(const std::string& strEquation);
-    void FactorRoot(const std::string& strFactor, char cLetter, const std::string& strRoot,
-                    int nMultiplicity);
+    void Factoring(const CFormula& poly);
+    void CommonLetter(const CFormula& factor, const CFormula& equation);
+    void CommonNumber(const CFormula& factor, const CFormula& equation);
+    void Repeated(const CFormula& factor, int nMultiplicity, const CFormula& equation);
+    void RationalRootTest(const CFormula& poly, const CFormula& constant, const CFormula& leading);
+    void RootFound(const CFormula& root, const CFormula& factor);
+    void Divided(const CFormula& poly, const CFormula& factor, const CFormula& quotient);
+    void NoRationalRoot(const CFormula& poly);
+    void FactorsAre(const CFormula& poly, const CFormula& product);
+    void Product(const CFormula& equation);
+    void FactorRoot(const CFormula& factor, const CFormula& root, int nMultiplicity);
 
-    void QuadraticFormula(const std::string& strFactor, char cLetter, const std::string& strA,
-                          const std::string& strB, const std::string& strC);
-    void FormulaPutIn(char cLetter, const std::string& strWorking);
-    void Discriminant(const std::string& strWorking, const std::string& strValue);
-    void SurdSimplified(const std::string& strRoot, const std::string& strSimplified);
-    void FormulaRoots(char cLetter, const std::string& strPlus, const std::string& strMinus,
+    void QuadraticFormula(const CFormula& factor, char cLetter, const CFormula& a,
+                          const CFormula& b, const CFormula& c);
+    void FormulaPutIn(const CFormula& working);
+    void Discriminant(const CFormula& working);
+    void SurdSimplified(const CFormula& simplified);
+    void FormulaRoots(const CFormula& plus, const CFormula& minus, int nMultiplicity);
+    void NoRealSolution(const CFormula& factor);
+    void Numeric(const CFormula& factor, int nDigits);
+    void NumericRoots(const std::vector<CFormula>& real, const std::vector<CFormula>& complex,
                       int nMultiplicity);
-    void NoRealSolution(const std::string& strFactor);
-    void Numeric(const std::string& strFactor, int nDigits);
-    void NumericRoots(char cLetter, const std::vector<std::string>& real,
-                      const std::vector<std::string>& complex, int nMultiplicity);
 
-    void CheckExact(char cLetter, const std::string& strRoot, const std::string& strLeft,
-                    const std::string& strRight, bool bHolds);
-    void CheckSurd(char cLetter, const std::string& strRoot, const std::string& strSurd,
-                   const std::string& strLeft, const std::string& strRight, bool bHolds);
-    void CheckNumeric(char cLetter, const std::string& strRoot, const std::string& strLeft,
-                      const std::string& strRight, bool bHolds);
-    void Rejected(char cLetter, const std::string& strRoot, const std::string& strDivisor);
+    void CheckExact(const CFormula& root, const CFormula& left, const CFormula& right, bool bHolds);
+    void CheckSurd(const CFormula& root, const CFormula& surd, const CFormula& left,
+                   const CFormula& right, bool bHolds);
+    void CheckNumeric(const CFormula& root, const CFormula& left, const CFormula& right,
+                      bool bHolds);
+    void Rejected(const CFormula& root, const CFormula& divisor);
     void ParametersNotChecked(char cLetter);
 
     void Answer(const std::string& strLine);

@@ -22,6 +22,8 @@ SimplifyFollowUp SolveFollowUp(char cLetter)
             outcome.m_strSolutionLabel = kSolutionLabel;
             outcome.m_strSolution = pSolution->m_strLine;
             outcome.m_strSolutionLatex = pSolution->m_strLatexLine;
+            if (!pSolution->m_strMarkedLine.empty())
+                outcome.m_strMarkedSolution = pSolution->m_strMarkedLine;
         }
         else if (!pSolution->m_strFactored.empty())
         {

@@ -127,13 +127,21 @@ TEST(SolveCli, SolveForAndFactoredFormAndBadLetters)
 
 TEST(SolveCli, EveryFormatCarriesTheAnswer)
 {
-    const char* const kFormats[][3] = {
-        {"html", "x^2=4", "x = 2 or x = -2"},
+    const std::string strX = "<mrow><mi>x</mi><mo>=</mo>";
+    const std::string strMinus = "<mo form=\"prefix\">\xE2\x88\x92</mo>";
+    const std::string kFormats[][3] = {
+        {"html", "x^2=4",
+         "<dd><math xmlns=\"http://www.w3.org/1998/Math/MathML\">" + strX +
+             "<mn>2</mn></mrow></math> or <math"},
         {"latex", "x^2=4", "\\textbf{Solution}\n\\[ x = 2 \\text{ or } x = -2 \\]"},
-        {"mathml", "x^2=4", "<mtext>Solution</mtext></mtd><mtd><mtext>x = 2 or x = -2</mtext>"},
+        {"mathml", "x^2=4",
+         "<mtext>Solution</mtext></mtd><mtd><mrow>" + strX +
+             "<mn>2</mn></mrow><mtext>&#160;or&#160;</mtext>" + strX + strMinus +
+             "<mn>2</mn></mrow></mrow>"},
         {"latex", "x^2!+2x+1=0", "\\[ x = -1\\text{, a double root} \\]"},
-        {"mathml", "x^2!+2x+1=0", "<mtext>x = -1, a double root</mtext>"}};
+        {"mathml", "x^2!+2x+1=0", strMinus + "<mn>1</mn></mrow><mtext>, a double root</mtext>"}};
     for (const auto& [pFormat, pText, pAnswer] : kFormats)
-        EXPECT_NE(RunCli({"--format", pFormat, pText}).m_strOut.find(pAnswer), std::string::npos)
+        EXPECT_NE(RunCli({"--format", pFormat.c_str(), pText.c_str()}).m_strOut.find(pAnswer),
+                  std::string::npos)
             << pFormat << " " << pText;
 }

@@ -118,3 +118,22 @@ TEST(LatexWriter, DeepNarrativeAndSpecialCharactersInProse)
     EXPECT_NE(strRefused.find("50\\% \\& more"), std::string::npos);
 }
 } // namespace
+
+// The roots of a solution line are typeset between its words; the plain forms keep the line.
+TEST(SolutionLine, RootsAreTypesetBetweenTheWords)
+{
+    CSimplifyOutcome outcome;
+    outcome.m_strResult = "x^2!-2=0";
+    outcome.m_strSolutionLabel = "Solution";
+    outcome.m_strSolution = "x = √2 or x = -√2";
+    outcome.m_strMarkedSolution =
+        "\x01x=\xE2\x88\x9A{2}\x02x = √2\x03 or \x01x=-\xE2\x88\x9A{2}\x02x = -√2\x03";
+    const CWorkedSolution solution = MakeWorkedSolution("x^2=2", "x^2!-2=0", outcome);
+    const std::string strHtml = WriteHtml(solution);
+    const std::string strRoot = "<msqrt><mn>2</mn></msqrt>";
+    EXPECT_NE(strHtml.find("<mo>=</mo>" + strRoot + "</mrow></math> or <math"), std::string::npos)
+        << strHtml;
+    EXPECT_NE(WriteMathML(solution).find(strRoot + "</mrow><mtext>&#160;or&#160;</mtext>"),
+              std::string::npos);
+    EXPECT_NE(WriteText(solution, true).find("Solution: x = √2 or x = -√2"), std::string::npos);
+}

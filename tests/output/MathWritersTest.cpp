@@ -95,8 +95,9 @@ INSTANTIATE_TEST_SUITE_P(
                     CMathCase{"x<&", "<mi>x</mi><mtext>&lt;</mtext><mtext>&amp;</mtext>",
                               "x?\\&"}));
 
-// The solver's own signs: a root, a division set stacked as it was written, ± and ≈; braces
-// left open or closed twice still give math that parses.
+// The solver's own signs: a root, a division set stacked as it was written, ± and ≈ (a sign
+// after an operator set close to what it signs); braces left open or closed twice still give
+// math that parses.
 INSTANTIATE_TEST_SUITE_P(
     SolverSigns, MathFromEquationText,
     testing::Values(
@@ -106,11 +107,14 @@ INSTANTIATE_TEST_SUITE_P(
             "</mrow></mfrac>",
             "\\frac{1+\\sqrt{3}}{2}"},
         CMathCase{"x\xE2\x89\x88-0.5+1.2i",
-                  "<mi>x</mi><mo>\xE2\x89\x88</mo><mo>\xE2\x88\x92</mo><mn>0.5</mn><mo>+</mo>"
+                  "<mi>x</mi><mo>\xE2\x89\x88</mo><mo "
+                  "form=\"prefix\">\xE2\x88\x92</mo><mn>0.5</mn><mo>+</mo>"
                   "<mn>1.2</mn><mi>i</mi>",
                   "x\\approx -0.5+1.2i"},
         CMathCase{"\xC2\xB1{2\xE2\x88\x9A{6}}/{2}",
-                  "<mo>\xC2\xB1</mo><mfrac><mrow><mn>2</mn><msqrt><mn>6</mn></msqrt></mrow><mrow>"
+                  "<mo "
+                  "form=\"prefix\">\xC2\xB1</mo><mfrac><mrow><mn>2</mn><msqrt><mn>6</mn></msqrt></"
+                  "mrow><mrow>"
                   "<mn>2</mn></mrow></mfrac>",
                   "\\pm \\frac{2\\sqrt{6}}{2}"},
         CMathCase{"4\xC2\xB7"

@@ -167,3 +167,29 @@ TEST(SolveTable, EveryEquationGetsItsAnswer)
                   top.Degree(cLetter));
     }
 }
+
+// A polynomial in a narrative line is typeset from its equation text; one written in
+// decimals keeps them, its powers closed as equation text closes them.
+TEST(SolveTable, PolynomialsAreTypesetFromTheirEquationText)
+{
+    const CFormulaMarks marks;
+    const struct
+    {
+        const char* m_szText;
+        CPolynomial::EForm m_eForm;
+        const char* m_szDisplay;
+        const char* m_szTypeset;
+    } rows[] = {
+        {"x^2!/2-1/3", CPolynomial::EForm::Display, "(1/2)x^2-(1/3)", "%1,2$x^2!-%1,3$"},
+        {"x/2+3%1,4$", CPolynomial::EForm::Line, "½x+3¼", "%1,2$x+3%1,4$"},
+        {"0.5x^12!-2x", CPolynomial::EForm::Decimal, "0.5x^12-2x", "0.5x^12!-2x"},
+        {"0", CPolynomial::EForm::Decimal, "0", "0"}};
+    for (const auto& row : rows)
+    {
+        CTermReader reader;
+        const CPolynomial poly = reader.ReadExpression(*ConstructFromText(row.m_szText)).m_Top;
+        const CFormula formula = poly.Formula(row.m_eForm);
+        EXPECT_EQ(formula.m_strDisplay, row.m_szDisplay) << row.m_szText;
+        EXPECT_EQ(formula.m_strText, row.m_szTypeset) << row.m_szText;
+    }
+}
