@@ -314,21 +314,25 @@ void CPolynomialRoots::NarrateFormula(const CIntegerFactor& factor, const mpz_cl
     const CFormula strFactor = FactorDisplay(factor.m_Coefficients, factor.m_nMultiplicity);
     m_pNarrative->QuadraticFormula(strFactor, m_cLetter, Same(a.get_str()), Same(b.get_str()),
                                    Same(c.get_str()));
-    const auto discriminant = [&](bool bTypeset) {
-        return Bracketed(b) + (bTypeset ? "^2!-4·" : "^2 - 4·") + Bracketed(a) + "·" + Bracketed(c);
-    };
+    const std::string strA = Bracketed(a);
+    const std::string strB = Bracketed(b);
+    const std::string strProduct = "·" + strA + "·" + Bracketed(c);
+    const CFormula discriminant = BothForms(
+        [&](bool bTypeset) { return strB + (bTypeset ? "^2!-4" : "^2 - 4") + strProduct; });
     const CFormula working = BothForms(
         [&](bool bTypeset)
         {
+            const std::string& strDiscriminant =
+                bTypeset ? discriminant.m_strText : discriminant.m_strDisplay;
             const std::string strRoot =
-                bTypeset ? "√{" + discriminant(true) + "}" : "√(" + discriminant(false) + ")";
-            const std::string strMinusB = b == 0 ? "" : "-" + Bracketed(b) + " ";
+                bTypeset ? "√{" + strDiscriminant + "}" : "√(" + strDiscriminant + ")";
+            const std::string strMinusB = b == 0 ? "" : "-" + strB + " ";
             return std::string(1, m_cLetter) + " = " +
                    Over(strMinusB + "± " + strRoot, true,
-                        bTypeset ? "2·" + Bracketed(a) : "(2·" + Bracketed(a) + ")", bTypeset);
+                        bTypeset ? "2·" + strA : "(2·" + strA + ")", bTypeset);
         });
     m_pNarrative->FormulaPutIn(working);
-    m_pNarrative->Discriminant(Chained(BothForms(discriminant), " = ", Same(disc.get_str())));
+    m_pNarrative->Discriminant(Chained(discriminant, " = ", Same(disc.get_str())));
     if (sgn(disc) < 0)
         m_pNarrative->NoRealSolution(strFactor);
     const CFormula simplified =
@@ -337,17 +341,19 @@ void CPolynomialRoots::NarrateFormula(const CIntegerFactor& factor, const mpz_cl
         m_pNarrative->SurdSimplified(
             Chained(BothForms([&](bool bTypeset) { return RootOf(disc.get_str(), bTypeset); }),
                     " = ", simplified));
-    const auto raw = [&](bool bTypeset)
-    {
-        const std::string strSimplified = SquareRootText(square, rest, bTypeset);
-        const std::string strBottom = mpz_class(2 * a).get_str();
-        if (b == 0)
-            return "±" + Over(strSimplified, false, strBottom, bTypeset);
-        return Over(mpz_class(-b).get_str() + " ± " + strSimplified, true, strBottom, bTypeset);
-    };
+    const std::string strBottom = mpz_class(2 * a).get_str();
+    const CFormula raw = BothForms(
+        [&](bool bTypeset)
+        {
+            const std::string& strSimplified =
+                bTypeset ? simplified.m_strText : simplified.m_strDisplay;
+            if (b == 0)
+                return "±" + Over(strSimplified, false, strBottom, bTypeset);
+            return Over(mpz_class(-b).get_str() + " ± " + strSimplified, true, strBottom, bTypeset);
+        });
     const CFormula final = BothForms([&](bool bTypeset) { return PlusMinusForm(plus, bTypeset); });
-    if (raw(false) != final.m_strDisplay)
-        m_pNarrative->SurdSimplified(Chained(BothForms(raw), " = ", final));
+    if (raw.m_strDisplay != final.m_strDisplay)
+        m_pNarrative->SurdSimplified(Chained(raw, " = ", final));
 }
 
 void CPolynomialRoots::QuadraticRoots(const CIntegerFactor& factor, std::vector<CFoundRoot>& roots)
