@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Saves docs/fennory-outline.png (the window with the steps as an outline, under a virtual
 # display) and docs/worked-solutions-sheet.png (the sheet of tests/data/examples.txt as
-# headless Chromium renders it), and docs/worked-solution-steps.png (one worked solution, its
-# steps typeset). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).
+# headless Chromium renders it), docs/worked-solution-steps.png (one worked solution, its
+# steps typeset) and docs/worked-solution-solving.png (an equation solved, its working typeset). scripts/worked-solution-pictures.sh [BUILD_DIR] (default: build).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
@@ -36,3 +36,11 @@ chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
   --user-data-dir="$scratch/profile" --window-size=900,1300 \
   --screenshot="$PWD/docs/worked-solution-steps.png" "file://$scratch/steps.html" 2>/dev/null
 echo "saved docs/worked-solution-steps.png"
+
+# An equation solved by the quadratic formula: roots, the formula and the checks typeset.
+"$build/bin/fennory-cli" --format html --output "$scratch/solving.html" '2x^2!-2x-1=0'
+chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+  --user-data-dir="$scratch/profile" --window-size=900,1000 \
+  --screenshot="$PWD/docs/worked-solution-solving.png" "file://$scratch/solving.html" 2>/dev/null
+echo "saved docs/worked-solution-solving.png"

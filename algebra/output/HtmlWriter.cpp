@@ -20,6 +20,7 @@ dl.answer dd { margin: 0; }
 ul.steps, ul.steps ul { list-style: none; padding-left: 1.6em; margin: 0; }
 ul.steps { padding-left: 0; }
 ul.steps li.gap { margin-bottom: 0.7em; }
+ul.steps li:has(mfrac) { margin: 0.3em 0; } /* a stacked line clear of its neighbours */
 ul.errors { color: #a00; }
 code { font-family: "Liberation Mono", monospace; }
 ol.contents li { margin: 0.2em 0; }
