@@ -41,8 +41,11 @@ TEST(LatexParse, EveryMathOfTheExamplesParsesWithKatex)
         if (!strLine.empty() && strLine.front() != '#')
             strDocuments += WriteLatex(
                 ToWorkedSolution(ReportText(strLine, 0, 0, ENarrativeForm::WithFormulas)));
-    strDocuments += WriteLatex(ToWorkedSolution(
-        ReportText("(x+1)^12!-1/(x+1)", 0, 0, ENarrativeForm::WithFormulas))); // long top
+    // A long top, and the solver's roots, ± and ≈, numeric and with other letters.
+    for (const char* szText : {"(x+1)^12!-1/(x+1)", "2x^2!-2x-1=0", "x^2!+x+1=0", "x^3!-2=0",
+                               "ax^2!+bx+c=0", "x/2+a/3=0", "3x/(x^2!-1)=1"})
+        strDocuments +=
+            WriteLatex(ToWorkedSolution(ReportText(szText, 0, 0, ENarrativeForm::WithFormulas)));
     std::ifstream sheet(std::string(FENNORY_SOURCE_DIR) + "/tests/data/examples.txt");
     strDocuments += FormatSheet(sheet, 0, EOutputFormat::Latex); // its contents list too
     for (const char* szOdd : {"x^2!^3!", "(x+1", "x)", "^2!", "%1,2"})
