@@ -22,25 +22,22 @@ XDG_CONFIG_HOME="$scratch/config" QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 
   "$build/bin/fennory" --input '(x+1)/(x^2!-1)' --screenshot docs/fennory-outline.png
 echo "saved docs/fennory-outline.png"
 
+# shoot PAGE.html PICTURE HEIGHT: the page as headless Chromium renders it, 900 pixels wide.
+shoot() {
+  chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
+    --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
+    --user-data-dir="$scratch/profile" --window-size=900,"$3" \
+    --screenshot="$PWD/docs/$2" "file://$scratch/$1" 2>/dev/null
+  echo "saved docs/$2"
+}
+
 "$build/bin/fennory-cli" --batch tests/data/examples.txt --format html --output "$scratch/sheet.html"
-chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-  --user-data-dir="$scratch/profile" --window-size=900,1500 \
-  --screenshot="$PWD/docs/worked-solutions-sheet.png" "file://$scratch/sheet.html" 2>/dev/null
-echo "saved docs/worked-solutions-sheet.png"
+shoot sheet.html worked-solutions-sheet.png 1500
 
 # One worked solution further down a page: its steps, with their formulas typeset.
 "$build/bin/fennory-cli" --format html --output "$scratch/steps.html" '(x^2!-1)/(x^2!+2x+1)'
-chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-  --user-data-dir="$scratch/profile" --window-size=900,1300 \
-  --screenshot="$PWD/docs/worked-solution-steps.png" "file://$scratch/steps.html" 2>/dev/null
-echo "saved docs/worked-solution-steps.png"
+shoot steps.html worked-solution-steps.png 1300
 
 # An equation solved by the quadratic formula: roots, the formula and the checks typeset.
 "$build/bin/fennory-cli" --format html --output "$scratch/solving.html" '2x^2!-2x-1=0'
-chromium --headless --no-sandbox --disable-gpu --disable-quic --no-first-run \
-  --disable-background-networking --disable-component-update --disable-sync --hide-scrollbars \
-  --user-data-dir="$scratch/profile" --window-size=900,1000 \
-  --screenshot="$PWD/docs/worked-solution-solving.png" "file://$scratch/solving.html" 2>/dev/null
-echo "saved docs/worked-solution-solving.png"
+shoot solving.html worked-solution-solving.png 1000
