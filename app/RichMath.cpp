@@ -68,11 +68,26 @@ QString Exponent(const CMathNode& node)
     return "<sup>" + RichNodes(ParseMathText(*node.m_strExponent), false) + "</sup>";
 }
 
+// A + or minus opening a row or following another operator signs what follows: no blanks.
+bool IsSign(const std::vector<CMathNode>& nodes, size_t i)
+{
+    const std::string& strText = nodes[i].m_strText;
+    return nodes[i].m_eKind == EMathKind::Operator && (strText == "+" || strText == "-") &&
+           (i == 0 ||
+            (nodes[i - 1].m_eKind == EMathKind::Operator && nodes[i - 1].m_strText != ")"));
+}
+
 QString RichNodes(const std::vector<CMathNode>& nodes, bool bFixed)
 {
     QString strOut;
-    for (const CMathNode& node : nodes)
-        strOut += RichBase(node, bFixed) + Exponent(node);
+    for (size_t i = 0; i < nodes.size(); ++i)
+    {
+        const CMathNode& node = nodes[i];
+        const QString strBase = IsSign(nodes, i) && !node.m_strExponent
+                                    ? (node.m_strText == "-" ? QString(QChar(0x2212)) : "+")
+                                    : RichBase(node, bFixed);
+        strOut += strBase + Exponent(node);
+    }
     return strOut;
 }
 

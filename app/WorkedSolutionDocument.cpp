@@ -2,17 +2,113 @@
 #include "WorkedSolutionDocument.h"
 
 #include "GraphExport.h"
+#include "MathDrawing.h"
 #include "RichMath.h"
 #include "output/Writers.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextObjectInterface>
+
+Q_DECLARE_METATYPE(std::vector<CMathNode>)
 
 namespace
 {
+constexpr int kMathObject = QTextFormat::UserObject + 2;
+constexpr int kNodesProperty = QTextFormat::UserProperty + 2;
+
+// The math of the steps: serif, as the rich text's formulas (RichMath) are set.
+QFont MathFont()
+{
+    QFont font(QStringLiteral("serif"));
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(14);
+    return font;
+}
+
+// Draws a formula of a step that rich text cannot set (a stacked division, a root). Qt sets a
+// middle-aligned object's centre on the line's baseline, so the box reaches as far below the
+// baseline as above it, and the formula's baseline is the box's middle.
+class CStepMathObject : public QObject, public QTextObjectInterface
+{
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    explicit CStepMathObject(QObject* pParent) : QObject(pParent) {}
+
+    QSizeF intrinsicSize(QTextDocument* pDocument, int, const QTextFormat& format) override
+    {
+        const CMathExtent extent = Drawing(pDocument).Measure(Nodes(format));
+        return {extent.m_dWidth, 2 * std::max(extent.m_dAscent, extent.m_dDescent)};
+    }
+    void drawObject(QPainter* pPainter, const QRectF& rect, QTextDocument* pDocument, int,
+                    const QTextFormat& format) override
+    {
+        Drawing(pDocument).Draw(*pPainter, Nodes(format), {rect.left(), rect.center().y()});
+    }
+
+private:
+    static CMathDrawing Drawing(QTextDocument* pDocument)
+    {
+        return CMathDrawing(MathFont(), pDocument->documentLayout()->paintDevice());
+    }
+    static std::vector<CMathNode> Nodes(const QTextFormat& format)
+    {
+        return format.property(kNodesProperty).value<std::vector<CMathNode>>();
+    }
+};
+
+// Formulas the document draws as objects, each put in the rich text as a placeholder of two
+// private-use characters around its number.
+using CDrawnMath = std::vector<std::vector<CMathNode>>;
+
+QString Placeholder(size_t nIndex)
+{
+    return QChar(0xE000) + QString::number(nIndex) + QChar(0xE001);
+}
+
+// A formula with divisions or roots drawn, one object for each term so that a long one still
+// breaks between terms; any other as rich text.
+QString StepFormula(const std::string& strFormula, CDrawnMath* pDrawn)
+{
+    std::vector<CMathNode> nodes = MathNodes(strFormula);
+    if (!pDrawn || !NeedsDrawing(nodes))
+        return RichMathInLine(strFormula);
+    QString strOut;
+    for (std::vector<CMathNode>& piece : SplitAtTerms(std::move(nodes)))
+    {
+        strOut +=
+            (strOut.isEmpty() ? QString() : QString(QChar(0x200B))) + Placeholder(pDrawn->size());
+        pDrawn->push_back(std::move(piece));
+    }
+    return strOut;
+}
+
+void AddMathDrawings(QTextDocument& document, const CDrawnMath& drawn)
+{
+    if (drawn.empty())
+        return;
+    document.documentLayout()->registerHandler(kMathObject, new CStepMathObject(&document));
+    for (size_t i = 0; i < drawn.size(); ++i)
+    {
+        QTextCursor cursor = document.find(Placeholder(i));
+        if (cursor.isNull())
+            continue;
+        QTextCharFormat format = cursor.charFormat();
+        format.setObjectType(kMathObject);
+        format.setProperty(kNodesProperty, QVariant::fromValue(drawn[i]));
+        format.setVerticalAlignment(QTextCharFormat::AlignMiddle);
+        cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    }
+}
+
 QString Escaped(const std::string& strText)
 {
     return QString::fromStdString(strText).toHtmlEscaped();
@@ -27,23 +123,24 @@ QString BreakableText(const std::string& strText)
     return strOut;
 }
 
-// A step's line: its words as text, each formula in it typeset.
-QString RichStepLine(const CStep& step)
+// A line of words and formulas: the words as text, each formula typeset.
+QString RichPieces(const std::vector<CStepPiece>& pieces, CDrawnMath* pDrawn)
 {
-    if (step.m_Pieces.empty())
-        return BreakableText(step.m_strText);
     QString strLine;
-    for (const CStepPiece& piece : step.m_Pieces)
-        strLine +=
-            piece.m_bFormula ? RichMathInLine(piece.m_strFormula) : BreakableText(piece.m_strText);
+    for (const CStepPiece& piece : pieces)
+        strLine += piece.m_bFormula ? StepFormula(piece.m_strFormula, pDrawn)
+                                    : BreakableText(piece.m_strText);
     return strLine;
 }
 
-QString RichSteps(const std::vector<CStep>& steps)
+QString RichSteps(const std::vector<CStep>& steps, CDrawnMath* pDrawn)
 {
     QString strItems;
     for (const CStep& step : steps)
-        strItems += "<li>" + RichStepLine(step) + RichSteps(step.m_Steps) + "</li>";
+        strItems += "<li>" +
+                    (step.m_Pieces.empty() ? BreakableText(step.m_strText)
+                                           : RichPieces(step.m_Pieces, pDrawn)) +
+                    RichSteps(step.m_Steps, pDrawn) + "</li>";
     return steps.empty() ? QString() : "<ul style=\"list-style-type: none;\">" + strItems + "</ul>";
 }
 
@@ -82,9 +179,10 @@ bool WriteBytes(const std::string& strBytes, const QString& strPath)
     const auto nSize = static_cast<qint64>(strBytes.size());
     return file.write(strBytes.data(), nSize) == nSize && file.commit();
 }
-} // namespace
-
-QString ToRichText(const CWorkedSolution& solution)
+// The worked solution as Qt's rich text: the same content as the HTML page, with powers raised,
+// typed fractions small and divisions of the results as tables; formulas of the steps and the
+// solution line that rich text cannot set are left to pDrawn as placeholders.
+QString ToRichText(const CWorkedSolution& solution, CDrawnMath* pDrawn)
 {
     QString strBody = "<h2>Worked solution</h2>";
     strBody += solution.m_strProblem.empty()
@@ -97,19 +195,26 @@ QString ToRichText(const CWorkedSolution& solution)
     if (solution.m_strSolution)
         strBody += solution.m_strSolutionText
                        ? MathRow(solution.m_strSolutionLabel->c_str(), *solution.m_strSolutionText)
+                   : !solution.m_SolutionPieces.empty()
+                       ? Row(solution.m_strSolutionLabel->c_str(),
+                             RichPieces(solution.m_SolutionPieces, pDrawn))
                        : Row(solution.m_strSolutionLabel->c_str(),
                              QString::fromStdString(*solution.m_strSolution).toHtmlEscaped());
     for (const std::string& strError : solution.m_Errors)
         strBody += "<p style=\"color: #a00;\">" + Escaped(strError) + "</p>";
     if (!solution.m_Narrative.empty())
-        strBody += "<h3>How it was done</h3>" + RichSteps(solution.m_Narrative);
+        strBody += "<h3>How it was done</h3>" + RichSteps(solution.m_Narrative, pDrawn);
     return "<html><body>" + strBody + "</body></html>";
 }
+
+} // namespace
 
 std::unique_ptr<QTextDocument> MakeWorkedSolutionDocument(const CWorkedSolution& solution)
 {
     auto pDocument = std::make_unique<QTextDocument>();
-    pDocument->setHtml(ToRichText(solution));
+    CDrawnMath drawn;
+    pDocument->setHtml(ToRichText(solution, &drawn));
+    AddMathDrawings(*pDocument, drawn);
     AddGraphDrawing(*pDocument, solution);
     return pDocument;
 }
@@ -151,3 +256,5 @@ bool SaveWorkedSolution(const CWorkedSolution& solution, const QString& strPath,
     }
     return false;
 }
+
+#include "WorkedSolutionDocument.moc"

@@ -9,9 +9,8 @@
 
 class QTextDocument;
 
-// The worked solution as Qt's rich text, for its PDF writer and the printer: the same content
-// as the HTML page, with powers raised and fractions as small numerator over denominator.
-QString ToRichText(const CWorkedSolution& solution);
+// The worked solution as a document for its PDF writer and the printer: the same content as
+// the HTML page, powers raised, divisions stacked, the steps' formulas typeset.
 std::unique_ptr<QTextDocument> MakeWorkedSolutionDocument(const CWorkedSolution& solution);
 
 enum class ESaveFormat
