@@ -19,7 +19,10 @@ constexpr qreal kPowerSize = 0.7;      // a power's font against its base's
 QFont Scaled(const QFont& font, qreal dShare)
 {
     QFont scaled = font;
-    scaled.setPointSizeF(font.pointSizeF() * dShare);
+    if (font.pointSizeF() > 0)
+        scaled.setPointSizeF(font.pointSizeF() * dShare);
+    else
+        scaled.setPixelSize(std::max(1, qRound(font.pixelSize() * dShare)));
     return scaled;
 }
 

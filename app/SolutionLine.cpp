@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "SolutionLine.h"
 
+#include "SolutionValue.h"
+#include "output/WorkedSolution.h"
+
 #include "driver/SimplifyRequest.h"
 #include "solve/Solve.h"
 
@@ -38,7 +41,9 @@ QString RichText(const std::string& strDisplay)
 CSolutionLine::CSolutionLine(QWidget& dialog) : QObject(&dialog)
 {
     m_pLabel = MakeLabel(dialog, "labelSolution", {12, 108, 42, 8});
-    m_pValue = MakeLabel(dialog, "valueSolution", {56, 105, 190, 14});
+    m_pValue = new CSolutionValue(&dialog);
+    m_pValue->setObjectName(QStringLiteral("valueSolution"));
+    m_pValue->setProperty("dialogUnits", QRect(56, 105, 190, 14));
     m_pValue->setTextFormat(Qt::RichText);
     // The answer reads as the result editors write equations: a bold italic serif.
     QFont font(QStringLiteral("Times New Roman"));
@@ -72,6 +77,7 @@ void CSolutionLine::Clear()
 {
     m_pLabel->setText(tr("Solution"));
     m_pValue->clear();
+    m_pValue->SetPieces({});
     m_pSolveForLabel->hide();
     m_pSolveFor->hide();
 }
@@ -84,6 +90,8 @@ void CSolutionLine::Show(const CSimplifyOutcome& outcome, const std::string& str
         m_pLabel->setText(QString::fromStdString(*outcome.m_strSolutionLabel));
     if (outcome.m_strSolution)
         m_pValue->setText(RichText(*outcome.m_strSolution));
+    if (outcome.m_strMarkedSolution)
+        m_pValue->SetPieces(LinePieces(*outcome.m_strMarkedSolution));
     const CSolution* pSolution = outcome.m_pSolution.get();
     if (!pSolution || !pSolution->m_bEquation || pSolution->m_Letters.size() < 2)
         return;

@@ -7,6 +7,7 @@
 #include <string>
 
 class QComboBox;
+class CSolutionValue;
 class QLabel;
 class QWidget;
 struct CSimplifyOutcome;
@@ -39,7 +40,7 @@ signals:
 
 private:
     QLabel* m_pLabel;
-    QLabel* m_pValue;
+    CSolutionValue* m_pValue;
     QLabel* m_pSolveForLabel;
     QComboBox* m_pSolveFor;
     char m_cLetter = 0;

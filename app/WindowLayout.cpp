@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "WindowLayout.h"
+#include "SolutionValue.h"
 
 #include "DialogUnits.h"
 
@@ -101,8 +102,8 @@ int HistoryColumnWidth(const CDialogBaseUnits& base)
     return MapDialogRect({0, 0, kHistoryColumnUnits, 0}, base).width();
 }
 
-// An editor that needs more height than its template row gives (a stacked result, the room
-// of its scroll bar): its row in the template, and how much more it needs.
+// An editor (or the answer line) that needs more height than its template row gives (a
+// stacked result, the room of its scroll bar): its row in the template, and how much more.
 struct CEditorGrowth
 {
     QRect m_Row;
@@ -112,8 +113,12 @@ struct CEditorGrowth
 std::vector<CEditorGrowth> FindEditorGrowth(const QWidget& dialog, const CDialogBaseUnits& base)
 {
     std::vector<CEditorGrowth> growth;
-    for (const CZelvixCtrl* pEditor : dialog.findChildren<CZelvixCtrl*>(Qt::FindDirectChildrenOnly))
+    for (const QWidget* pEditor : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     {
+        const bool bGrows = qobject_cast<const CZelvixCtrl*>(pEditor) != nullptr ||
+                            pEditor->property(CSolutionValue::kGrowsProperty).toBool();
+        if (!bGrows)
+            continue;
         const QVariant units = pEditor->property(kUnitsProperty);
         if (!units.isValid())
             continue;

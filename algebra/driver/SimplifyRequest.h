@@ -45,7 +45,7 @@ struct CSimplifyOutcome
     std::optional<std::string> m_strSolution;
     std::optional<std::string> m_strSolutionLatex;
     std::optional<std::string> m_strSolutionText; // equation text, when the line is one
-    // The line with its formulas marked, when the narrative's are and the line holds any.
+    // The line with its formulas marked, when it holds any (see CSolution::m_strMarkedLine).
     std::optional<std::string> m_strMarkedSolution;
     std::shared_ptr<const CSolution> m_pSolution;
 };

@@ -104,6 +104,11 @@ std::vector<CStep> ParseNarrative(const std::string& strExplanation)
     return roots;
 }
 
+std::vector<CStepPiece> LinePieces(std::string_view strMarked)
+{
+    return PiecesOf(strMarked);
+}
+
 std::string NarrativeText(const std::vector<CStep>& steps, const std::string& strLineEnd)
 {
     std::string strOut;

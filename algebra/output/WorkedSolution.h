@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A run of a narrative line: words, or a formula the engine wrote into it.
@@ -75,6 +76,9 @@ struct CWorkedSheet
 // with its formulas marked (CSimplifyOutcome::m_strMarkedExplanation) gives the same steps,
 // each also cut into its pieces.
 std::vector<CStep> ParseNarrative(const std::string& strExplanation);
+
+// A line with its formulas marked as its words and formulas; none when it holds no formula.
+std::vector<CStepPiece> LinePieces(std::string_view strMarked);
 
 // The narrative again, line by line with its indentation and its empty lines, each line
 // ending in strLineEnd.

@@ -124,8 +124,7 @@ CRoot SurdRoot(const CSurd& surd)
         root.m_dRe += dScaled;
     root.m_strDisplay = SurdForm(surd, ESurdForm::Line);
     root.m_strLatex = SurdForm(surd, ESurdForm::Latex);
-    if (MarkingFormulas())
-        root.m_strMath = SurdForm(surd, ESurdForm::Typeset);
+    root.m_strMath = SurdForm(surd, ESurdForm::Typeset);
     return root;
 }
 

@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QTextDocument>
 
@@ -69,4 +70,24 @@ TEST_F(SolutionLine, ShowsTheAnswerBelowTheFurtherResult)
     EXPECT_TRUE(bFound);
     m_pDlg->SimplifyText(QStringLiteral("x/0"));
     EXPECT_TRUE(Named<QLabel>("valueSolution")->text().isEmpty()) << "an engine error clears it";
+}
+
+// Roots with a root sign and a denominator are drawn stacked: the answer line grows and what
+// lies below it moves down, and both go back for an answer of plain numbers. Its text, which
+// copying and the accessible name read, stays the line as words.
+TEST_F(SolutionLine, StackedRootsGrowTheLineAndTheWindowFollows)
+{
+    const auto* pValue = Named<QLabel>("valueSolution");
+    m_pDlg->SimplifyText(QStringLiteral("x^2=4"));
+    QCoreApplication::sendPostedEvents();
+    const int nPlainHeight = pValue->height();
+    const int nPlainBelow = Named<QWidget>("labelMessages")->y();
+    m_pDlg->SimplifyText(QStringLiteral("2x^2-2x-1=0"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_GT(pValue->height(), nPlainHeight + 10);
+    EXPECT_EQ(Named<QWidget>("labelMessages")->y() - nPlainBelow, pValue->height() - nPlainHeight);
+    EXPECT_EQ(PlainText(*pValue), QString::fromUtf8("x = (1 + √3)/2 or x = (1 - √3)/2"));
+    m_pDlg->SimplifyText(QStringLiteral("x^2=4"));
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(pValue->height(), nPlainHeight);
 }
