@@ -391,7 +391,7 @@ void CFennoryDlg::SetExplanation(const std::string& strExplanation)
 
 SimplifyFollowUp CFennoryDlg::GetFollowUp()
 {
-    return SolveFollowUp(m_pSolution->LetterFor(ReadInputText()));
+    return SolveFollowUp(m_pSolution->LetterFor(ReadInputText()), true);
 }
 
 void CFennoryDlg::WriteFollowUp(const CSimplifyOutcome& outcome)

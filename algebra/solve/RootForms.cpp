@@ -124,7 +124,8 @@ CRoot SurdRoot(const CSurd& surd)
         root.m_dRe += dScaled;
     root.m_strDisplay = SurdForm(surd, ESurdForm::Line);
     root.m_strLatex = SurdForm(surd, ESurdForm::Latex);
-    root.m_strMath = SurdForm(surd, ESurdForm::Typeset);
+    if (MarkingFormulas())
+        root.m_strMath = SurdForm(surd, ESurdForm::Typeset);
     return root;
 }
 

@@ -322,17 +322,13 @@ private:
                     "\\text{" + CSolveNarrative::NoRealWords() + ": } " + m_Solution.m_strLatexLine;
             }
         }
-        if (m_Solution.m_Roots.empty())
+        if (!MarkingFormulas() || m_Solution.m_Roots.empty())
             return m_Narrative.Answer(m_Solution.m_strLine);
-        // Marked whether or not the narrative is: the window typesets the line from it.
-        {
-            const CFormulaMarks marks;
-            const bool bNoneReal =
-                std::none_of(m_Solution.m_Roots.begin(), m_Solution.m_Roots.end(), IsReal);
-            m_Solution.m_strMarkedLine = (bNoneReal ? CSolveNarrative::NoRealWords() + ": " : "") +
-                                         JoinRootFormulas(m_Solution.m_Roots, cLetter);
-        }
-        m_Narrative.Answer(MarkingFormulas() ? m_Solution.m_strMarkedLine : m_Solution.m_strLine);
+        const bool bNoneReal =
+            std::none_of(m_Solution.m_Roots.begin(), m_Solution.m_Roots.end(), IsReal);
+        m_Solution.m_strMarkedLine = (bNoneReal ? CSolveNarrative::NoRealWords() + ": " : "") +
+                                     JoinRootFormulas(m_Solution.m_Roots, cLetter);
+        m_Narrative.Answer(m_Solution.m_strMarkedLine);
     }
 
     void SolveWithParameters(const CPolynomial& poly)

@@ -13,8 +13,8 @@ struct CRoot
     std::string m_strDisplay; // "1½", "(1 + √3)/2", "≈ 1.324717957" style display, as the solution
                               // line writes it
     std::string m_strLatex;
-    // How the documents typeset a root that is not a rational (√{3}, {1+√{3}}/{2}); for a root
-    // with other letters only while formula marks are on.
+    // How the documents typeset a root that is not a rational (√{3}, {1+√{3}}/{2}); written only
+    // while formula marks are on.
     std::string m_strMath;
     double m_dRe = 0, m_dIm = 0; // numeric value, at least 15 significant digits
     bool m_bExact = false;
@@ -45,8 +45,7 @@ struct CSolution
     // factored form (empty when it does not factor).
     bool m_bEquation = true;
     std::string m_strLine;
-    // The line with its formulas marked: roots of one letter always, others while formula marks
-    // are on.
+    // The line with its formulas marked, while formula marks are on.
     std::string m_strMarkedLine;
     std::string m_strLatexLine;
     std::vector<char> m_Letters;

@@ -1,21 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "solve/SolveRequest.h"
 
+#include "driver/Explanation.h"
 #include "driver/Expression.h"
 #include "solve/Solve.h"
 
 #include <memory>
 
-SimplifyFollowUp SolveFollowUp(char cLetter)
+namespace
 {
-    return [cLetter](const std::string& strText, const CExpression& result,
-                     const CExpression* pFurther, CSimplifyOutcome& outcome)
+// Solved with its formulas marked, its narrative then written plain again.
+CSolution SolvedWithMarkedLine(const std::string& strText, const CExpression& last, char cLetter)
+{
+    CSolution solution;
+    {
+        const CFormulaMarks marks;
+        solution = SolveSimplified(strText, last, cLetter);
+    }
+    solution.m_strNarrative = WithoutFormulaMarks(solution.m_strNarrative);
+    return solution;
+}
+} // namespace
+
+SimplifyFollowUp SolveFollowUp(char cLetter, bool bMarkedLine)
+{
+    return [cLetter, bMarkedLine](const std::string& strText, const CExpression& result,
+                                  const CExpression* pFurther, CSimplifyOutcome& outcome)
     {
         // An equation is solved from the last form the engine gave it; an expression's
         // factored form is of its result (the further result divides it out).
         const bool bEquation = result.GetKind() == CExpression::kKindEquation;
         const CExpression& last = bEquation && pFurther ? *pFurther : result;
-        auto pSolution = std::make_shared<CSolution>(SolveSimplified(strText, last, cLetter));
+        auto pSolution = std::make_shared<CSolution>(
+            bMarkedLine && !MarkingFormulas() ? SolvedWithMarkedLine(strText, last, cLetter)
+                                              : SolveSimplified(strText, last, cLetter));
         outcome.m_strExplanation += pSolution->m_strNarrative;
         if (pSolution->m_bEquation)
         {
