@@ -7,7 +7,7 @@
 
 // The Simplify request carried on to the answer: an equation solved for the letter (0: the
 // default letter), an expression given its factored form. The outcome's solution fields are
-// set and the solving narrative follows the Parts' narrative in its explanation.
+// set and the solving narrative follows the simplification's in its explanation.
 // With bMarkedLine the answer line comes with its formulas marked even when the narrative's are
 // not (the window draws it typeset); the narrative itself stays plain then.
 SimplifyFollowUp SolveFollowUp(char cLetter, bool bMarkedLine = false);
