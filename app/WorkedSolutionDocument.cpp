@@ -8,6 +8,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -32,9 +33,10 @@ QFont MathFont()
     return font;
 }
 
-// Draws a formula of a step that rich text cannot set (a stacked division, a root). Qt sets a
-// middle-aligned object's centre on the line's baseline, so the box reaches as far below the
-// baseline as above it, and the formula's baseline is the box's middle.
+// Draws a formula of a step that rich text cannot set (a stacked division, a root). Qt gives a
+// middle-aligned object of height h the ascent (h + x/2) / 2 and the descent (h - x/2) / 2, x
+// the x-height of the object's own character format on the screen: the box is sized so that
+// both reach the formula's, and the formula's baseline is drawn where Qt puts the line's.
 class CStepMathObject : public QObject, public QTextObjectInterface
 {
     Q_OBJECT
@@ -46,18 +48,25 @@ public:
     QSizeF intrinsicSize(QTextDocument* pDocument, int, const QTextFormat& format) override
     {
         const CMathExtent extent = Drawing(pDocument).Measure(Nodes(format));
-        return {extent.m_dWidth, 2 * std::max(extent.m_dAscent, extent.m_dDescent)};
+        const qreal dHalfX = HalfXHeight(format);
+        return {extent.m_dWidth,
+                std::max(2 * extent.m_dAscent - dHalfX, 2 * extent.m_dDescent + dHalfX)};
     }
     void drawObject(QPainter* pPainter, const QRectF& rect, QTextDocument* pDocument, int,
                     const QTextFormat& format) override
     {
-        Drawing(pDocument).Draw(*pPainter, Nodes(format), {rect.left(), rect.center().y()});
+        const qreal dBaseline = rect.top() + (rect.height() + HalfXHeight(format)) / 2;
+        Drawing(pDocument).Draw(*pPainter, Nodes(format), {rect.left(), dBaseline});
     }
 
 private:
     static CMathDrawing Drawing(QTextDocument* pDocument)
     {
         return CMathDrawing(MathFont(), pDocument->documentLayout()->paintDevice());
+    }
+    static qreal HalfXHeight(const QTextFormat& format)
+    {
+        return QFontMetrics(format.toCharFormat().font()).xHeight() / 2.0;
     }
     static std::vector<CMathNode> Nodes(const QTextFormat& format)
     {

@@ -8,11 +8,13 @@
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include <gtest/gtest.h>
 
@@ -91,5 +93,46 @@ TEST(MathDrawing, StepsOfTheDocumentHoldTheirFormulasStacked)
     EXPECT_TRUE(strText.contains(QStringLiteral("Putting the numbers in")))
         << strText.toStdString();
     EXPECT_TRUE(strText.contains(QStringLiteral("4ac"))) << strText.toStdString();
+}
+// A drawn formula stands on the line's baseline: the foot of a word's x and of the drawn
+// formula's first x fall on the same row of pixels.
+TEST(MathDrawing, DrawnFormulaSitsOnTheBaseline)
+{
+    CWorkedSolution solution;
+    solution.m_strInput = "x";
+    CStep step;
+    step.m_strText = "xx x+\xE2\x88\x9A{x}";
+    step.m_Pieces = {{"xx ", "", false}, {"x+\xE2\x88\x9A{x}", "x+\xE2\x88\x9A{x}", true}};
+    solution.m_Narrative = {step};
+    const auto pDocument = MakeWorkedSolutionDocument(solution);
+    const QTextBlock block = pDocument->find(QStringLiteral("xx")).block();
+    ASSERT_TRUE(block.isValid());
+    const int nObject = static_cast<int>(block.text().indexOf(QChar::ObjectReplacementCharacter));
+    ASSERT_GE(nObject, 0);
+    QImage image(pDocument->size().toSize(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        pDocument->drawContents(&painter);
+    }
+    const QRectF blockRect = pDocument->documentLayout()->blockBoundingRect(block);
+    const QTextLine line = block.layout()->lineForTextPosition(nObject);
+    const auto lowestInk = [&](qreal dLeft, qreal dRight)
+    {
+        int nLowest = -1;
+        for (int y = static_cast<int>(blockRect.top()); y < static_cast<int>(blockRect.bottom());
+             ++y)
+            for (int x = static_cast<int>(blockRect.left() + dLeft);
+                 x < static_cast<int>(blockRect.left() + dRight); ++x)
+                if (qGray(image.pixel(x, y)) < 128)
+                    nLowest = y;
+        return nLowest;
+    };
+    const qreal dWord = line.cursorToX(0);
+    const qreal dObject = line.cursorToX(nObject);
+    const int nWordFoot = lowestInk(dWord, line.cursorToX(2));
+    const int nFormulaFoot = lowestInk(dObject, line.cursorToX(nObject + 1));
+    ASSERT_GE(nWordFoot, 0);
+    EXPECT_NEAR(nFormulaFoot, nWordFoot, 1);
 }
 } // namespace
