@@ -41,15 +41,6 @@ bool IsSpaced(const std::string& strOperator)
            strOperator == "\xC2\xB1" || strOperator == "\xE2\x89\x88";
 }
 
-// A + − or ± opening a row or following another operator signs what follows.
-bool IsSign(const std::vector<CMathNode>& nodes, size_t i)
-{
-    const std::string& strText = nodes[i].m_strText;
-    const bool bSignable = strText == "+" || strText == "-" || strText == "\xC2\xB1";
-    return bSignable && (i == 0 || (nodes[i - 1].m_eKind == EMathKind::Operator &&
-                                    nodes[i - 1].m_strText != ")"));
-}
-
 void Widen(CMathExtent& extent, const CMathExtent& part)
 {
     extent.m_dWidth += part.m_dWidth;

@@ -68,24 +68,16 @@ QString Exponent(const CMathNode& node)
     return "<sup>" + RichNodes(ParseMathText(*node.m_strExponent), false) + "</sup>";
 }
 
-// A + or minus opening a row or following another operator signs what follows: no blanks.
-bool IsSign(const std::vector<CMathNode>& nodes, size_t i)
-{
-    const std::string& strText = nodes[i].m_strText;
-    return nodes[i].m_eKind == EMathKind::Operator && (strText == "+" || strText == "-") &&
-           (i == 0 ||
-            (nodes[i - 1].m_eKind == EMathKind::Operator && nodes[i - 1].m_strText != ")"));
-}
-
 QString RichNodes(const std::vector<CMathNode>& nodes, bool bFixed)
 {
     QString strOut;
     for (size_t i = 0; i < nodes.size(); ++i)
     {
         const CMathNode& node = nodes[i];
-        const QString strBase = IsSign(nodes, i) && !node.m_strExponent
-                                    ? (node.m_strText == "-" ? QString(QChar(0x2212)) : "+")
-                                    : RichBase(node, bFixed);
+        // A sign has no blanks.
+        const QString strBase = !IsSign(nodes, i)       ? RichBase(node, bFixed)
+                                : node.m_strText == "-" ? QString(QChar(0x2212))
+                                                        : Escaped(node.m_strText);
         strOut += strBase + Exponent(node);
     }
     return strOut;

@@ -283,6 +283,16 @@ std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes)
     return pieces;
 }
 
+bool IsSign(const std::vector<CMathNode>& nodes, size_t i)
+{
+    const CMathNode& node = nodes[i];
+    const bool bSignable =
+        node.m_eKind == EMathKind::Operator && !node.m_strExponent &&
+        (node.m_strText == "-" || node.m_strText == "+" || node.m_strText == kPlusMinus);
+    return bSignable && (i == 0 || (nodes[i - 1].m_eKind == EMathKind::Operator &&
+                                    nodes[i - 1].m_strText != ")"));
+}
+
 bool HoldsStacked(const std::vector<CMathNode>& nodes)
 {
     for (const CMathNode& node : nodes)

@@ -56,6 +56,10 @@ std::vector<CMathNode> MathNodes(const std::string& strText);
 // A division stands stacked somewhere in the nodes (in brackets too), outside any power.
 bool HoldsStacked(const std::vector<CMathNode>& nodes);
 
+// The + - or ± at nodes[i] opens its row or follows another operator: a sign, set close to
+// what it signs ((−2), = −1), not an operator between terms.
+bool IsSign(const std::vector<CMathNode>& nodes, size_t i);
+
 // A formula cut where a long one may break across lines: before each + or - that joins two
 // terms of the outermost sum (or of a side of an equation). A formula of one term is one piece.
 std::vector<std::vector<CMathNode>> SplitAtTerms(std::vector<CMathNode> nodes);

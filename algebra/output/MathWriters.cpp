@@ -161,25 +161,14 @@ std::string MathMLNode(const CMathNode& node)
     return Element("msup", MathMLBase(node) + MathMLExponent(*node.m_strExponent));
 }
 
-// A + - or ± that opens a row or follows another operator is a sign, set close to what it
-// signs ((−2), = −1); a reader would space it as an operator between terms where a bracket or
-// an operator stands before it in the same row.
-bool IsSign(const std::vector<CMathNode>& nodes, size_t i)
-{
-    const CMathNode& node = nodes[i];
-    const bool bSignOperator =
-        node.m_eKind == EMathKind::Operator && !node.m_strExponent &&
-        (node.m_strText == "-" || node.m_strText == "+" || node.m_strText == "\xC2\xB1");
-    return bSignOperator && (i == 0 || (nodes[i - 1].m_eKind == EMathKind::Operator &&
-                                        nodes[i - 1].m_strText != ")"));
-}
-
 std::string MathMLNodes(const std::vector<CMathNode>& nodes)
 {
     std::string strOut;
     for (size_t i = 0; i < nodes.size(); ++i)
     {
         std::string strNode = MathMLNode(nodes[i]);
+        // A reader would space it as an operator between terms where a bracket or an operator
+        // stands before it in the same row.
         if (IsSign(nodes, i))
             strNode.insert(3, " form=\"prefix\"");
         strOut += strNode;

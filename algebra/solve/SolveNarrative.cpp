@@ -161,12 +161,6 @@ void CSolveNarrative::CommonNumber(const CFormula& factor, const CFormula& equat
          " of the numbers: " + Written(equation));
 }
 
-void CSolveNarrative::Repeated(const CFormula& factor, int nMultiplicity, const CFormula& equation)
-{
-    Line("The factor " + Written(factor) + " is repeated " + std::to_string(nMultiplicity) +
-         " times: " + Written(equation));
-}
-
 void CSolveNarrative::RationalRootTest(const CFormula& poly, const CFormula& constant,
                                        const CFormula& leading)
 {

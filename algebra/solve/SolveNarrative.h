@@ -36,7 +36,6 @@ public:
     void Factoring(const CFormula& poly);
     void CommonLetter(const CFormula& factor, const CFormula& equation);
     void CommonNumber(const CFormula& factor, const CFormula& equation);
-    void Repeated(const CFormula& factor, int nMultiplicity, const CFormula& equation);
     void RationalRootTest(const CFormula& poly, const CFormula& constant, const CFormula& leading);
     void RootFound(const CFormula& root, const CFormula& factor);
     void Divided(const CFormula& poly, const CFormula& factor, const CFormula& quotient);
